@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include "app/CMyDlg.h"
+
+#include "app/CAboutDlg.h"
+#include "app/paths.h"
+#include "numbers3/CNabazu3.h"
+#include "res/strings.h"
+#include "res/text.h"
+#include "ui/help.h"
+#include "ui/modal.h"
+
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QPushButton>
+
+#include <memory>
+
+namespace zelpo::app {
+
+CMyDlg::CMyDlg(QWidget* parent)
+    : ui::TemplateDialog(res::kMainDialog, parent)
+    , m_hIcon(QStringLiteral(":/zelpo/zelpo.png"))
+{
+    connect(button(1000), &QPushButton::clicked, this, &CMyDlg::OnButton1);
+    connect(button(1001), &QPushButton::clicked, this, &CMyDlg::OnButton2);
+    connect(button(1002), &QPushButton::clicked, this, &CMyDlg::OnButton3);
+    connect(button(1015), &QPushButton::clicked, this, &CMyDlg::OnAbout);
+    connect(button(1016), &QPushButton::clicked, this, &CMyDlg::OnButton5);
+}
+
+CMyDlg::~CMyDlg() = default;
+
+void CMyDlg::onInitDialog()
+{
+    setWindowIcon(m_hIcon);
+    if (m_strDatabase.isEmpty() && m_strHelp.isEmpty())
+        setPathsFrom(QCoreApplication::applicationFilePath());
+}
+
+void CMyDlg::setPathsFrom(const QString& executableFile)
+{
+    m_strDatabase = databasePath(executableFile);
+    m_strHelp = helpPath(executableFile);
+}
+
+template <class Window>
+void CMyDlg::openGameWindow()
+{
+    const auto window = std::make_unique<Window>();
+    window->m_strDatabase = m_strDatabase;
+    window->m_strHelp = m_strHelp;
+    ui::runModal(*window);
+}
+
+void CMyDlg::OnButton1()
+{
+    openGameWindow<CNabazu3>();
+}
+
+void CMyDlg::OnButton2()
+{
+    // The Numbers 4 window plugs in here.
+}
+
+void CMyDlg::OnButton3()
+{
+    // The Mini Loto window plugs in here.
+}
+
+void CMyDlg::OnAbout()
+{
+    CAboutDlg about;
+    ui::runModal(about);
+}
+
+void CMyDlg::OnButton5()
+{
+    ui::openHelp(this, m_strHelp);
+}
+
+void CMyDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Stands in for the entry the window's system menu had on its home platform.
+    QMenu menu(this);
+    menu.addSeparator();
+    QAction* about = menu.addAction(res::qtext(res::kAboutMenuEntry));
+    connect(about, &QAction::triggered, this, &CMyDlg::OnAbout);
+    menu.exec(event->globalPos());
+}
+
+} // namespace zelpo::app

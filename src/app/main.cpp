@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#include "app/CMyApp.h"
+
+int main(int argc, char** argv)
+{
+    zelpo::app::CMyApp app(argc, argv);
+    return app.InitInstance();
+}

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "cli/args.h"
+
+namespace zelpo::cli {
+
+std::optional<QString> takeOption(QStringList& args, const QString& name, bool* missingValue)
+{
+    if (missingValue)
+        *missingValue = false;
+    const QString prefix = name + u'=';
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i].startsWith(prefix)) {
+            const QString value = args[i].mid(prefix.size());
+            args.removeAt(i);
+            return value;
+        }
+        if (args[i] == name) {
+            if (i + 1 >= args.size()) {
+                if (missingValue)
+                    *missingValue = true;
+                args.removeAt(i);
+                return std::nullopt;
+            }
+            const QString value = args[i + 1];
+            args.remove(i, 2);
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+bool takeFlag(QStringList& args, const QString& name)
+{
+    return args.removeAll(name) > 0;
+}
+
+std::optional<db::Game> parseGame(const QString& text)
+{
+    if (text == QLatin1String("numbers3"))
+        return db::Game::Numbers3;
+    if (text == QLatin1String("numbers4"))
+        return db::Game::Numbers4;
+    if (text == QLatin1String("miniloto"))
+        return db::Game::MiniLoto;
+    return std::nullopt;
+}
+
+} // namespace zelpo::cli

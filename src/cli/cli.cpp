@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "cli/cli.h"
+
+#include <array>
+
+namespace zelpo::cli {
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(Context&);
+    const char* usage;
+};
+
+constexpr std::array kCommands{
+    Command{"init", runInit, "init [PATH]            create an empty database (default: next to the program)"},
+};
+
+void printUsage(QTextStream& stream)
+{
+    stream << "usage: zelpo-cli COMMAND [ARGS]\n\ncommands:\n";
+    for (const Command& command : kCommands)
+        stream << "  " << command.usage << '\n';
+}
+
+} // namespace
+
+int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const QString& defaultDatabase)
+{
+    if (arguments.isEmpty() || arguments.first() == QLatin1String("--help") || arguments.first() == QLatin1String("-h")) {
+        printUsage(arguments.isEmpty() ? err : out);
+        return arguments.isEmpty() ? 2 : 0;
+    }
+    for (const Command& command : kCommands) {
+        if (arguments.first() == QLatin1String(command.name)) {
+            Context context{arguments.mid(1), out, err, defaultDatabase};
+            const int code = command.run(context);
+            out.flush();
+            err.flush();
+            return code;
+        }
+    }
+    err << "zelpo-cli: unknown command '" << arguments.first() << "'\n";
+    printUsage(err);
+    return 2;
+}
+
+} // namespace zelpo::cli

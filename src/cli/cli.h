@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+// zelpo-cli: the command-line companion of the windows. Every subcommand uses
+// the same data access and cores as the windows do.
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace zelpo::cli {
+
+struct Context {
+    QStringList args;        // the subcommand's own arguments
+    QTextStream& out;        // results
+    QTextStream& err;        // messages
+    QString defaultDatabase; // the database next to the executable
+};
+
+// Runs `arguments` (without the program name); returns the exit code.
+int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const QString& defaultDatabase);
+
+// The subcommands, each in a file of its own.
+int runInit(Context& context);
+
+} // namespace zelpo::cli

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+// The number the next draw will get: the count of stored draws plus one.
+#pragma once
+
+#include "db/query.h"
+
+#include <optional>
+
+namespace zelpo::db {
+
+// Runs `fixedSql` (a "SELECT kaisai FROM ..." text) with `where` and returns
+// the number of rows plus one, or nothing when the query failed. The stored
+// draw numbers play no part: draws 1..499 and 501 also give 501.
+std::optional<int> nextDrawNumber(const QString& database, QStringView fixedSql, const QString& where,
+    Status* status = nullptr);
+
+// The count texts of the windows.
+inline constexpr QStringView kCountNumbers3 = u"SELECT kaisai FROM ナンバーズ3 ";
+inline constexpr QStringView kCountNumbers4 = u"SELECT kaisai FROM ナンバーズ4 ";
+inline constexpr QStringView kCountMiniLoto = u"SELECT kaisai FROM  ミニロト ";
+
+// The standard clauses.
+inline const QString kWherePositive = QStringLiteral("WHERE kaisai>0");
+inline const QString kWhereListAll = QStringLiteral(" WHERE kaisai>=1");
+
+} // namespace zelpo::db

@@ -1,0 +1,329 @@
+// SPDX-License-Identifier: MIT
+#include "db/query.h"
+
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlRecord>
+
+#include <cmath>
+#include <limits>
+
+namespace zelpo::db {
+namespace {
+
+WaitCursorHooks g_waitCursor;
+
+class WaitCursor {
+public:
+    WaitCursor()
+    {
+        if (g_waitCursor.begin)
+            g_waitCursor.begin();
+    }
+    ~WaitCursor()
+    {
+        if (g_waitCursor.end)
+            g_waitCursor.end();
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+struct ReadError {
+    QString detail;
+};
+
+struct WriteAbort {
+    Status status;
+};
+
+// SQLite's result codes, as Qt's driver reports them.
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
+constexpr int kSqliteConstraint = 19;
+constexpr int kSqliteNotADatabase = 26;
+constexpr int kSqliteCantOpen = 14;
+
+Status classify(const QSqlError& error, Failure fallback)
+{
+    const QString text = error.text();
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    if (ok) {
+        if (code == kSqliteBusy || code == kSqliteLocked)
+            return {Failure::Busy, text};
+        if (code == kSqliteNotADatabase || code == kSqliteCantOpen)
+            return {Failure::Open, text};
+        if (code == kSqliteConstraint && (text.contains(QLatin1String("UNIQUE")) || text.contains(QLatin1String("PRIMARY KEY"))))
+            return {Failure::Duplicate, text};
+    }
+    return {fallback, text};
+}
+
+// SQLite URI for the file, so that the open mode can say "never create".
+QString fileUri(const QString& path, bool readOnly)
+{
+    QString escaped;
+    escaped.reserve(path.size() + 16);
+    for (const QChar c : path) {
+        if (c == u'%' || c == u'?' || c == u'#')
+            escaped += QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            escaped += c;
+    }
+    return QStringLiteral("file:") + escaped + (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw"));
+}
+
+// One named connection for the length of one query function.
+class Connection {
+public:
+    Connection()
+        : m_name(QStringLiteral("zelpo-%1").arg(++s_serial))
+    {
+    }
+    ~Connection()
+    {
+        {
+            QSqlDatabase database = QSqlDatabase::database(m_name, false);
+            if (database.isOpen())
+                database.close();
+        }
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    Status open(const QString& path, bool readOnly)
+    {
+        if (path.isEmpty() || !QFileInfo(path).isFile())
+            return {Failure::Missing, path};
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        database.setDatabaseName(fileUri(path, readOnly));
+        QString options = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+        if (readOnly)
+            options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        database.setConnectOptions(options);
+        if (!database.open())
+            return classify(database.lastError(), Failure::Open);
+        return {};
+    }
+
+    QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
+    const QString& name() const { return m_name; }
+
+private:
+    static inline int s_serial = 0;
+    QString m_name;
+};
+
+// Rolls back unless committed.
+class Transaction {
+public:
+    explicit Transaction(QSqlDatabase database)
+        : m_database(std::move(database))
+    {
+    }
+    ~Transaction()
+    {
+        if (m_active) {
+            QSqlQuery rollback(m_database);
+            rollback.exec(QStringLiteral("ROLLBACK"));
+        }
+    }
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    Status begin()
+    {
+        QSqlQuery query(m_database);
+        // IMMEDIATE takes the write lock now, so a busy file fails here, before any work.
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            return classify(query.lastError(), Failure::Write);
+        m_active = true;
+        return {};
+    }
+    Status commit()
+    {
+        QSqlQuery query(m_database);
+        if (!query.exec(QStringLiteral("COMMIT")))
+            return classify(query.lastError(), Failure::Write);
+        m_active = false;
+        return {};
+    }
+
+private:
+    QSqlDatabase m_database;
+    bool m_active = false;
+};
+
+} // namespace
+
+QString describe(const Status& status)
+{
+    switch (status.failure()) {
+    case Failure::None:
+        return QStringLiteral("ok");
+    case Failure::Missing:
+        return QStringLiteral("database file not found: %1").arg(status.detail());
+    case Failure::Open:
+        return QStringLiteral("cannot open the database: %1").arg(status.detail());
+    case Failure::Busy:
+        return QStringLiteral("the database is locked by another program: %1").arg(status.detail());
+    case Failure::Statement:
+        return QStringLiteral("the database refused the query: %1").arg(status.detail());
+    case Failure::Read:
+        return QStringLiteral("a stored value could not be read: %1").arg(status.detail());
+    case Failure::Duplicate:
+        return QStringLiteral("the draw is already stored: %1").arg(status.detail());
+    case Failure::Write:
+        return QStringLiteral("the database refused the change: %1").arg(status.detail());
+    }
+    return status.detail();
+}
+
+Row::Row(const QSqlQuery& query)
+    : m_query(query)
+{
+    const QSqlRecord record = query.record();
+    for (int i = 0; i < record.count(); ++i)
+        m_names << record.fieldName(i);
+}
+
+QVariant Row::value(QStringView column) const
+{
+    for (qsizetype i = 0; i < m_names.size(); ++i) {
+        if (QStringView(m_names[i]).compare(column, Qt::CaseInsensitive) == 0)
+            return m_query.value(static_cast<int>(i));
+    }
+    throw ReadError{QStringLiteral("no column %1").arg(column)};
+}
+
+int Row::integer(QStringView column) const
+{
+    const QVariant v = value(column);
+    if (v.isNull())
+        throw ReadError{QStringLiteral("%1 is empty").arg(column)};
+    bool ok = false;
+    qlonglong n = 0;
+    if (v.typeId() == QMetaType::Double) {
+        const double d = v.toDouble();
+        ok = std::isfinite(d) && d == std::floor(d) && std::abs(d) <= std::numeric_limits<int>::max();
+        n = ok ? static_cast<qlonglong>(d) : 0;
+    } else {
+        n = v.toString().trimmed().toLongLong(&ok);
+    }
+    if (!ok || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
+        throw ReadError{QStringLiteral("%1 holds %2, not a number").arg(column, v.toString())};
+    return static_cast<int>(n);
+}
+
+QString Row::text(QStringView column) const
+{
+    const QVariant v = value(column);
+    return v.isNull() ? QString() : v.toString();
+}
+
+QString statementText(QStringView fixedSql, const QString& where)
+{
+    QString sql = fixedSql.toString();
+    if (!where.isEmpty())
+        sql += where;
+    return sql;
+}
+
+Status read(const QString& database, QStringView fixedSql, const QString& where, const RowVisitor& visit)
+{
+    const WaitCursor waitCursor;
+    Connection connection;
+    if (Status opened = connection.open(database, true); !opened)
+        return opened;
+
+    QSqlQuery query(connection.database());
+    query.setForwardOnly(true);
+    // Rows always reach the caller by draw number, even from a file whose table
+    // has no key and whose rows were stored out of order.
+    const QString sql = QStringLiteral("SELECT * FROM (") + statementText(fixedSql, where) + QStringLiteral(") ORDER BY kaisai");
+    if (!query.exec(sql))
+        return classify(query.lastError(), Failure::Statement);
+    try {
+        const Row row(query);
+        while (query.next())
+            visit(row);
+    } catch (const ReadError& error) {
+        return {Failure::Read, error.detail};
+    }
+    if (query.lastError().isValid())
+        return classify(query.lastError(), Failure::Read);
+    return {};
+}
+
+void Writer::exec(const QString& sql)
+{
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (!query.exec(sql))
+        throw WriteAbort{classify(query.lastError(), Failure::Write)};
+}
+
+bool Writer::exists(const QString& sql)
+{
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    if (!query.exec(sql))
+        throw WriteAbort{classify(query.lastError(), Failure::Statement)};
+    return query.next();
+}
+
+QSqlQuery Writer::prepare(const QString& sql)
+{
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (!query.prepare(sql))
+        throw WriteAbort{classify(query.lastError(), Failure::Statement)};
+    return query;
+}
+
+void Writer::exec(QSqlQuery& prepared)
+{
+    if (!prepared.exec())
+        throw WriteAbort{classify(prepared.lastError(), Failure::Write)};
+}
+
+void Writer::refuse(Failure failure, const QString& detail)
+{
+    throw WriteAbort{Status(failure, detail)};
+}
+
+Status write(const QString& database, QStringView fixedSelect, const QString& where,
+    const std::function<void(Writer&)>& work)
+{
+    const WaitCursor waitCursor;
+    Connection connection;
+    if (Status opened = connection.open(database, false); !opened)
+        return opened;
+
+    {
+        QSqlQuery check(connection.database());
+        check.setForwardOnly(true);
+        if (!check.exec(statementText(fixedSelect, where)))
+            return classify(check.lastError(), Failure::Statement);
+    }
+
+    Transaction transaction(connection.database());
+    if (Status begun = transaction.begin(); !begun)
+        return begun;
+    Writer writer(connection.name());
+    try {
+        work(writer);
+    } catch (const WriteAbort& abort) {
+        return abort.status;
+    }
+    return transaction.commit();
+}
+
+void setWaitCursorHooks(WaitCursorHooks hooks)
+{
+    g_waitCursor = hooks;
+}
+
+} // namespace zelpo::db

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+// The three draw tables, in the column order every INSERT relies on.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zelpo::db {
+
+enum class Game { Numbers3, Numbers4, MiniLoto };
+
+// Table name as it appears in SQL ("ナンバーズ3", "ナンバーズ4", "ミニロト").
+QString tableName(Game game);
+
+// Every column of the game's table, in stored order.
+const QStringList& columns(Game game);
+
+// The winning-number columns only (N100,N10,N1 / N1000.. / NO1..NO5).
+QStringList numberColumns(Game game);
+
+// CREATE TABLE statement used by `zelpo-cli init` (and by tests that need a file).
+QString createTableStatement(Game game);
+
+// Creates a new database file holding the three tables. Refuses to touch an
+// existing file. Returns an empty string on success, else the reason.
+QString createDatabaseFile(const QString& path);
+
+} // namespace zelpo::db

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+#include "numbers3/CNabazu3.h"
+
+#include "db/drawcount.h"
+#include "numbers3/numbers3data.h"
+#include "res/dialogtemplate.h"
+#include "ui/listview.h"
+#include "ui/modal.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zelpo {
+
+CNabazu3::CNabazu3(QWidget* parent)
+    : app::GameWindow(res::kNabazu3Dialog, parent)
+{
+    connect(button(1000), &QPushButton::clicked, this, &CNabazu3::OnButton1);
+    connect(button(1015), &QPushButton::clicked, this, &CNabazu3::OnTourokuB);
+    connect(button(1019), &QPushButton::clicked, this, &CNabazu3::OnHelpB);
+    connect(&list1(), &ui::ListView::listDoubleClicked, this, &CNabazu3::OnDblclkList1);
+}
+
+CNabazu3::~CNabazu3() = default;
+
+ui::ListView& CNabazu3::list1() const
+{
+    return *listView(1003);
+}
+
+ui::ListView& CNabazu3::list3() const
+{
+    return *listView(1022);
+}
+
+void CNabazu3::onInitDialog()
+{
+    AddColumn(QStringLiteral("開催回数"), 0, 0, 0, 70);
+    AddColumn(QStringLiteral("当選数字"), 1, 0, 0, 80);
+    AddColumn(QStringLiteral("予想数字１"), 2, 0, 0, 90);
+    AddColumn(QStringLiteral("予想数字２"), 3, 0, 0, 90);
+    AddColumn(QStringLiteral("予想数字３"), 4, 0, 0, 90);
+    AddColumn(QStringLiteral("予想数字４"), 5, 0, 0, 90);
+    AddColumn(QStringLiteral("予想数字５"), 6, 0, 0, 90);
+
+    const QString clause = db::kWherePositive;
+    kaisuDB(m_strDatabase, clause);
+
+    list1().setExtendedStyle(ui::ListView::kTwoClickActivate);
+    for (const int id : {1012, 1013, 1014}) {
+        edit(id)->clear();
+        edit(id)->setMaxLength(1);
+    }
+}
+
+int CNabazu3::AddColumn(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx)
+{
+    return ui::addColumn(list1(), lptstrItem, nItem, nSubItem, nFmt, cx);
+}
+
+void CNabazu3::AddItem(const QString& lptstrItem, int nItem, int nSubItem, int, int)
+{
+    ui::addItem(list1(), lptstrItem, nItem, nSubItem, true);
+}
+
+int CNabazu3::DeleteItem()
+{
+    return ui::deleteItems(list1());
+}
+
+int CNabazu3::AddColumn2(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx)
+{
+    return ui::addColumn(list3(), lptstrItem, nItem, nSubItem, nFmt, cx);
+}
+
+void CNabazu3::AddItem2(const QString& lptstrItem, int nItem, int nSubItem, int, int)
+{
+    ui::addItem(list3(), lptstrItem, nItem, nSubItem);
+}
+
+int CNabazu3::DeleteItem2()
+{
+    return ui::deleteItems(list3());
+}
+
+bool CNabazu3::searchDB(QString strDatabase, QString strWhere)
+{
+    static constexpr int kWidths[] = {70, 80, 90, 90, 90, 90, 90};
+    int r = 0;
+    const db::Status status = numbers3::readDraws(strDatabase, strWhere, [&](const QStringList& cells) {
+        for (int column = 0; column < cells.size(); ++column)
+            AddItem(cells[column], r, column, 0, kWidths[column]);
+        ++r;
+    });
+    return status.ok();
+}
+
+bool CNabazu3::kaisuDB(QString strDatabase, QString strWhere)
+{
+    const std::optional<int> next = db::nextDrawNumber(strDatabase, db::kCountNumbers3, strWhere);
+    if (!next)
+        return false;
+    setText(1009, QString::number(*next));
+    return true;
+}
+
+void CNabazu3::OnButton1()
+{
+    DeleteItem();
+    searchDB(m_strDatabase, db::kWhereListAll);
+    setText(1016, QString());
+}
+
+void CNabazu3::OnTourokuB()
+{
+    // The prediction and the registration window plug in here.
+}
+
+void CNabazu3::OnDblclkList1()
+{
+    // The draw editor plugs in here.
+}
+
+} // namespace zelpo

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+// The Numbers 3 table as the window and the command line read it.
+#pragma once
+
+#include "db/query.h"
+
+#include <QStringList>
+
+#include <functional>
+
+namespace zelpo::numbers3 {
+
+inline constexpr QStringView kSearchSql =
+    u"SELECT kaisai,N100,N10,N1,kounyu1,kounyu2,kounyu3,kounyu4,kounyu5 FROM ナンバーズ3 ";
+
+// Lists the draws the clause admits, each as the seven cells of the draw list:
+// draw number, winning number (047), kounyu1..kounyu5 as stored.
+db::Status readDraws(const QString& database, const QString& where,
+    const std::function<void(const QStringList& cells)>& onRow);
+
+} // namespace zelpo::numbers3

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+#include "ui/modal.h"
+
+#include "db/query.h"
+#include "ui/templatedialog.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+
+namespace zelpo::ui {
+namespace {
+
+MessageRecorder* g_recorder = nullptr;
+ModalHandler* g_handler = nullptr;
+
+} // namespace
+
+void showMessage(QWidget* owner, const QString& text, MessageIcon icon)
+{
+    if (g_recorder) {
+        g_recorder->m_messages.push_back({text, icon});
+        return;
+    }
+    QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
+        owner ? owner->windowTitle() : QApplication::applicationDisplayName(), text, QMessageBox::Ok, owner);
+    box.setAccessibleDescription(text);
+    box.exec();
+}
+
+int runModal(QDialog& dialog)
+{
+    if (auto* window = qobject_cast<TemplateDialog*>(&dialog))
+        window->initialize();
+    if (g_handler) {
+        ++g_handler->m_runs;
+        dialog.show();
+        const int result = g_handler->m_handler(dialog);
+        dialog.hide();
+        return result;
+    }
+    return dialog.exec();
+}
+
+void installWaitCursor()
+{
+    db::setWaitCursorHooks({[] { QApplication::setOverrideCursor(Qt::WaitCursor); },
+        [] { QApplication::restoreOverrideCursor(); }});
+}
+
+MessageRecorder::MessageRecorder()
+    : m_previous(g_recorder)
+{
+    g_recorder = this;
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    g_recorder = m_previous;
+}
+
+QStringList MessageRecorder::texts() const
+{
+    QStringList result;
+    for (const ShownMessage& message : m_messages)
+        result << message.text;
+    return result;
+}
+
+ModalHandler::ModalHandler(Handler handler)
+    : m_handler(std::move(handler))
+    , m_previous(g_handler)
+{
+    g_handler = this;
+}
+
+ModalHandler::~ModalHandler()
+{
+    g_handler = m_previous;
+}
+
+} // namespace zelpo::ui

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "ui/templatedialog.h"
+
+#include "ui/dialogbuilder.h"
+#include "ui/listview.h"
+
+#include <QCheckBox>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zelpo::ui {
+
+TemplateDialog::TemplateDialog(const res::Dialog& dialogTemplate, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowIcon(QIcon(QStringLiteral(":/zelpo/zelpo.png")));
+    buildDialog(*this, dialogTemplate);
+    // Button 1 is the window's OK; Escape and the close box cancel (QDialog's own handling).
+    if (QPushButton* ok = button(1))
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TemplateDialog::~TemplateDialog() = default;
+
+QWidget* TemplateDialog::control(int id) const
+{
+    return findControl(*this, id);
+}
+
+QLineEdit* TemplateDialog::edit(int id) const
+{
+    return qobject_cast<QLineEdit*>(control(id));
+}
+
+QPushButton* TemplateDialog::button(int id) const
+{
+    return qobject_cast<QPushButton*>(control(id));
+}
+
+QCheckBox* TemplateDialog::checkBox(int id) const
+{
+    return qobject_cast<QCheckBox*>(control(id));
+}
+
+ListView* TemplateDialog::listView(int id) const
+{
+    return qobject_cast<ListView*>(control(id));
+}
+
+void TemplateDialog::initialize()
+{
+    if (m_initialized)
+        return;
+    m_initialized = true;
+    onInitDialog();
+}
+
+QString TemplateDialog::text(int id) const
+{
+    const QLineEdit* field = edit(id);
+    return field ? field->text() : QString();
+}
+
+void TemplateDialog::setText(int id, const QString& text)
+{
+    if (QLineEdit* field = edit(id))
+        field->setText(text);
+}
+
+void TemplateDialog::showEvent(QShowEvent* event)
+{
+    initialize();
+    QDialog::showEvent(event);
+}
+
+} // namespace zelpo::ui

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+#include "support/xserver.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace zelpo::test {
+
+XServer::XServer()
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return;
+    m_server.setProgram(QStringLiteral("Xvfb"));
+    m_server.setArguments({QStringLiteral("-displayfd"), QString::number(fds[1]), QStringLiteral("-screen"),
+        QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_server.setChildProcessModifier([fds] { ::close(fds[0]); });
+    m_server.start();
+    ::close(fds[1]);
+    QByteArray number;
+    char c = 0;
+    while (::read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    ::close(fds[0]);
+    if (!number.isEmpty())
+        m_display = u':' + QString::fromLatin1(number);
+}
+
+XServer::~XServer()
+{
+    m_server.terminate();
+    m_server.waitForFinished(5000);
+}
+
+QProcessEnvironment XServer::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    return env;
+}
+
+QString XServer::xdotool(const QStringList& arguments, int timeoutMs) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(QStringLiteral("xdotool"), arguments);
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+QString XServer::waitForWindow(const QString& title, int timeoutMs) const
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        const QString found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+            u'^' + title + u'$'});
+        if (!found.isEmpty())
+            return found.split(u'\n').last();
+        QThread::msleep(100);
+    }
+    return {};
+}
+
+void XServer::focus(const QString& window) const
+{
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+}
+
+void XServer::typeText(const QString& text) const
+{
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
+}
+
+void XServer::key(const QString& keys) const
+{
+    xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30"), keys});
+}
+
+Installation::Installation()
+{
+    const QString bin = QStringLiteral(ZELPO_BIN_DIR);
+    m_ok = QFile::copy(bin + QStringLiteral("/zelpo"), program(QStringLiteral("zelpo")))
+        && QFile::copy(bin + QStringLiteral("/zelpo-cli"), program(QStringLiteral("zelpo-cli")));
+    if (!m_ok)
+        return;
+    QProcess init;
+    init.start(program(QStringLiteral("zelpo-cli")), {QStringLiteral("init")});
+    m_ok = init.waitForFinished(30000) && init.exitCode() == 0;
+}
+
+QString Installation::database() const
+{
+    return m_dir.filePath(QStringLiteral("ナンバーズ.mdb"));
+}
+
+} // namespace zelpo::test

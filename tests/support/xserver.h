@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+// A private X server (Xvfb) for end-to-end tests of the real binaries, and
+// xdotool to look at and drive their windows.
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace zelpo::test {
+
+class XServer {
+public:
+    XServer();
+    ~XServer();
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+
+    bool running() const { return !m_display.isEmpty(); }
+    const QString& display() const { return m_display; }
+    QProcessEnvironment environment() const;
+
+    // Runs xdotool with the arguments; its standard output, trimmed.
+    QString xdotool(const QStringList& arguments, int timeoutMs = 10000) const;
+    // The id of a visible window with exactly this title, waiting up to `timeoutMs`.
+    QString waitForWindow(const QString& title, int timeoutMs = 20000) const;
+    // Gives the window the keyboard focus (there is no window manager).
+    void focus(const QString& window) const;
+    // Types text and presses keys on the focused window.
+    void typeText(const QString& text) const;
+    void key(const QString& keys) const;
+
+private:
+    QProcess m_server;
+    QString m_display;
+};
+
+// A copy of the real program in a folder of its own, with a fresh database
+// beside it, as a user would keep it.
+class Installation {
+public:
+    Installation();
+    bool ok() const { return m_ok; }
+    QString program(const QString& name) const { return m_dir.filePath(name); }
+    QString database() const;
+    QString dir() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_ok = false;
+};
+
+} // namespace zelpo::test
