@@ -70,8 +70,19 @@ void TemplateDialog::setText(int id, const QString& text)
 
 void TemplateDialog::showEvent(QShowEvent* event)
 {
+    const bool first = !m_initialized;
     initialize();
     QDialog::showEvent(event);
+    // As on the original platform, a window opens with the focus on its first
+    // Tab stop rather than on its default button.
+    if (first) {
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->focusPolicy() == Qt::StrongFocus && child->isEnabled() && !child->isHidden()) {
+                child->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    }
 }
 
 } // namespace zelpo::ui

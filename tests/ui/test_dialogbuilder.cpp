@@ -80,7 +80,8 @@ TEST(BuildDialog, TabFollowsTheTemplateOrder)
 {
     zelpo::ui::TemplateDialog dialog(kDialog);
     dialog.show();
-    dialog.edit(1001)->setFocus();
+    // The window opens on its first Tab stop, not on its default button.
+    EXPECT_EQ(dialog.focusWidget(), dialog.edit(1001));
     EXPECT_EQ(dialog.edit(1001)->nextInFocusChain(), dialog.edit(1002));
     QWidget* next = dialog.edit(1001);
     QStringList order;
