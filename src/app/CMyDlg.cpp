@@ -4,6 +4,7 @@
 #include "app/CAboutDlg.h"
 #include "app/paths.h"
 #include "numbers3/CNabazu3.h"
+#include "numbers4/CNabazu4.h"
 #include "res/strings.h"
 #include "res/text.h"
 #include "ui/help.h"
@@ -60,7 +61,7 @@ void CMyDlg::OnButton1()
 
 void CMyDlg::OnButton2()
 {
-    // The Numbers 4 window plugs in here.
+    openGameWindow<CNabazu4>();
 }
 
 void CMyDlg::OnButton3()

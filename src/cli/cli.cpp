@@ -14,6 +14,7 @@ struct Command {
 
 constexpr std::array kCommands{
     Command{"init", runInit, "init [PATH]            create an empty database (default: next to the program)"},
+    Command{"predict", runPredict, "predict GAME [--db PATH]  print the predictions for the next draw"},
 };
 
 void printUsage(QTextStream& stream)

@@ -20,5 +20,6 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const 
 
 // The subcommands, each in a file of its own.
 int runInit(Context& context);
+int runPredict(Context& context);
 
 } // namespace zelpo::cli

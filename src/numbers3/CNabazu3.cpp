@@ -16,6 +16,7 @@ CNabazu3::CNabazu3(QWidget* parent)
     : app::GameWindow(res::kNabazu3Dialog, parent)
 {
     connect(button(1000), &QPushButton::clicked, this, &CNabazu3::OnButton1);
+    connect(button(1001), &QPushButton::clicked, this, &CNabazu3::OnButton2);
     connect(button(1015), &QPushButton::clicked, this, &CNabazu3::OnTourokuB);
     connect(button(1019), &QPushButton::clicked, this, &CNabazu3::OnHelpB);
     connect(&list1(), &ui::ListView::listDoubleClicked, this, &CNabazu3::OnDblclkList1);
@@ -95,6 +96,17 @@ bool CNabazu3::searchDB(QString strDatabase, QString strWhere)
     return status.ok();
 }
 
+bool CNabazu3::yosouDB(QString strDatabase, QString strWhere)
+{
+    const std::optional<QStringList> predictions = numbers3::predictNext(strDatabase, strWhere);
+    if (!predictions)
+        return false;
+    const int fields[] = {1004, 1005, 1006, 1007, 1008};
+    for (int i = 0; i < 5; ++i)
+        setText(fields[i], predictions->at(i));
+    return true;
+}
+
 bool CNabazu3::kaisuDB(QString strDatabase, QString strWhere)
 {
     const std::optional<int> next = db::nextDrawNumber(strDatabase, db::kCountNumbers3, strWhere);
@@ -111,9 +123,17 @@ void CNabazu3::OnButton1()
     setText(1016, QString());
 }
 
+void CNabazu3::OnButton2()
+{
+    yosouDB(m_strDatabase, db::kWherePositive);
+}
+
 void CNabazu3::OnTourokuB()
 {
-    // The prediction and the registration window plug in here.
+    const QString clause = db::kWherePositive;
+    // The five predictions are brought up to date before the registration window opens.
+    yosouDB(m_strDatabase, clause);
+    // The registration window plugs in here.
 }
 
 void CNabazu3::OnDblclkList1()

@@ -28,9 +28,11 @@ public:
 
     // Query functions: true when the database answered.
     bool searchDB(QString strDatabase, QString strWhere);
+    bool yosouDB(QString strDatabase, QString strWhere);
     bool kaisuDB(QString strDatabase, QString strWhere);
 
     void OnButton1();  // 当 選 数 字 一 覧
+    void OnButton2();  // 予　　想
     void OnTourokuB(); // 当選数字登録
     void OnDblclkList1();
 

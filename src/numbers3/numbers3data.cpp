@@ -2,6 +2,7 @@
 #include "numbers3/numbers3data.h"
 
 #include "numbers3/listing.h"
+#include "numbers3/prediction.h"
 
 namespace zelpo::numbers3 {
 
@@ -17,6 +18,22 @@ db::Status readDraws(const QString& database, const QString& where,
               << row.text(u"kounyu5");
         onRow(cells);
     });
+}
+
+std::optional<QStringList> predictNext(const QString& database, const QString& where, db::Status* status)
+{
+    Predictor predictor;
+    const db::Status result = db::read(database, kPredictSql, where, [&predictor](const db::Row& row) {
+        predictor.add({row.integer(u"N100"), row.integer(u"N10"), row.integer(u"N1")});
+    });
+    if (status)
+        *status = result;
+    if (!result)
+        return std::nullopt;
+    QStringList texts;
+    for (const std::string& text : predictor.result())
+        texts << QString::fromStdString(text);
+    return texts;
 }
 
 } // namespace zelpo::numbers3

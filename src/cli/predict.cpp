@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+// zelpo-cli predict GAME [--db PATH]: the predictions for the next draw, one
+// per line, exactly as the game's window shows them.
+#include "cli/args.h"
+#include "cli/cli.h"
+#include "db/drawcount.h"
+#include "numbers3/numbers3data.h"
+#include "numbers4/numbers4data.h"
+
+#include <array>
+
+namespace zelpo::cli {
+namespace {
+
+// The data function a game's window predicts with: the texts, or nothing and why.
+using PredictNext = std::optional<QStringList> (*)(const QString& database, const QString& where, db::Status* status);
+
+struct GamePrediction {
+    const char* name;
+    PredictNext predictNext;
+};
+
+// A game is added to the command by adding its line here.
+constexpr std::array kGames {
+    GamePrediction { "numbers3", numbers3::predictNext },
+    GamePrediction { "numbers4", numbers4::predictNext },
+};
+
+void printUsage(QTextStream& stream)
+{
+    stream << "usage: zelpo-cli predict GAME [--db PATH]\n  GAME: ";
+    for (std::size_t i = 0; i < kGames.size(); ++i)
+        stream << (i ? ", " : "") << kGames[i].name;
+    stream << '\n';
+}
+
+} // namespace
+
+int runPredict(Context& context)
+{
+    QStringList args = context.args;
+    bool missingValue = false;
+    const std::optional<QString> databaseOption = takeOption(args, QStringLiteral("--db"), &missingValue);
+    if (missingValue || args.size() != 1) {
+        printUsage(context.err);
+        return 2;
+    }
+    const GamePrediction* game = nullptr;
+    for (const GamePrediction& candidate : kGames) {
+        if (args.first() == QLatin1String(candidate.name))
+            game = &candidate;
+    }
+    if (!game) {
+        context.err << "zelpo-cli predict: unknown game '" << args.first() << "'\n";
+        printUsage(context.err);
+        return 2;
+    }
+
+    const QString database = databaseOption.value_or(context.defaultDatabase);
+    db::Status status;
+    const std::optional<QStringList> predictions = game->predictNext(database, db::kWherePositive, &status);
+    if (!predictions) {
+        context.err << "zelpo-cli predict: " << db::describe(status) << '\n';
+        return 1;
+    }
+    for (const QString& text : *predictions)
+        context.out << text << '\n';
+    return 0;
+}
+
+} // namespace zelpo::cli

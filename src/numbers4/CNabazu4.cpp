@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+#include "numbers4/CNabazu4.h"
+
+#include "db/drawcount.h"
+#include "numbers4/numbers4data.h"
+#include "res/dialogtemplate.h"
+#include "ui/listview.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zelpo {
+
+CNabazu4::CNabazu4(QWidget* parent)
+    : app::GameWindow(res::kNabazu4Dialog, parent)
+{
+    connect(button(1000), &QPushButton::clicked, this, &CNabazu4::OnItiranB);
+    connect(button(1001), &QPushButton::clicked, this, &CNabazu4::OnYosouB);
+    connect(button(1016), &QPushButton::clicked, this, &CNabazu4::OnTourokuB);
+    connect(button(1019), &QPushButton::clicked, this, &CNabazu4::OnHelpB);
+    connect(&list1(), &ui::ListView::listDoubleClicked, this, &CNabazu4::OnDblclkList1);
+}
+
+CNabazu4::~CNabazu4() = default;
+
+ui::ListView& CNabazu4::list1() const
+{
+    return *listView(1003);
+}
+
+ui::ListView& CNabazu4::list2() const
+{
+    return *listView(1023);
+}
+
+void CNabazu4::onInitDialog()
+{
+    for (const int id : { 1015, 1012, 1013, 1014 }) {
+        edit(id)->clear();
+        edit(id)->setMaxLength(1);
+    }
+
+    AddColumn(QStringLiteral("開催回数"), 0, 0, 0, 70);
+    AddColumn(QStringLiteral("当選数字"), 1, 0, 0, 80);
+    AddColumn(QStringLiteral("予想数字１"), 2, 0, 0, 90);
+    AddColumn(QStringLiteral("予想数字２"), 3, 0, 0, 90);
+    AddColumn(QStringLiteral("予想数字３"), 4, 0, 0, 90);
+    AddColumn(QStringLiteral("予想数字４"), 5, 0, 0, 90);
+    AddColumn(QStringLiteral("予想数字５"), 6, 0, 0, 90);
+
+    kaisuDE(m_strDatabase, db::kWherePositive);
+
+    list1().setExtendedStyle(ui::ListView::kTwoClickActivate);
+}
+
+int CNabazu4::AddColumn(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx)
+{
+    return ui::addColumn(list1(), lptstrItem, nItem, nSubItem, nFmt, cx);
+}
+
+void CNabazu4::AddItem(const QString& lptstrItem, int nItem, int nSubItem, int, int)
+{
+    ui::addItem(list1(), lptstrItem, nItem, nSubItem, true);
+}
+
+int CNabazu4::DeleteItem()
+{
+    return ui::deleteItems(list1());
+}
+
+int CNabazu4::AddColumn2(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx)
+{
+    return ui::addColumn(list2(), lptstrItem, nItem, nSubItem, nFmt, cx);
+}
+
+void CNabazu4::AddItem2(const QString& lptstrItem, int nItem, int nSubItem, int, int)
+{
+    ui::addItem(list2(), lptstrItem, nItem, nSubItem);
+}
+
+bool CNabazu4::yosouDE(QString strDatabase, QString strWhere)
+{
+    const std::optional<QStringList> predictions = numbers4::predictNext(strDatabase, strWhere);
+    if (!predictions)
+        return false;
+    const int fields[] = { 1004, 1005, 1006, 1007, 1008 };
+    for (int i = 0; i < 5; ++i)
+        setText(fields[i], predictions->at(i));
+    return true;
+}
+
+bool CNabazu4::searchDE(QString strDatabase, QString strWhere)
+{
+    static constexpr int kWidths[] = { 70, 80, 90, 90, 90, 90, 90 };
+    int r = 0;
+    const db::Status status = numbers4::readDraws(strDatabase, strWhere, [&](const QStringList& cells) {
+        for (int column = 0; column < cells.size(); ++column)
+            AddItem(cells[column], r, column, 0, kWidths[column]);
+        ++r;
+    });
+    return status.ok();
+}
+
+bool CNabazu4::kaisuDE(QString strDatabase, QString strWhere)
+{
+    const std::optional<int> next = db::nextDrawNumber(strDatabase, db::kCountNumbers4, strWhere);
+    if (!next)
+        return false;
+    setText(1009, QString::number(*next));
+    return true;
+}
+
+void CNabazu4::OnYosouB()
+{
+    yosouDE(m_strDatabase, db::kWherePositive);
+}
+
+void CNabazu4::OnItiranB()
+{
+    DeleteItem();
+    searchDE(m_strDatabase, db::kWhereListAll);
+    setText(1018, QStringLiteral("---"));
+}
+
+void CNabazu4::OnTourokuB()
+{
+    // The registration window plugs in here.
+}
+
+void CNabazu4::OnDblclkList1()
+{
+    // The draw editor plugs in here.
+}
+
+} // namespace zelpo

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// The Numbers 4 prediction: the digit chains of the Numbers 3 prediction over
+// four positions, with its own way of combining the choices.
+#pragma once
+
+#include "numbers3/prediction.h"
+
+#include <array>
+#include <span>
+#include <string>
+
+namespace zelpo::numbers4 {
+
+using Digits = std::array<int, 4>; // thousands, hundreds, tens, units
+using Predictions = std::array<std::string, 5>;
+
+// Feeds draws one at a time, oldest first, so that a reader need not keep them.
+class Predictor {
+public:
+    void add(const Digits& draw) { m_chains.add(draw); }
+    Predictions result() const;
+
+private:
+    numbers3::DigitChains m_chains { 4 };
+};
+
+// The five four-digit predictions for the draw after `history` (oldest first).
+// With T, H, t, U the choices of thousands, hundreds, tens and units:
+// T1H1t1U1, T2H2t2U2, T3H3t3U3, then the mixed T2H1t2U1 and T3H2t3U2.
+Predictions predict(std::span<const Digits> history);
+
+} // namespace zelpo::numbers4
