@@ -14,6 +14,8 @@ struct Command {
 
 constexpr std::array kCommands{
     Command{"init", runInit, "init [PATH]            create an empty database (default: next to the program)"},
+    Command{"import", runImport, "import GAME FILE [--db PATH] [--encoding utf-8|shift_jis]  append the draws of a CSV file"},
+    Command{"export", runExport, "export GAME [FILE] [--db PATH] [--force]  write the game's table as CSV"},
     Command{"predict", runPredict, "predict GAME [--db PATH]  print the predictions for the next draw"},
 };
 

@@ -21,5 +21,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const 
 // The subcommands, each in a file of its own.
 int runInit(Context& context);
 int runPredict(Context& context);
+int runImport(Context& context);
+int runExport(Context& context);
 
 } // namespace zelpo::cli

@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: MIT
+// zelpo-cli import GAME FILE [--db PATH] [--encoding NAME]: appends the draws
+// of a CSV file to the game's table, all of them or none.
+#include "cli/args.h"
+#include "cli/cli.h"
+#include "db/transfer.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace zelpo::cli {
+namespace {
+
+// Far above any real history (32767 draws of a few dozen bytes each); a
+// bigger file is not a draw history and is not read into memory.
+constexpr qint64 kLargestFile = 64 * 1024 * 1024;
+
+void printUsage(QTextStream& stream)
+{
+    stream << "usage: zelpo-cli import numbers3|numbers4|miniloto FILE [--db PATH] [--encoding utf-8|shift_jis]\n";
+}
+
+std::optional<QByteArray> readFile(const QString& path, QTextStream& err)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        err << "zelpo-cli: cannot read " << path << ": no such file\n";
+        return std::nullopt;
+    }
+    if (info.isDir()) {
+        err << "zelpo-cli: cannot read " << path << ": it is a folder\n";
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "zelpo-cli: cannot read " << path << ": " << file.errorString() << '\n';
+        return std::nullopt;
+    }
+    if (file.size() > kLargestFile) {
+        err << "zelpo-cli: " << path << " is too large to be a draw history (" << file.size() << " bytes)\n";
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        err << "zelpo-cli: cannot read " << path << ": " << file.errorString() << '\n';
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+} // namespace
+
+int runImport(Context& context)
+{
+    QStringList args = context.args;
+    bool missingDatabase = false;
+    bool missingEncoding = false;
+    const std::optional<QString> databaseOption = takeOption(args, QStringLiteral("--db"), &missingDatabase);
+    const std::optional<QString> encodingOption = takeOption(args, QStringLiteral("--encoding"), &missingEncoding);
+    if (missingDatabase || missingEncoding || args.size() != 2 || args.first().startsWith(QLatin1String("--"))
+        || args.last().startsWith(QLatin1String("--"))) {
+        printUsage(context.err);
+        return 2;
+    }
+    const std::optional<db::Game> game = parseGame(args.first());
+    if (!game) {
+        context.err << "zelpo-cli import: unknown game '" << args.first() << "'\n";
+        printUsage(context.err);
+        return 2;
+    }
+    std::optional<db::csv::Encoding> encoding;
+    if (encodingOption) {
+        encoding = db::csv::encodingNamed(encodingOption->toStdString());
+        if (!encoding) {
+            context.err << "zelpo-cli import: unknown encoding '" << *encodingOption << "' (utf-8 or shift_jis)\n";
+            return 2;
+        }
+    }
+
+    const QString path = args.last();
+    const std::optional<QByteArray> bytes = readFile(path, context.err);
+    if (!bytes) {
+        context.err << "zelpo-cli: nothing imported\n";
+        return 1;
+    }
+
+    const QString database = databaseOption.value_or(context.defaultDatabase);
+    const db::ImportResult result = db::importDraws(database, *game, *bytes, encoding);
+    if (result.problem) {
+        context.err << "zelpo-cli: " << path << ": " << QString::fromStdString(db::csv::describe(*result.problem))
+                    << '\n';
+    } else if (result.conflictCount > 0) {
+        for (const QString& conflict : result.conflicts)
+            context.err << "zelpo-cli: " << conflict << '\n';
+        if (result.conflictCount > result.conflicts.size()) {
+            context.err << "zelpo-cli: and " << result.conflictCount - result.conflicts.size()
+                        << " more draws stored with other numbers\n";
+        }
+    } else if (!result.status.ok()) {
+        context.err << "zelpo-cli: " << db::describe(result.status) << '\n';
+        if (result.status.failure() == db::Failure::Missing)
+            context.err << "zelpo-cli: create the database first with 'zelpo-cli init'\n";
+    }
+    if (!result.ok()) {
+        context.err << "zelpo-cli: nothing imported\n";
+        return 1;
+    }
+
+    context.out << "imported " << result.imported << " draws, " << result.alreadyStored << " already stored\n";
+    if (result.highestDraw > result.storedDraws) {
+        // The windows number the next draw by counting the stored ones.
+        context.err << "zelpo-cli: note: the stored draws of this game are not numbered 1 to " << result.storedDraws
+                    << " without gaps (the highest is " << result.highestDraw
+                    << "); the windows will number the next draw " << result.storedDraws + 1 << '\n';
+    }
+    return 0;
+}
+
+} // namespace zelpo::cli

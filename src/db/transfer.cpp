@@ -1,0 +1,287 @@
+// SPDX-License-Identifier: MIT
+#include "db/transfer.h"
+
+#include <QStringDecoder>
+#include <QVariant>
+
+#include <algorithm>
+#include <vector>
+
+namespace zelpo::db {
+namespace {
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+csv::Problem problem(std::size_t line, const char* reason)
+{
+    return csv::Problem { line, {}, reason };
+}
+
+// What one stored row says about a draw the file also has.
+struct StoredDraw {
+    bool readable = true;
+    std::array<int, 5> numbers {};
+    std::optional<int> bonus; // Mini Loto: kounyu1 when it holds a number from 1 to 31
+};
+
+QString numbersText(Game game, const std::array<int, 5>& numbers, std::optional<int> bonus)
+{
+    QString text;
+    const int count = static_cast<int>(numberColumns(game).size());
+    for (int i = 0; i < count; ++i) {
+        if (game == Game::MiniLoto && i > 0)
+            text += u'-';
+        text += QString::number(numbers[static_cast<std::size_t>(i)]);
+    }
+    if (bonus)
+        text += QStringLiteral(" bonus %1").arg(*bonus);
+    return text;
+}
+
+bool sameDraw(Game game, const csv::Draw& draw, const StoredDraw& stored)
+{
+    if (!stored.readable)
+        return false;
+    const auto count = numberColumns(game).size();
+    std::array<int, 5> mine = draw.numbers;
+    std::array<int, 5> theirs = stored.numbers;
+    if (game == Game::MiniLoto) {
+        // The order of the five numbers is only the order they were typed in.
+        std::sort(mine.begin(), mine.begin() + static_cast<std::ptrdiff_t>(count));
+        std::sort(theirs.begin(), theirs.begin() + static_cast<std::ptrdiff_t>(count));
+        if (draw.bonus && stored.bonus && *draw.bonus != *stored.bonus)
+            return false;
+    }
+    return std::equal(mine.begin(), mine.begin() + static_cast<std::ptrdiff_t>(count), theirs.begin());
+}
+
+std::optional<int> storedBonus(const QVariant& value)
+{
+    bool ok = false;
+    const int number = value.toString().trimmed().toInt(&ok);
+    if (ok && number >= 1 && number <= 31)
+        return number;
+    return std::nullopt;
+}
+
+} // namespace
+
+QString fullSelect(Game game)
+{
+    return QStringLiteral("SELECT %1 FROM %2 ").arg(columns(game).join(u','), tableName(game));
+}
+
+csv::Table csvTable(Game game)
+{
+    switch (game) {
+    case Game::Numbers3:
+        return csv::Table::Numbers3;
+    case Game::Numbers4:
+        return csv::Table::Numbers4;
+    case Game::MiniLoto:
+        break;
+    }
+    return csv::Table::MiniLoto;
+}
+
+DecodedText decodeText(const QByteArray& bytes, std::optional<csv::Encoding> encoding)
+{
+    DecodedText result;
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const csv::Encoding chosen = encoding.value_or(csv::detectEncoding(view));
+    switch (chosen) {
+    case csv::Encoding::Utf16:
+        result.problem = problem(0, "the file is in UTF-16; save it as UTF-8 or Shift_JIS");
+        return result;
+    case csv::Encoding::Utf8: {
+        const std::string_view text = view.substr(csv::utf8BomLength(view));
+        if (const auto bad = csv::firstInvalidUtf8(text)) {
+            result.problem = problem(csv::lineAt(text, *bad), "the text is not valid UTF-8");
+            return result;
+        }
+        result.utf8.assign(text);
+        return result;
+    }
+    case csv::Encoding::ShiftJis:
+        break;
+    }
+
+    QStringDecoder decoder("Shift_JIS", QStringConverter::Flag::Stateless);
+    if (!decoder.isValid()) {
+        result.problem = problem(0, "this build cannot read Shift_JIS; save the file as UTF-8");
+        return result;
+    }
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        if (encoding) {
+            result.problem = problem(0, "the file is not valid Shift_JIS");
+        } else {
+            const std::size_t bad = csv::firstInvalidUtf8(view).value_or(0);
+            result.problem = problem(csv::lineAt(view, bad),
+                "the text is neither UTF-8 nor Shift_JIS (this line is not UTF-8); name its encoding with --encoding");
+        }
+        return result;
+    }
+    const QByteArray utf8 = text.toUtf8();
+    result.utf8.assign(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    return result;
+}
+
+ImportResult importDraws(
+    const QString& database, Game game, const QByteArray& bytes, std::optional<csv::Encoding> encoding)
+{
+    ImportResult result;
+    DecodedText decoded = decodeText(bytes, encoding);
+    if (decoded.problem) {
+        result.problem = std::move(decoded.problem);
+        return result;
+    }
+    csv::Draws file = csv::readDraws(csvTable(game), decoded.utf8);
+    if (file.problem) {
+        result.problem = std::move(file.problem);
+        return result;
+    }
+    std::vector<csv::Draw>& draws = file.draws;
+    std::sort(draws.begin(), draws.end(), [](const csv::Draw& a, const csv::Draw& b) { return a.kaisai < b.kaisai; });
+
+    const QStringList& allColumns = columns(game);
+    const QStringList numbers = numberColumns(game);
+    const std::size_t numberCount = static_cast<std::size_t>(numbers.size());
+    const QString table = tableName(game);
+
+    int imported = 0;
+    int alreadyStored = 0;
+    int storedDraws = 0;
+    int highestDraw = 0;
+    QStringList conflicts;
+    int conflictCount = 0;
+
+    result.status = write(database, fullSelect(game), QString(), [&](Writer& writer) {
+        // Draw number -> its place in `draws`; the file holds each number once.
+        std::vector<int> indexOf(csv::kHighestDraw + 1, -1);
+        for (std::size_t i = 0; i < draws.size(); ++i)
+            indexOf[static_cast<std::size_t>(draws[i].kaisai)] = static_cast<int>(i);
+        enum class Seen : char { No, Same, Other };
+        std::vector<Seen> seen(draws.size(), Seen::No);
+
+        QSqlQuery stored
+            = writer.prepare(QStringLiteral("SELECT kaisai,%1,kounyu1 FROM %2").arg(numbers.join(u','), table));
+        writer.exec(stored);
+        while (stored.next()) {
+            bool ok = false;
+            const QVariant key = stored.value(0);
+            const int kaisai = key.isNull() ? 0 : key.toInt(&ok);
+            if (!ok || kaisai <= 0)
+                continue;
+            ++storedDraws;
+            highestDraw = std::max(highestDraw, kaisai);
+            if (kaisai > csv::kHighestDraw || indexOf[static_cast<std::size_t>(kaisai)] < 0)
+                continue;
+            const auto index = static_cast<std::size_t>(indexOf[static_cast<std::size_t>(kaisai)]);
+            StoredDraw row;
+            for (std::size_t i = 0; i < numberCount; ++i) {
+                const QVariant value = stored.value(static_cast<int>(i + 1));
+                bool readable = false;
+                row.numbers[i] = value.isNull() ? 0 : value.toString().trimmed().toInt(&readable);
+                row.readable = row.readable && readable;
+            }
+            if (game == Game::MiniLoto)
+                row.bonus = storedBonus(stored.value(static_cast<int>(numberCount + 1)));
+
+            const csv::Draw& draw = draws[index];
+            if (sameDraw(game, draw, row)) {
+                if (seen[index] == Seen::No)
+                    seen[index] = Seen::Same;
+                continue;
+            }
+            if (seen[index] == Seen::Other)
+                continue;
+            seen[index] = Seen::Other;
+            if (++conflictCount <= kConflictsReported) {
+                const QString was = row.readable ? numbersText(game, row.numbers, draw.bonus ? row.bonus : std::nullopt)
+                                                 : QStringLiteral("numbers that are not readable");
+                conflicts << QStringLiteral("draw %1 is stored with %2, line %3 of the file has %4")
+                                 .arg(kaisai)
+                                 .arg(was)
+                                 .arg(draw.line)
+                                 .arg(numbersText(game, draw.numbers, draw.bonus));
+            }
+        }
+        stored.finish();
+        if (conflictCount > 0)
+            writer.refuse(
+                Failure::Duplicate, QStringLiteral("%1 draws are stored with other numbers").arg(conflictCount));
+
+        QStringList marks;
+        for (qsizetype i = 0; i < allColumns.size(); ++i)
+            marks << QStringLiteral("?");
+        QSqlQuery insert = writer.prepare(
+            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, allColumns.join(u','), marks.join(u',')));
+        const QString atari = QStringLiteral(" ");
+        for (std::size_t i = 0; i < draws.size(); ++i) {
+            if (seen[i] == Seen::Same) {
+                ++alreadyStored;
+                continue;
+            }
+            const csv::Draw& draw = draws[i];
+            int column = 0;
+            insert.bindValue(column++, draw.kaisai);
+            for (std::size_t n = 0; n < numberCount; ++n)
+                insert.bindValue(column++, draw.numbers[n]);
+            for (const std::string& kounyu : draw.kounyu)
+                insert.bindValue(column++, fromUtf8(kounyu));
+            insert.bindValue(column, atari);
+            writer.exec(insert);
+            ++imported;
+            ++storedDraws;
+            highestDraw = std::max(highestDraw, draw.kaisai);
+        }
+        insert.finish();
+    });
+
+    result.conflicts = conflicts;
+    result.conflictCount = conflictCount;
+    if (result.status.ok()) {
+        result.imported = imported;
+        result.alreadyStored = alreadyStored;
+        result.storedDraws = storedDraws;
+        result.highestDraw = highestDraw;
+    }
+    return result;
+}
+
+ExportResult exportDraws(const QString& database, Game game)
+{
+    ExportResult result;
+    const QStringList& allColumns = columns(game);
+    const qsizetype integerColumns = 1 + numberColumns(game).size();
+
+    std::vector<std::string> fields;
+    for (const QString& column : allColumns)
+        fields.push_back(column.toStdString());
+    std::string text;
+    csv::appendRecord(text, fields);
+
+    int draws = 0;
+    result.status = read(database, fullSelect(game), QString(), [&](const Row& row) {
+        for (qsizetype i = 0; i < allColumns.size(); ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            if (i < integerColumns)
+                fields[at] = std::to_string(row.integer(allColumns[i]));
+            else
+                fields[at] = row.text(allColumns[i]).toStdString();
+        }
+        csv::appendRecord(text, fields);
+        ++draws;
+    });
+    if (result.status.ok()) {
+        result.text = QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+        result.draws = draws;
+    }
+    return result;
+}
+
+} // namespace zelpo::db
