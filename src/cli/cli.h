@@ -23,5 +23,6 @@ int runInit(Context& context);
 int runPredict(Context& context);
 int runImport(Context& context);
 int runExport(Context& context);
+int runStats(Context& context);
 
 } // namespace zelpo::cli

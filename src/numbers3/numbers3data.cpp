@@ -36,4 +36,17 @@ std::optional<QStringList> predictNext(const QString& database, const QString& w
     return texts;
 }
 
+std::optional<DigitCounts> digitCounts(const QString& database, const QString& where, db::Status* status)
+{
+    DigitCounts counts(3);
+    const db::Status result = db::read(database, kDataSql, where, [&counts](const db::Row& row) {
+        counts.add(std::array { row.integer(u"N100"), row.integer(u"N10"), row.integer(u"N1") });
+    });
+    if (status)
+        *status = result;
+    if (!result)
+        return std::nullopt;
+    return counts;
+}
+
 } // namespace zelpo::numbers3

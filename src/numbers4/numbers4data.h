@@ -3,6 +3,7 @@
 #pragma once
 
 #include "db/query.h"
+#include "numbers3/statistics.h"
 
 #include <QStringList>
 
@@ -14,6 +15,7 @@ namespace zelpo::numbers4 {
 inline constexpr QStringView kSearchSql
     = u"SELECT kaisai,N1000,N100,N10,N1,kounyu1,kounyu2,kounyu3,kounyu4,kounyu5 FROM ナンバーズ4 ";
 inline constexpr QStringView kPredictSql = u"SELECT kaisai,N1000,N100,N10,N1 FROM ナンバーズ4 ";
+inline constexpr QStringView kDataSql = u"SELECT kaisai,N1000,N100,N10,N1 FROM ナンバーズ4 ";
 
 // Lists the draws the clause admits, each as the seven cells of the draw list:
 // draw number, winning number (0123), kounyu1..kounyu5 as stored.
@@ -24,5 +26,10 @@ db::Status readDraws(
 // draw order (the windows pass "WHERE kaisai>0"), or nothing when the query
 // failed; `status` then tells why. Every window that predicts calls this.
 std::optional<QStringList> predictNext(const QString& database, const QString& where, db::Status* status = nullptr);
+
+// The digit counts per position over the draws the clause admits (the windows
+// pass "WHERE kaisai>0"), or nothing when the query failed; `status` then tells why.
+std::optional<numbers3::DigitCounts> digitCounts(
+    const QString& database, const QString& where, db::Status* status = nullptr);
 
 } // namespace zelpo::numbers4

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+// zelpo-cli stats GAME [--db PATH]: the digit counts per position, as the
+// game's window lists them: a header line, then one line per position, units
+// first, the cells separated by tabs.
+#include "cli/args.h"
+#include "cli/cli.h"
+#include "db/drawcount.h"
+#include "numbers3/numbers3data.h"
+#include "numbers4/numbers4data.h"
+
+#include <array>
+
+namespace zelpo::cli {
+namespace {
+
+using DigitCountsOf
+    = std::optional<numbers3::DigitCounts> (*)(const QString& database, const QString& where, db::Status* status);
+
+struct GameStatistics {
+    const char* name;
+    DigitCountsOf digitCounts;
+};
+
+constexpr std::array kGames {
+    GameStatistics { "numbers3", numbers3::digitCounts },
+    GameStatistics { "numbers4", numbers4::digitCounts },
+};
+
+void printUsage(QTextStream& stream)
+{
+    stream << "usage: zelpo-cli stats GAME [--db PATH]\n  GAME: ";
+    for (std::size_t i = 0; i < kGames.size(); ++i)
+        stream << (i ? ", " : "") << kGames[i].name;
+    stream << '\n';
+}
+
+void printLine(QTextStream& out, const std::vector<std::string>& cells)
+{
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        out << (i ? "\t" : "") << QString::fromStdString(cells[i]);
+    out << '\n';
+}
+
+} // namespace
+
+int runStats(Context& context)
+{
+    QStringList args = context.args;
+    bool missingValue = false;
+    const std::optional<QString> databaseOption = takeOption(args, QStringLiteral("--db"), &missingValue);
+    if (missingValue || args.size() != 1) {
+        printUsage(context.err);
+        return 2;
+    }
+    const GameStatistics* game = nullptr;
+    for (const GameStatistics& candidate : kGames) {
+        if (args.first() == QLatin1String(candidate.name))
+            game = &candidate;
+    }
+    if (!game) {
+        context.err << "zelpo-cli stats: unknown game '" << args.first() << "'\n";
+        printUsage(context.err);
+        return 2;
+    }
+
+    const QString database = databaseOption.value_or(context.defaultDatabase);
+    db::Status status;
+    const std::optional<numbers3::DigitCounts> counts = game->digitCounts(database, db::kWherePositive, &status);
+    if (!counts) {
+        context.err << "zelpo-cli stats: " << db::describe(status) << '\n';
+        return 1;
+    }
+    std::vector<std::string> header;
+    for (const numbers3::StatisticsColumn& column : numbers3::statisticsColumns())
+        header.emplace_back(column.header);
+    printLine(context.out, header);
+    for (const std::vector<std::string>& row : numbers3::statisticsRows(*counts))
+        printLine(context.out, row);
+    return 0;
+}
+
+} // namespace zelpo::cli
