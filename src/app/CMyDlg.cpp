@@ -3,6 +3,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/paths.h"
+#include "miniloto/CMiniroto.h"
 #include "numbers3/CNabazu3.h"
 #include "numbers4/CNabazu4.h"
 #include "res/strings.h"
@@ -66,7 +67,7 @@ void CMyDlg::OnButton2()
 
 void CMyDlg::OnButton3()
 {
-    // The Mini Loto window plugs in here.
+    openGameWindow<CMiniroto>();
 }
 
 void CMyDlg::OnAbout()

@@ -3,10 +3,13 @@
 
 #include "db/drawcount.h"
 #include "numbers3/numbers3data.h"
+#include "numbers3/search.h"
 #include "res/dialogtemplate.h"
 #include "ui/listview.h"
 #include "ui/modal.h"
+#include "ui/searchrun.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -17,6 +20,10 @@ CNabazu3::CNabazu3(QWidget* parent)
 {
     connect(button(1000), &QPushButton::clicked, this, &CNabazu3::OnButton1);
     connect(button(1001), &QPushButton::clicked, this, &CNabazu3::OnButton2);
+    connect(button(1002), &QPushButton::clicked, this, &CNabazu3::OnButton3);
+    connect(checkBox(1010), &QCheckBox::clicked, this, &CNabazu3::OnSutoreto);
+    connect(checkBox(1011), &QCheckBox::clicked, this, &CNabazu3::OnBokkusu);
+    connect(button(1017), &QPushButton::clicked, this, &CNabazu3::OnKuriaB);
     connect(button(1015), &QPushButton::clicked, this, &CNabazu3::OnTourokuB);
     connect(button(1019), &QPushButton::clicked, this, &CNabazu3::OnHelpB);
     connect(&list1(), &ui::ListView::listDoubleClicked, this, &CNabazu3::OnDblclkList1);
@@ -126,6 +133,33 @@ void CNabazu3::OnButton1()
 void CNabazu3::OnButton2()
 {
     yosouDB(m_strDatabase, db::kWherePositive);
+}
+
+void CNabazu3::OnButton3()
+{
+    const db::SearchClause clause = numbers3::searchClause(ui::searchKind(*this, 1010, 1011),
+        ui::searchInput(*this, 1012), ui::searchInput(*this, 1013), ui::searchInput(*this, 1014));
+    ui::runSearch(
+        *this, clause, 1003, 1016, [this] { DeleteItem(); },
+        [this](const QString& where) { searchDB(m_strDatabase, where); });
+}
+
+void CNabazu3::OnSutoreto()
+{
+    if (checkBox(1010)->isChecked())
+        checkBox(1011)->setChecked(false);
+}
+
+void CNabazu3::OnBokkusu()
+{
+    if (checkBox(1011)->isChecked())
+        checkBox(1010)->setChecked(false);
+}
+
+void CNabazu3::OnKuriaB()
+{
+    for (const int id : {1012, 1013, 1014})
+        setText(id, QString());
 }
 
 void CNabazu3::OnTourokuB()

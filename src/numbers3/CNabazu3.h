@@ -33,6 +33,10 @@ public:
 
     void OnButton1();  // 当 選 数 字 一 覧
     void OnButton2();  // 予　　想
+    void OnButton3();  // 検　索
+    void OnSutoreto(); // ストレート
+    void OnBokkusu();  // ボックス
+    void OnKuriaB();   // クリア
     void OnTourokuB(); // 当選数字登録
     void OnDblclkList1();
 

@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: MIT
+#include "miniloto/CMiniroto.h"
+
+#include "db/drawcount.h"
+#include "miniloto/CMinitouroku.h"
+#include "miniloto/minilotodata.h"
+#include "ui/listview.h"
+#include "ui/modal.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <memory>
+
+namespace zelpo {
+namespace {
+
+constexpr int kPredictionEdits[] = {1004, 1005, 1006, 1007};
+constexpr int kSearchEdits[] = {1016, 1015, 1012, 1013, 1014};
+
+} // namespace
+
+CMiniroto::CMiniroto(QWidget* parent)
+    : app::GameWindow(res::kMinirotoDialog, parent)
+{
+    connect(button(1001), &QPushButton::clicked, this, &CMiniroto::OnYosou);
+    connect(button(1000), &QPushButton::clicked, this, &CMiniroto::OnitiranB);
+    connect(button(1002), &QPushButton::clicked, this, &CMiniroto::Onkensaku);
+    connect(button(1017), &QPushButton::clicked, this, &CMiniroto::Onkuria);
+    connect(button(1018), &QPushButton::clicked, this, &CMiniroto::OntourokuB);
+    connect(button(1019), &QPushButton::clicked, this, &CMiniroto::Onhelp);
+    connect(&list1(), &ui::ListView::listDoubleClicked, this, &CMiniroto::OnDblclkList1);
+}
+
+CMiniroto::~CMiniroto() = default;
+
+ui::ListView& CMiniroto::list1() const
+{
+    return *listView(1003);
+}
+
+void CMiniroto::onInitDialog()
+{
+    AddColumn(QStringLiteral("開催回数"), 0, 0, 0, 70);
+    AddColumn(QStringLiteral("当選数字"), 1, 0, 0, 100);
+    AddColumn(QStringLiteral("サービス"), 2, 0, 2, 70);
+    AddColumn(QStringLiteral("予想数字１"), 3, 0, 0, 100);
+    AddColumn(QStringLiteral("予想数字２"), 4, 0, 0, 100);
+    AddColumn(QStringLiteral("予想数字３"), 5, 0, 0, 100);
+    AddColumn(QStringLiteral("予想数字４"), 6, 0, 0, 100);
+
+    kaisuMI(m_strDatabase, db::kWherePositive);
+
+    list1().setExtendedStyle(ui::ListView::kTwoClickActivate);
+    for (const int id : kSearchEdits) {
+        edit(id)->clear();
+        edit(id)->setMaxLength(2);
+    }
+}
+
+int CMiniroto::AddColumn(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx)
+{
+    return ui::addColumn(list1(), lptstrItem, nItem, nSubItem, nFmt, cx);
+}
+
+void CMiniroto::AddItem(const QString& lptstrItem, int nItem, int nSubItem, int, int)
+{
+    ui::addItem(list1(), lptstrItem, nItem, nSubItem, true);
+}
+
+int CMiniroto::DeleteItem()
+{
+    return ui::deleteItems(list1());
+}
+
+bool CMiniroto::searchME(QString strDatabase, QString strWhere)
+{
+    static constexpr int kFormats[] = {0, 0, 2, 0, 0, 0, 0};
+    static constexpr int kWidths[] = {70, 100, 70, 100, 100, 100, 100};
+    int r = 0;
+    const db::Status status = miniloto::readDraws(strDatabase, strWhere, [&](const QStringList& cells) {
+        for (int column = 0; column < cells.size(); ++column)
+            AddItem(cells[column], r, column, kFormats[column], kWidths[column]);
+        ++r;
+    });
+    return status.ok();
+}
+
+bool CMiniroto::kaisuMI(QString strDatabase, QString strWhere)
+{
+    const std::optional<int> next = db::nextDrawNumber(strDatabase, db::kCountMiniLoto, strWhere);
+    if (!next)
+        return false;
+    setText(1009, QString::number(*next));
+    return true;
+}
+
+bool CMiniroto::yosouMI(QString strDatabase, QString strWhere)
+{
+    QStringList predictions;
+    if (!miniloto::readPredictions(strDatabase, strWhere, predictions))
+        return false;
+    for (int i = 0; i < predictions.size(); ++i)
+        setText(kPredictionEdits[i], predictions[i]);
+    return true;
+}
+
+void CMiniroto::OnYosou()
+{
+    yosouMI(m_strDatabase, db::kWherePositive);
+}
+
+void CMiniroto::OnitiranB()
+{
+    DeleteItem();
+    searchME(m_strDatabase, db::kWhereListAll);
+    setText(1008, QStringLiteral("---"));
+}
+
+void CMiniroto::Onkensaku()
+{
+    // The search plugs in here.
+}
+
+void CMiniroto::Onkuria()
+{
+    // The search plugs in here.
+}
+
+void CMiniroto::OntourokuB()
+{
+    const auto registration = std::make_unique<CMinitouroku>();
+    registration->m_strDatabase = m_strDatabase;
+    if (ui::runModal(*registration) == QDialog::Accepted)
+        kaisuMI(m_strDatabase, db::kWherePositive);
+}
+
+void CMiniroto::Onhelp()
+{
+    OnHelpB();
+}
+
+void CMiniroto::OnDblclkList1()
+{
+    // The draw editor plugs in here.
+}
+
+} // namespace zelpo
