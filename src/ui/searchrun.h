@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+// How the search button of every game window runs a built clause.
+#pragma once
+
+#include "db/searchclause.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace zelpo::ui {
+
+class TemplateDialog;
+
+// The input of an edit as the clause builders take it.
+std::string searchInput(const TemplateDialog& window, int editId);
+
+// The kind the two check boxes select; the box wins should both be ticked.
+db::SearchKind searchKind(const TemplateDialog& window, int straightId, int boxId);
+
+// A message stops the search with the list and the count as they were.
+// Otherwise the list is emptied, filled through `search` (refused input
+// queries nothing), its row count shown in `countId`, and a count of 0 is
+// followed by the no-hit message.
+void runSearch(TemplateDialog& window, const db::SearchClause& clause, int listId, int countId,
+    const std::function<void()>& emptyList, const std::function<void(const QString& where)>& search);
+
+} // namespace zelpo::ui
