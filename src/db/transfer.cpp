@@ -5,6 +5,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace zelpo::db {
@@ -41,21 +42,31 @@ QString numbersText(Game game, const std::array<int, 5>& numbers, std::optional<
     return text;
 }
 
+// The five Mini Loto numbers as a set; nothing when one is outside 1 to 31.
+std::optional<std::uint32_t> numberSet(const std::array<int, 5>& numbers)
+{
+    std::uint32_t set = 0;
+    for (const int n : numbers) {
+        if (n < 1 || n > 31)
+            return std::nullopt;
+        set |= std::uint32_t { 1 } << n;
+    }
+    return set;
+}
+
 bool sameDraw(Game game, const csv::Draw& draw, const StoredDraw& stored)
 {
     if (!stored.readable)
         return false;
-    const auto count = numberColumns(game).size();
-    std::array<int, 5> mine = draw.numbers;
-    std::array<int, 5> theirs = stored.numbers;
-    if (game == Game::MiniLoto) {
-        // The order of the five numbers is only the order they were typed in.
-        std::sort(mine.begin(), mine.begin() + static_cast<std::ptrdiff_t>(count));
-        std::sort(theirs.begin(), theirs.begin() + static_cast<std::ptrdiff_t>(count));
-        if (draw.bonus && stored.bonus && *draw.bonus != *stored.bonus)
-            return false;
+    if (game != Game::MiniLoto) {
+        const auto count = static_cast<std::ptrdiff_t>(numberColumns(game).size());
+        return std::equal(draw.numbers.begin(), draw.numbers.begin() + count, stored.numbers.begin());
     }
-    return std::equal(mine.begin(), mine.begin() + static_cast<std::ptrdiff_t>(count), theirs.begin());
+    if (draw.bonus && stored.bonus && *draw.bonus != *stored.bonus)
+        return false;
+    // The order of the five numbers is only the order they were typed in.
+    const std::optional<std::uint32_t> theirs = numberSet(stored.numbers);
+    return theirs && *theirs == numberSet(draw.numbers);
 }
 
 std::optional<int> storedBonus(const QVariant& value)
