@@ -3,9 +3,12 @@
 
 #include "db/drawcount.h"
 #include "numbers4/numbers4data.h"
+#include "numbers4/search.h"
 #include "res/dialogtemplate.h"
 #include "ui/listview.h"
+#include "ui/searchrun.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -17,6 +20,10 @@ CNabazu4::CNabazu4(QWidget* parent)
     connect(button(1000), &QPushButton::clicked, this, &CNabazu4::OnItiranB);
     connect(button(1001), &QPushButton::clicked, this, &CNabazu4::OnYosouB);
     connect(button(1016), &QPushButton::clicked, this, &CNabazu4::OnTourokuB);
+    connect(button(1002), &QPushButton::clicked, this, &CNabazu4::OnKensakuB);
+    connect(checkBox(1010), &QCheckBox::clicked, this, &CNabazu4::OnCheckSutoreto);
+    connect(checkBox(1011), &QCheckBox::clicked, this, &CNabazu4::OnCheckBokkusu);
+    connect(button(1017), &QPushButton::clicked, this, &CNabazu4::OnKuriaB);
     connect(button(1019), &QPushButton::clicked, this, &CNabazu4::OnHelpB);
     connect(&list1(), &ui::ListView::listDoubleClicked, this, &CNabazu4::OnDblclkList1);
 }
@@ -125,6 +132,34 @@ void CNabazu4::OnItiranB()
 void CNabazu4::OnTourokuB()
 {
     // The registration window plugs in here.
+}
+
+void CNabazu4::OnKensakuB()
+{
+    const db::SearchClause clause
+        = numbers4::searchClause(ui::searchKind(*this, 1010, 1011), ui::searchInput(*this, 1015),
+            ui::searchInput(*this, 1012), ui::searchInput(*this, 1013), ui::searchInput(*this, 1014));
+    ui::runSearch(
+        *this, clause, 1003, 1018, [this] { DeleteItem(); },
+        [this](const QString& where) { searchDE(m_strDatabase, where); });
+}
+
+void CNabazu4::OnCheckSutoreto()
+{
+    if (checkBox(1010)->isChecked())
+        checkBox(1011)->setChecked(false);
+}
+
+void CNabazu4::OnCheckBokkusu()
+{
+    if (checkBox(1011)->isChecked())
+        checkBox(1010)->setChecked(false);
+}
+
+void CNabazu4::OnKuriaB()
+{
+    for (const int id : { 1015, 1012, 1013, 1014 })
+        setText(id, QString());
 }
 
 void CNabazu4::OnDblclkList1()

@@ -33,6 +33,10 @@ public:
     void OnYosouB(); // 予　　想
     void OnItiranB(); // 当 選 数 字 一 覧
     void OnTourokuB(); // 当選数字登録
+    void OnKensakuB(); // 検　索
+    void OnCheckSutoreto(); // ストレート
+    void OnCheckBokkusu(); // ボックス
+    void OnKuriaB(); // クリア
     void OnDblclkList1();
 
 protected:
