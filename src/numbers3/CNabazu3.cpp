@@ -2,6 +2,7 @@
 #include "numbers3/CNabazu3.h"
 
 #include "db/drawcount.h"
+#include "entry/CToutoku.h"
 #include "numbers3/numbers3data.h"
 #include "numbers3/search.h"
 #include "res/dialogtemplate.h"
@@ -167,7 +168,10 @@ void CNabazu3::OnTourokuB()
     const QString clause = db::kWherePositive;
     // The five predictions are brought up to date before the registration window opens.
     yosouDB(m_strDatabase, clause);
-    // The registration window plugs in here.
+    CToutoku registration;
+    registration.m_strDatabase = m_strDatabase;
+    if (ui::runModal(registration) == QDialog::Accepted)
+        kaisuDB(m_strDatabase, clause);
 }
 
 void CNabazu3::OnDblclkList1()

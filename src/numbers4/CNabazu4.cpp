@@ -2,10 +2,12 @@
 #include "numbers4/CNabazu4.h"
 
 #include "db/drawcount.h"
+#include "entry/CToutoku.h"
 #include "numbers4/numbers4data.h"
 #include "numbers4/search.h"
 #include "res/dialogtemplate.h"
 #include "ui/listview.h"
+#include "ui/modal.h"
 #include "ui/searchrun.h"
 
 #include <QCheckBox>
@@ -131,7 +133,10 @@ void CNabazu4::OnItiranB()
 
 void CNabazu4::OnTourokuB()
 {
-    // The registration window plugs in here.
+    CToutoku registration;
+    registration.m_strDatabase = m_strDatabase;
+    if (ui::runModal(registration) == QDialog::Accepted)
+        kaisuDE(m_strDatabase, db::kWherePositive);
 }
 
 void CNabazu4::OnKensakuB()
