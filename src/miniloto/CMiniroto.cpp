@@ -4,8 +4,10 @@
 #include "db/drawcount.h"
 #include "miniloto/CMinitouroku.h"
 #include "miniloto/minilotodata.h"
+#include "miniloto/search.h"
 #include "ui/listview.h"
 #include "ui/modal.h"
+#include "ui/searchrun.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -119,12 +121,20 @@ void CMiniroto::OnitiranB()
 
 void CMiniroto::Onkensaku()
 {
-    // The search plugs in here.
+    std::string numbers[5];
+    for (int i = 0; i < 5; ++i)
+        numbers[i] = ui::searchInput(*this, kSearchEdits[i]);
+    const db::SearchClause clause
+        = miniloto::searchClause({ numbers[0], numbers[1], numbers[2], numbers[3], numbers[4] });
+    ui::runSearch(
+        *this, clause, 1003, 1008, [this] { DeleteItem(); },
+        [this](const QString& where) { searchME(m_strDatabase, where); });
 }
 
 void CMiniroto::Onkuria()
 {
-    // The search plugs in here.
+    for (const int id : kSearchEdits)
+        setText(id, QString());
 }
 
 void CMiniroto::OntourokuB()
