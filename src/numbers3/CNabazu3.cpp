@@ -2,6 +2,7 @@
 #include "numbers3/CNabazu3.h"
 
 #include "db/drawcount.h"
+#include "entry/CHenkou.h"
 #include "entry/CToutoku.h"
 #include "numbers3/numbers3data.h"
 #include "numbers3/search.h"
@@ -52,8 +53,15 @@ void CNabazu3::onInitDialog()
     AddColumn(QStringLiteral("予想数字４"), 5, 0, 0, 90);
     AddColumn(QStringLiteral("予想数字５"), 6, 0, 0, 90);
 
+    int column = 0;
+    for (const numbers3::StatisticsColumn& statistics : numbers3::statisticsColumns()) {
+        AddColumn2(QString::fromUtf8(statistics.header.data(), static_cast<qsizetype>(statistics.header.size())),
+            column++, 0, numbers3::kStatisticsAlignment, statistics.width);
+    }
+
     const QString clause = db::kWherePositive;
     kaisuDB(m_strDatabase, clause);
+    Data(m_strDatabase, clause);
 
     list1().setExtendedStyle(ui::ListView::kTwoClickActivate);
     for (const int id : {1012, 1013, 1014}) {
@@ -124,6 +132,23 @@ bool CNabazu3::kaisuDB(QString strDatabase, QString strWhere)
     return true;
 }
 
+bool CNabazu3::Data(QString strDatabase, QString strWhere)
+{
+    const std::optional<numbers3::DigitCounts> counts = numbers3::digitCounts(strDatabase, strWhere);
+    if (!counts)
+        return false;
+    const auto& columns = numbers3::statisticsColumns();
+    int r = 0;
+    for (const std::vector<std::string>& cells : numbers3::statisticsRows(*counts)) {
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            AddItem2(QString::fromStdString(cells[c]), r, static_cast<int>(c), numbers3::kStatisticsAlignment,
+                columns[c].width);
+        }
+        ++r;
+    }
+    return true;
+}
+
 void CNabazu3::OnButton1()
 {
     DeleteItem();
@@ -176,7 +201,15 @@ void CNabazu3::OnTourokuB()
 
 void CNabazu3::OnDblclkList1()
 {
-    // The draw editor plugs in here.
+    const int item = list1().hotItem();
+    if (item < 0)
+        return;
+    CHenkou editor;
+    editor.m_strDatabase = m_strDatabase;
+    editor.m_strGame = QStringLiteral("3");
+    editor.m_strKaisai = list1().itemText(item, 0);
+    editor.m_strJikai = text(1009);
+    ui::runModal(editor);
 }
 
 } // namespace zelpo

@@ -30,6 +30,7 @@ public:
     bool searchDB(QString strDatabase, QString strWhere);
     bool yosouDB(QString strDatabase, QString strWhere);
     bool kaisuDB(QString strDatabase, QString strWhere);
+    bool Data(QString strDatabase, QString strWhere);
 
     void OnButton1();  // 当 選 数 字 一 覧
     void OnButton2();  // 予　　想
