@@ -4,6 +4,7 @@
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "db/drawcount.h"
+#include "miniloto/minilotodata.h"
 #include "numbers3/numbers3data.h"
 #include "numbers4/numbers4data.h"
 
@@ -24,6 +25,7 @@ struct GamePrediction {
 constexpr std::array kGames {
     GamePrediction { "numbers3", numbers3::predictNext },
     GamePrediction { "numbers4", numbers4::predictNext },
+    GamePrediction { "miniloto", miniloto::predictNext },
 };
 
 void printUsage(QTextStream& stream)

@@ -99,11 +99,11 @@ bool CMiniroto::kaisuMI(QString strDatabase, QString strWhere)
 
 bool CMiniroto::yosouMI(QString strDatabase, QString strWhere)
 {
-    QStringList predictions;
-    if (!miniloto::readPredictions(strDatabase, strWhere, predictions))
+    const std::optional<QStringList> predictions = miniloto::predictNext(strDatabase, strWhere);
+    if (!predictions)
         return false;
-    for (int i = 0; i < predictions.size(); ++i)
-        setText(kPredictionEdits[i], predictions[i]);
+    for (int i = 0; i < predictions->size(); ++i)
+        setText(kPredictionEdits[i], predictions->at(i));
     return true;
 }
 

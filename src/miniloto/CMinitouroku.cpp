@@ -45,11 +45,11 @@ bool CMinitouroku::kaisuuMI(QString strDatabase, QString strWhere)
 
 bool CMinitouroku::yosouMI(QString strDatabase, QString strWhere)
 {
-    QStringList predictions;
-    if (!miniloto::readPredictions(strDatabase, strWhere, predictions))
+    const std::optional<QStringList> predictions = miniloto::predictNext(strDatabase, strWhere);
+    if (!predictions)
         return false;
-    for (int i = 0; i < predictions.size(); ++i)
-        setText(kPredictionEdits[i], predictions[i]);
+    for (int i = 0; i < predictions->size(); ++i)
+        setText(kPredictionEdits[i], predictions->at(i));
     return true;
 }
 

@@ -34,19 +34,21 @@ db::Status readDraws(const QString& database, const QString& where,
     });
 }
 
-db::Status readPredictions(const QString& database, const QString& where, QStringList& predictions)
+std::optional<QStringList> predictNext(const QString& database, const QString& where, db::Status* status)
 {
     History history;
-    const db::Status status = db::read(database, kPredictionSql, where, [&](const db::Row& row) {
+    const db::Status read = db::read(database, kPredictionSql, where, [&](const db::Row& row) {
         history.add({row.integer(u"NO1"), row.integer(u"NO2"), row.integer(u"NO3"), row.integer(u"NO4"),
             row.integer(u"NO5")});
     });
-    if (!status)
-        return status;
-    predictions.clear();
+    if (status)
+        *status = read;
+    if (!read)
+        return std::nullopt;
+    QStringList predictions;
     for (const std::string& text : predict(history))
         predictions << QString::fromStdString(text);
-    return status;
+    return predictions;
 }
 
 db::Status appendDraw(const QString& database, const QString& where, const DrawEntry& entry)

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace zelpo::miniloto {
 
@@ -25,9 +26,9 @@ QString winningNumbersText(const std::array<int, 5>& numbers);
 db::Status readDraws(const QString& database, const QString& where,
     const std::function<void(const QStringList& cells)>& onRow);
 
-// The four predictions for the history the clause admits; `predictions` is
-// set only when the query succeeded.
-db::Status readPredictions(const QString& database, const QString& where, QStringList& predictions);
+// The four predictions for the history the clause admits (the windows pass
+// "WHERE kaisai>0"), or nothing when the query failed; `status` then tells why.
+std::optional<QStringList> predictNext(const QString& database, const QString& where, db::Status* status = nullptr);
 
 // Appends the entry as one row. A draw number that is already stored is
 // refused as Failure::Duplicate, also by tables that have no key; a bare
