@@ -17,6 +17,7 @@ constexpr std::array kCommands{
     Command{"import", runImport, "import GAME FILE [--db PATH] [--encoding utf-8|shift_jis]  append the draws of a CSV file"},
     Command{"export", runExport, "export GAME [FILE] [--db PATH] [--force]  write the game's table as CSV"},
     Command{"predict", runPredict, "predict GAME [--db PATH]  print the predictions for the next draw"},
+    Command{"search", runSearch, "search GAME --straight|--box DIGITS | miniloto N N N N N [--db PATH]  list the matching draws"},
     Command{"stats", runStats, "stats GAME [--db PATH]    print the digit counts per position"},
 };
 

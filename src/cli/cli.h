@@ -21,6 +21,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const 
 // The subcommands, each in a file of its own.
 int runInit(Context& context);
 int runPredict(Context& context);
+int runSearch(Context& context);
 int runImport(Context& context);
 int runExport(Context& context);
 int runStats(Context& context);
