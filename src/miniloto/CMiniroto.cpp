@@ -2,6 +2,7 @@
 #include "miniloto/CMiniroto.h"
 
 #include "db/drawcount.h"
+#include "entry/CHenkou.h"
 #include "miniloto/CMinitouroku.h"
 #include "miniloto/minilotodata.h"
 #include "miniloto/search.h"
@@ -152,7 +153,15 @@ void CMiniroto::Onhelp()
 
 void CMiniroto::OnDblclkList1()
 {
-    // The draw editor plugs in here.
+    const int item = list1().hotItem();
+    if (item < 0)
+        return;
+    CHenkou editor;
+    editor.m_strDatabase = m_strDatabase;
+    editor.m_strGame = QStringLiteral("5");
+    editor.m_strKaisai = list1().itemText(item, 0);
+    editor.m_strJikai = text(1009);
+    ui::runModal(editor);
 }
 
 } // namespace zelpo

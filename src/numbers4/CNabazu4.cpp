@@ -2,6 +2,7 @@
 #include "numbers4/CNabazu4.h"
 
 #include "db/drawcount.h"
+#include "entry/CHenkou.h"
 #include "entry/CToutoku.h"
 #include "numbers4/numbers4data.h"
 #include "numbers4/search.h"
@@ -57,7 +58,14 @@ void CNabazu4::onInitDialog()
     AddColumn(QStringLiteral("予想数字４"), 5, 0, 0, 90);
     AddColumn(QStringLiteral("予想数字５"), 6, 0, 0, 90);
 
+    int column = 0;
+    for (const numbers3::StatisticsColumn& statistics : numbers3::statisticsColumns()) {
+        AddColumn2(QString::fromUtf8(statistics.header.data(), static_cast<qsizetype>(statistics.header.size())),
+            column++, 0, numbers3::kStatisticsAlignment, statistics.width);
+    }
+
     kaisuDE(m_strDatabase, db::kWherePositive);
+    Data(m_strDatabase, db::kWherePositive);
 
     list1().setExtendedStyle(ui::ListView::kTwoClickActivate);
 }
@@ -167,9 +175,34 @@ void CNabazu4::OnKuriaB()
         setText(id, QString());
 }
 
+bool CNabazu4::Data(QString strDatabase, QString strWhere)
+{
+    const std::optional<numbers3::DigitCounts> counts = numbers4::digitCounts(strDatabase, strWhere);
+    if (!counts)
+        return false;
+    const auto& columns = numbers3::statisticsColumns();
+    int r = 0;
+    for (const std::vector<std::string>& cells : numbers3::statisticsRows(*counts)) {
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            AddItem2(QString::fromStdString(cells[c]), r, static_cast<int>(c), numbers3::kStatisticsAlignment,
+                columns[c].width);
+        }
+        ++r;
+    }
+    return true;
+}
+
 void CNabazu4::OnDblclkList1()
 {
-    // The draw editor plugs in here.
+    const int item = list1().hotItem();
+    if (item < 0)
+        return;
+    CHenkou editor;
+    editor.m_strDatabase = m_strDatabase;
+    editor.m_strGame = QStringLiteral("4");
+    editor.m_strKaisai = list1().itemText(item, 0);
+    editor.m_strJikai = text(1009);
+    ui::runModal(editor);
 }
 
 } // namespace zelpo

@@ -29,6 +29,7 @@ public:
     bool yosouDE(QString strDatabase, QString strWhere);
     bool searchDE(QString strDatabase, QString strWhere);
     bool kaisuDE(QString strDatabase, QString strWhere);
+    bool Data(QString strDatabase, QString strWhere);
 
     void OnYosouB(); // 予　　想
     void OnItiranB(); // 当 選 数 字 一 覧

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // A double click on a listed draw opens the editor on that draw, from every game window.
 #include "entry/CHenkou.h"
+#include "miniloto/CMiniroto.h"
 #include "numbers3/CNabazu3.h"
+#include "numbers4/CNabazu4.h"
 #include "support/testdb.h"
 #include "support/windows.h"
 #include "ui/modal.h"
@@ -66,4 +68,33 @@ TEST(EditorOpening, FromTheNumbers3List)
     QTest::mouseMove(list->viewport(), below);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
     EXPECT_EQ(handler.runs(), 0);
+}
+
+TEST(EditorOpening, FromTheNumbers4List)
+{
+    const TempDatabase database;
+    database.addNumbers4(1, 0, 1, 2, 3);
+    auto window = openWindow<zelpo::CNabazu4>(database);
+    zelpo::test::click(*window, 1000);
+    const std::vector<Opened> opened = doubleClick(*window, 0);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].game, "4");
+    EXPECT_EQ(opened[0].draw, "1");
+    EXPECT_EQ(opened[0].next, "2");
+    EXPECT_EQ(opened[0].shown, "1");
+}
+
+TEST(EditorOpening, FromTheMiniLotoList)
+{
+    const TempDatabase database;
+    database.addMiniLoto(1, { 1, 2, 3, 4, 5 });
+    database.addMiniLoto(2, { 3, 9, 10, 21, 30 });
+    auto window = openWindow<zelpo::CMiniroto>(database);
+    zelpo::test::click(*window, 1000);
+    const std::vector<Opened> opened = doubleClick(*window, 1);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].game, "5");
+    EXPECT_EQ(opened[0].draw, "2");
+    EXPECT_EQ(opened[0].next, "3");
+    EXPECT_EQ(opened[0].shown, "2");
 }
