@@ -340,6 +340,7 @@ TYPED_TEST(ToutokuOpener, RecountsAfterOkOnly)
                 return 0;
             EXPECT_EQ(registration->parentWidget(), nullptr);
             EXPECT_EQ(registration->m_strDatabase, database.path());
+            EXPECT_EQ(registration->focusWidget(), registration->edit(1005));
             typeDigits(*registration, "1111111");
             click(*registration, 1000);
             return result;
