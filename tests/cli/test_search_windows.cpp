@@ -33,8 +33,7 @@ QStringList cliRows(const QStringList& args, const QString& database)
 }
 
 // Types DIGITS into the edits ("_" left empty), ticks the kind and searches.
-QStringList windowRows(
-    zelpo::ui::TemplateDialog& window, const int (&edits)[], int count, int kind, const QString& digits)
+QStringList windowRows(zelpo::ui::TemplateDialog& window, const int* edits, int count, int kind, const QString& digits)
 {
     for (int i = 0; i < count; ++i)
         zelpo::test::type(window, edits[i], digits[i] == u'_' ? QString() : QString(digits[i]));
