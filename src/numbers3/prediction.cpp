@@ -1,39 +1,37 @@
 // SPDX-License-Identifier: MIT
 #include "numbers3/prediction.h"
 
-#include <algorithm>
-
 namespace zelpo::numbers3 {
 
-DigitChains::DigitChains(int positions)
-    : m_positions(std::clamp(positions, 1, kMaxPositions))
+template <std::size_t Positions> bool DigitChains<Positions>::add(const Draw& draw)
 {
-}
-
-bool DigitChains::add(std::span<const int> digits)
-{
-    if (digits.size() != static_cast<std::size_t>(m_positions))
+    bool valid = true;
+    for (const int digit : draw)
+        valid = valid && static_cast<unsigned>(digit) <= 9u;
+    if (!valid)
         return false;
-    for (const int digit : digits) {
-        if (digit < 0 || digit > 9)
-            return false;
+    // The first draw has no predecessor: it only becomes the latest draw.
+    if (m_hasDraw) {
+        for (std::size_t p = 0; p < Positions; ++p)
+            ++m_counts[p][m_last[p]][draw[p]];
     }
-    for (int p = 0; p < m_positions; ++p) {
-        const int digit = digits[static_cast<std::size_t>(p)];
-        // The first draw has no predecessor: it only becomes the latest digit.
-        if (m_hasDraw)
-            ++m_counts[p][m_last[p]][digit];
-        m_last[p] = digit;
-    }
+    m_last = draw;
     m_hasDraw = true;
     return true;
 }
 
-DigitChains::Ranking DigitChains::ranking(int position) const
+template <std::size_t Positions> void DigitChains<Positions>::addAll(std::span<const Draw> draws)
+{
+    for (const Draw& draw : draws)
+        add(draw);
+}
+
+template <std::size_t Positions>
+typename DigitChains<Positions>::Ranking DigitChains<Positions>::ranking(std::size_t position) const
 {
     std::array<std::int32_t, 3> count {};
     Ranking digit {};
-    if (position < 0 || position >= m_positions)
+    if (position >= Positions)
         return digit;
     const auto& followers = m_counts[position][m_last[position]];
     for (int d = 0; d < 10; ++d) {
@@ -53,11 +51,14 @@ DigitChains::Ranking DigitChains::ranking(int position) const
     return digit;
 }
 
+template class DigitChains<3>;
+template class DigitChains<4>;
+
 Predictions Predictor::result() const
 {
-    const DigitChains::Ranking h = m_chains.ranking(0);
-    const DigitChains::Ranking t = m_chains.ranking(1);
-    const DigitChains::Ranking u = m_chains.ranking(2);
+    const DigitChains<3>::Ranking h = m_chains.ranking(0);
+    const DigitChains<3>::Ranking t = m_chains.ranking(1);
+    const DigitChains<3>::Ranking u = m_chains.ranking(2);
     const auto text = [](int a, int b, int c) {
         return std::string { static_cast<char>('0' + a), static_cast<char>('0' + b), static_cast<char>('0' + c) };
     };
@@ -68,8 +69,7 @@ Predictions Predictor::result() const
 Predictions predict(std::span<const Digits> history)
 {
     Predictor predictor;
-    for (const Digits& draw : history)
-        predictor.add(draw);
+    predictor.addAll(history);
     return predictor.result();
 }
 

@@ -14,31 +14,32 @@ namespace zelpo::numbers3 {
 // Per-position counts of which digit followed which in consecutive draws.
 // Shared by the Numbers 3 and Numbers 4 predictions, which differ only in the
 // number of positions and in how they combine the choices.
-class DigitChains {
+template <std::size_t Positions> class DigitChains {
 public:
-    static constexpr int kMaxPositions = 4;
+    using Draw = std::array<int, Positions>; // digits in position order
     using Ranking = std::array<int, 3>; // first, second, third choice
 
-    explicit DigitChains(int positions);
-
-    // Takes the next draw, digits in position order. A draw with a digit
-    // outside 0..9 (or the wrong number of digits) is left out as if it were
-    // not stored, and false is returned.
-    bool add(std::span<const int> digits);
+    // Takes the next draw. A draw with a digit outside 0..9 is left out as if
+    // it were not stored, and false is returned.
+    bool add(const Draw& draw);
+    // The same as add() on each draw in turn.
+    void addAll(std::span<const Draw> draws);
 
     // The digits that most often followed the latest draw's digit in
     // `position`, best first; equal counts go to the lower digit, a digit that
     // never followed takes no place, and an untaken place holds 0.
-    Ranking ranking(int position) const;
+    Ranking ranking(std::size_t position) const;
 
 private:
     using Table = std::array<std::array<std::int32_t, 10>, 10>; // [earlier digit][later digit]
 
-    int m_positions;
     bool m_hasDraw = false;
-    std::array<int, kMaxPositions> m_last {};
-    std::array<Table, kMaxPositions> m_counts {};
+    std::array<int, Positions> m_last {};
+    std::array<Table, Positions> m_counts {};
 };
+
+extern template class DigitChains<3>;
+extern template class DigitChains<4>;
 
 using Digits = std::array<int, 3>; // hundreds, tens, units
 using Predictions = std::array<std::string, 5>;
@@ -47,10 +48,11 @@ using Predictions = std::array<std::string, 5>;
 class Predictor {
 public:
     void add(const Digits& draw) { m_chains.add(draw); }
+    void addAll(std::span<const Digits> draws) { m_chains.addAll(draws); }
     Predictions result() const;
 
 private:
-    DigitChains m_chains { 3 };
+    DigitChains<3> m_chains;
 };
 
 // The five three-digit predictions for the draw after `history` (oldest first):

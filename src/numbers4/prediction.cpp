@@ -5,10 +5,10 @@ namespace zelpo::numbers4 {
 
 Predictions Predictor::result() const
 {
-    const numbers3::DigitChains::Ranking th = m_chains.ranking(0);
-    const numbers3::DigitChains::Ranking h = m_chains.ranking(1);
-    const numbers3::DigitChains::Ranking t = m_chains.ranking(2);
-    const numbers3::DigitChains::Ranking u = m_chains.ranking(3);
+    const numbers3::DigitChains<4>::Ranking th = m_chains.ranking(0);
+    const numbers3::DigitChains<4>::Ranking h = m_chains.ranking(1);
+    const numbers3::DigitChains<4>::Ranking t = m_chains.ranking(2);
+    const numbers3::DigitChains<4>::Ranking u = m_chains.ranking(3);
     const auto text = [](int a, int b, int c, int d) {
         return std::string { static_cast<char>('0' + a), static_cast<char>('0' + b), static_cast<char>('0' + c),
             static_cast<char>('0' + d) };
@@ -20,8 +20,7 @@ Predictions Predictor::result() const
 Predictions predict(std::span<const Digits> history)
 {
     Predictor predictor;
-    for (const Digits& draw : history)
-        predictor.add(draw);
+    predictor.addAll(history);
     return predictor.result();
 }
 

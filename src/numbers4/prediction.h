@@ -18,10 +18,11 @@ using Predictions = std::array<std::string, 5>;
 class Predictor {
 public:
     void add(const Digits& draw) { m_chains.add(draw); }
+    void addAll(std::span<const Digits> draws) { m_chains.addAll(draws); }
     Predictions result() const;
 
 private:
-    numbers3::DigitChains m_chains { 4 };
+    numbers3::DigitChains<4> m_chains;
 };
 
 // The five four-digit predictions for the draw after `history` (oldest first).
