@@ -193,6 +193,12 @@ Row::Row(const QSqlQuery& query)
 
 QVariant Row::value(QStringView column) const
 {
+    // Columns are asked for as the SELECT spells them; a file made elsewhere
+    // may spell them in another case, which SQL does not tell apart.
+    for (qsizetype i = 0; i < m_names.size(); ++i) {
+        if (QStringView(m_names[i]) == column)
+            return m_query.value(static_cast<int>(i));
+    }
     for (qsizetype i = 0; i < m_names.size(); ++i) {
         if (QStringView(m_names[i]).compare(column, Qt::CaseInsensitive) == 0)
             return m_query.value(static_cast<int>(i));
@@ -207,7 +213,11 @@ int Row::integer(QStringView column) const
         throw ReadError{QStringLiteral("%1 is empty").arg(column)};
     bool ok = false;
     qlonglong n = 0;
-    if (v.typeId() == QMetaType::Double) {
+    // Integers come back as integers from a file this program wrote; texts
+    // and reals only from files made elsewhere.
+    if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int) {
+        n = v.toLongLong(&ok);
+    } else if (v.typeId() == QMetaType::Double) {
         const double d = v.toDouble();
         ok = std::isfinite(d) && d == std::floor(d) && std::abs(d) <= std::numeric_limits<int>::max();
         n = ok ? static_cast<qlonglong>(d) : 0;
