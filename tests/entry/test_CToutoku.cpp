@@ -301,18 +301,10 @@ TEST(ToutokuWindow, CloseButtonIsOkAndEscapeCancels)
     EXPECT_FALSE(escaped->isVisible());
 }
 
-// The two game windows that open the registration window.
-template <class Window> struct Opener;
-
-template <> struct Opener<zelpo::CNabazu3> {
-    static constexpr int kButton = 1015;
-    static void open(zelpo::CNabazu3& window) { window.OnTourokuB(); }
-};
-
-template <> struct Opener<zelpo::CNabazu4> {
-    static constexpr int kButton = 1016;
-    static void open(zelpo::CNabazu4& window) { window.OnTourokuB(); }
-};
+// The button of each game window that opens the registration window.
+template <class Window> constexpr int kOpenButton = 0;
+template <> constexpr int kOpenButton<zelpo::CNabazu3> = 1015;
+template <> constexpr int kOpenButton<zelpo::CNabazu4> = 1016;
 
 template <class Window> class ToutokuOpener : public testing::Test {
 };
@@ -345,7 +337,7 @@ TYPED_TEST(ToutokuOpener, RecountsAfterOkOnly)
             click(*registration, 1000);
             return result;
         });
-        click(opener, Opener<TypeParam>::kButton);
+        click(opener, kOpenButton<TypeParam>);
         EXPECT_EQ(runs, 1);
     }
     // Escape after the first registration left the number alone; OK after the second showed it.
