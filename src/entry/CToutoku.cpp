@@ -40,9 +40,6 @@ void CToutoku::onInitDialog()
         edit(id)->clear();
         edit(id)->setMaxLength(1);
     }
-    // The user types the seven digits straight away, hundreds of Numbers 3 first,
-    // also when the window is run modally rather than just shown.
-    edit(1005)->setFocus(Qt::TabFocusReason);
 }
 
 void CToutoku::refresh()

@@ -70,7 +70,8 @@ void TemplateDialog::setText(int id, const QString& text)
 
 void TemplateDialog::showEvent(QShowEvent* event)
 {
-    const bool first = !m_initialized;
+    const bool first = !m_shown;
+    m_shown = true;
     initialize();
     QDialog::showEvent(event);
     // As on the original platform, a window opens with the focus on its first

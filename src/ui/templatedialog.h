@@ -41,6 +41,7 @@ protected:
 
 private:
     bool m_initialized = false;
+    bool m_shown = false;
 };
 
 } // namespace zelpo::ui

@@ -22,7 +22,7 @@ TEST(EndToEnd, InitCreatesTheDatabaseNextToTheProgramAndNeverOverwritesIt)
     EXPECT_TRUE(QString::fromUtf8(again.readAllStandardError()).contains("already exists"));
 }
 
-TEST(EndToEnd, TheMainMenuAppearsAndClosesCleanly)
+TEST(EndToEnd, TheMainMenuAppearsOpensNumbers3AndClosesCleanly)
 {
     const XServer x;
     ASSERT_TRUE(x.running());
@@ -38,6 +38,13 @@ TEST(EndToEnd, TheMainMenuAppearsAndClosesCleanly)
     const QString window = x.waitForWindow("ナンバーズ Zelpo");
     ASSERT_FALSE(window.isEmpty()) << "the main menu did not appear";
     x.focus(window);
+    // The menu opens on its first button: Space opens the Numbers 3 window.
+    x.key("space");
+    const QString numbers3 = x.waitForWindow("ナンバーズ３予想");
+    ASSERT_FALSE(numbers3.isEmpty()) << "the Numbers 3 window did not open";
+    x.focus(numbers3);
+    x.key("Escape");
+    x.focus(x.waitForWindow("ナンバーズ Zelpo"));
     x.key("Escape"); // closing the main menu ends the program
     ASSERT_TRUE(zelpo.waitForFinished(20000));
     EXPECT_EQ(zelpo.exitStatus(), QProcess::NormalExit);

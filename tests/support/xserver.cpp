@@ -85,7 +85,9 @@ void XServer::typeText(const QString& text) const
 
 void XServer::key(const QString& keys) const
 {
-    xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30"), keys});
+    // "5 Tab 0": one key (or chord) per argument, as xdotool takes them.
+    xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30")}
+        + keys.split(u' ', Qt::SkipEmptyParts));
 }
 
 Installation::Installation()

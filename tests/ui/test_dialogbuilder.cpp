@@ -2,6 +2,7 @@
 #include "res/dialogtemplate.h"
 #include "support/printers.h"
 #include "ui/dialogbuilder.h"
+#include "ui/modal.h"
 #include "ui/templatedialog.h"
 
 #include <QFontInfo>
@@ -92,6 +93,18 @@ TEST(BuildDialog, TabFollowsTheTemplateOrder)
         order << next->accessibleDescription();
     }
     EXPECT_EQ(order, (QStringList{"1003", "1", "1001"}));
+}
+
+TEST(BuildDialog, AModalRunAlsoOpensOnTheFirstTabStop)
+{
+    zelpo::ui::TemplateDialog dialog(kDialog);
+    QWidget* focused = nullptr;
+    const zelpo::ui::ModalHandler handler([&](QDialog& shown) {
+        focused = shown.focusWidget();
+        return 0;
+    });
+    zelpo::ui::runModal(dialog);
+    EXPECT_EQ(focused, dialog.edit(1001));
 }
 
 TEST(BuildDialog, OkAcceptsAndEscapeRejects)
