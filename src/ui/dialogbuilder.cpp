@@ -60,6 +60,12 @@ QWidget* createControl(QDialog& dialog, const res::Control& control)
         auto* edit = new QLineEdit(&dialog);
         edit->setAlignment(horizontalAlignment(control.style) | Qt::AlignVCenter);
         edit->setReadOnly(control.style & res::ReadOnly);
+        if (control.style & res::ReadOnly) {
+            // Displays sit on the dialog's own background, as read-only edits did.
+            QPalette palette = edit->palette();
+            palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+            edit->setPalette(palette);
+        }
         edit->setFrame(control.style & res::Border);
         if (control.style & res::Number)
             edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
