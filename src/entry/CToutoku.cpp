@@ -53,40 +53,22 @@ void CToutoku::refresh()
 
 bool CToutoku::kaisuuDB(QString strDatabase, QString strWhere)
 {
-    const std::optional<int> next = db::nextDrawNumber(strDatabase, db::kCountNumbers3, strWhere);
-    if (!next)
-        return false;
-    setText(1004, QString::number(*next));
-    return true;
+    return showNextDrawNumber(1004, db::kCountNumbers3, strDatabase, strWhere);
 }
 
 bool CToutoku::kaisuuDW(QString strDatabase, QString strWhere)
 {
-    const std::optional<int> next = db::nextDrawNumber(strDatabase, db::kCountNumbers4, strWhere);
-    if (!next)
-        return false;
-    setText(1010, QString::number(*next));
-    return true;
+    return showNextDrawNumber(1010, db::kCountNumbers4, strDatabase, strWhere);
 }
 
 bool CToutoku::yosouDT(QString strDatabase, QString strWhere)
 {
-    const std::optional<QStringList> predictions = numbers3::predictNext(strDatabase, strWhere);
-    if (!predictions)
-        return false;
-    for (int i = 0; i < 5; ++i)
-        setText(kNumbers3Predictions[i], predictions->at(i));
-    return true;
+    return showTexts(kNumbers3Predictions, numbers3::predictNext(strDatabase, strWhere));
 }
 
 bool CToutoku::yosouDE(QString strDatabase, QString strWhere)
 {
-    const std::optional<QStringList> predictions = numbers4::predictNext(strDatabase, strWhere);
-    if (!predictions)
-        return false;
-    for (int i = 0; i < 5; ++i)
-        setText(kNumbers4Predictions[i], predictions->at(i));
-    return true;
+    return showTexts(kNumbers4Predictions, numbers4::predictNext(strDatabase, strWhere));
 }
 
 entry::NumbersDraw CToutoku::numbers3Draw() const

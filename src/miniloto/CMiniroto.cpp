@@ -91,21 +91,12 @@ bool CMiniroto::searchME(QString strDatabase, QString strWhere)
 
 bool CMiniroto::kaisuMI(QString strDatabase, QString strWhere)
 {
-    const std::optional<int> next = db::nextDrawNumber(strDatabase, db::kCountMiniLoto, strWhere);
-    if (!next)
-        return false;
-    setText(1009, QString::number(*next));
-    return true;
+    return showNextDrawNumber(1009, db::kCountMiniLoto, strDatabase, strWhere);
 }
 
 bool CMiniroto::yosouMI(QString strDatabase, QString strWhere)
 {
-    const std::optional<QStringList> predictions = miniloto::predictNext(strDatabase, strWhere);
-    if (!predictions)
-        return false;
-    for (int i = 0; i < predictions->size(); ++i)
-        setText(kPredictionEdits[i], predictions->at(i));
-    return true;
+    return showTexts(kPredictionEdits, miniloto::predictNext(strDatabase, strWhere));
 }
 
 void CMiniroto::OnYosou()

@@ -36,21 +36,12 @@ void CMinitouroku::onInitDialog()
 
 bool CMinitouroku::kaisuuMI(QString strDatabase, QString strWhere)
 {
-    const std::optional<int> next = db::nextDrawNumber(strDatabase, db::kCountMiniLoto, strWhere);
-    if (!next)
-        return false;
-    setText(1004, QString::number(*next));
-    return true;
+    return showNextDrawNumber(1004, db::kCountMiniLoto, strDatabase, strWhere);
 }
 
 bool CMinitouroku::yosouMI(QString strDatabase, QString strWhere)
 {
-    const std::optional<QStringList> predictions = miniloto::predictNext(strDatabase, strWhere);
-    if (!predictions)
-        return false;
-    for (int i = 0; i < predictions->size(); ++i)
-        setText(kPredictionEdits[i], predictions->at(i));
-    return true;
+    return showTexts(kPredictionEdits, miniloto::predictNext(strDatabase, strWhere));
 }
 
 bool CMinitouroku::tuikaMI(QString strDatabase, QString strWhere)

@@ -114,22 +114,13 @@ bool CNabazu3::searchDB(QString strDatabase, QString strWhere)
 
 bool CNabazu3::yosouDB(QString strDatabase, QString strWhere)
 {
-    const std::optional<QStringList> predictions = numbers3::predictNext(strDatabase, strWhere);
-    if (!predictions)
-        return false;
-    const int fields[] = {1004, 1005, 1006, 1007, 1008};
-    for (int i = 0; i < 5; ++i)
-        setText(fields[i], predictions->at(i));
-    return true;
+    static constexpr int kFields[] = {1004, 1005, 1006, 1007, 1008};
+    return showTexts(kFields, numbers3::predictNext(strDatabase, strWhere));
 }
 
 bool CNabazu3::kaisuDB(QString strDatabase, QString strWhere)
 {
-    const std::optional<int> next = db::nextDrawNumber(strDatabase, db::kCountNumbers3, strWhere);
-    if (!next)
-        return false;
-    setText(1009, QString::number(*next));
-    return true;
+    return showNextDrawNumber(1009, db::kCountNumbers3, strDatabase, strWhere);
 }
 
 bool CNabazu3::Data(QString strDatabase, QString strWhere)

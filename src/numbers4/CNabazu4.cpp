@@ -97,13 +97,8 @@ void CNabazu4::AddItem2(const QString& lptstrItem, int nItem, int nSubItem, int,
 
 bool CNabazu4::yosouDE(QString strDatabase, QString strWhere)
 {
-    const std::optional<QStringList> predictions = numbers4::predictNext(strDatabase, strWhere);
-    if (!predictions)
-        return false;
-    const int fields[] = { 1004, 1005, 1006, 1007, 1008 };
-    for (int i = 0; i < 5; ++i)
-        setText(fields[i], predictions->at(i));
-    return true;
+    static constexpr int kFields[] = { 1004, 1005, 1006, 1007, 1008 };
+    return showTexts(kFields, numbers4::predictNext(strDatabase, strWhere));
 }
 
 bool CNabazu4::searchDE(QString strDatabase, QString strWhere)
@@ -120,11 +115,7 @@ bool CNabazu4::searchDE(QString strDatabase, QString strWhere)
 
 bool CNabazu4::kaisuDE(QString strDatabase, QString strWhere)
 {
-    const std::optional<int> next = db::nextDrawNumber(strDatabase, db::kCountNumbers4, strWhere);
-    if (!next)
-        return false;
-    setText(1009, QString::number(*next));
-    return true;
+    return showNextDrawNumber(1009, db::kCountNumbers4, strDatabase, strWhere);
 }
 
 void CNabazu4::OnYosouB()

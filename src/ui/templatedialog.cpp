@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/templatedialog.h"
 
+#include "db/drawcount.h"
 #include "ui/dialogbuilder.h"
 #include "ui/listview.h"
 
@@ -66,6 +67,24 @@ void TemplateDialog::setText(int id, const QString& text)
 {
     if (QLineEdit* field = edit(id))
         field->setText(text);
+}
+
+bool TemplateDialog::showNextDrawNumber(int id, QStringView countSql, const QString& database, const QString& where)
+{
+    const std::optional<int> next = db::nextDrawNumber(database, countSql, where);
+    if (!next)
+        return false;
+    setText(id, QString::number(*next));
+    return true;
+}
+
+bool TemplateDialog::showTexts(std::span<const int> ids, const std::optional<QStringList>& texts)
+{
+    if (!texts)
+        return false;
+    for (std::size_t i = 0; i < ids.size() && i < static_cast<std::size_t>(texts->size()); ++i)
+        setText(ids[i], texts->at(static_cast<qsizetype>(i)));
+    return true;
 }
 
 void TemplateDialog::showEvent(QShowEvent* event)

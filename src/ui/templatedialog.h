@@ -6,6 +6,10 @@
 #include "res/dialogtemplate.h"
 
 #include <QDialog>
+#include <QStringList>
+
+#include <optional>
+#include <span>
 
 class QCheckBox;
 class QLineEdit;
@@ -33,6 +37,13 @@ public:
     // Text of an edit control (empty when there is none with that ID).
     QString text(int id) const;
     void setText(int id, const QString& text);
+
+    // Shows the next draw number that `countSql` gives in edit `id`. A failed
+    // query leaves the field as it was and gives false.
+    bool showNextDrawNumber(int id, QStringView countSql, const QString& database, const QString& where);
+    // Writes `texts` into the edits `ids`, in order. A failed query (no texts)
+    // leaves them as they were and gives false.
+    bool showTexts(std::span<const int> ids, const std::optional<QStringList>& texts);
 
 protected:
     // The window's opening sequence, run once before it is first shown.
