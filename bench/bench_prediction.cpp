@@ -18,7 +18,8 @@
 
 namespace {
 
-template <class Digits> std::vector<Digits> generatedHistory(int draws)
+template <class Digits>
+std::vector<Digits> generatedHistory(int draws)
 {
     std::mt19937 random(12345);
     std::uniform_int_distribution<int> digit(0, 9);

@@ -31,7 +31,9 @@ const QString& databaseWithDraws(int draws)
         QSqlQuery n3(database), n4(database), mini(database);
         n3.prepare(QStringLiteral("INSERT INTO ナンバーズ3 VALUES (?,?,?,?,'123','456','789','012','345',' ')"));
         n4.prepare(QStringLiteral("INSERT INTO ナンバーズ4 VALUES (?,?,?,?,?,'1234','5678','9012','3456','7890',' ')"));
-        mini.prepare(QStringLiteral("INSERT INTO ミニロト VALUES (?,?,?,?,?,?,'7','1-2-3-4-5','6-7-8-9-10','11-12-13-14-15','16-17-18-19-20',' ')"));
+        mini.prepare(
+            QStringLiteral("INSERT INTO ミニロト VALUES "
+                           "(?,?,?,?,?,?,'7','1-2-3-4-5','6-7-8-9-10','11-12-13-14-15','16-17-18-19-20',' ')"));
         for (int kaisai = 1; kaisai <= draws; ++kaisai) {
             n3.addBindValue(kaisai);
             for (int i = 0; i < 3; ++i)

@@ -12,13 +12,15 @@ struct Command {
     const char* usage;
 };
 
-constexpr std::array kCommands{
-    Command{"init", runInit, "init [PATH]            create an empty database (default: next to the program)"},
-    Command{"import", runImport, "import GAME FILE [--db PATH] [--encoding utf-8|shift_jis]  append the draws of a CSV file"},
-    Command{"export", runExport, "export GAME [FILE] [--db PATH] [--force]  write the game's table as CSV"},
-    Command{"predict", runPredict, "predict GAME [--db PATH]  print the predictions for the next draw"},
-    Command{"search", runSearch, "search GAME --straight|--box DIGITS | miniloto N N N N N [--db PATH]  list the matching draws"},
-    Command{"stats", runStats, "stats GAME [--db PATH]    print the digit counts per position"},
+constexpr std::array kCommands {
+    Command { "init", runInit, "init [PATH]            create an empty database (default: next to the program)" },
+    Command { "import", runImport,
+        "import GAME FILE [--db PATH] [--encoding utf-8|shift_jis]  append the draws of a CSV file" },
+    Command { "export", runExport, "export GAME [FILE] [--db PATH] [--force]  write the game's table as CSV" },
+    Command { "predict", runPredict, "predict GAME [--db PATH]  print the predictions for the next draw" },
+    Command { "search", runSearch,
+        "search GAME --straight|--box DIGITS | miniloto N N N N N [--db PATH]  list the matching draws" },
+    Command { "stats", runStats, "stats GAME [--db PATH]    print the digit counts per position" },
 };
 
 void printUsage(QTextStream& stream)
@@ -32,13 +34,14 @@ void printUsage(QTextStream& stream)
 
 int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const QString& defaultDatabase)
 {
-    if (arguments.isEmpty() || arguments.first() == QLatin1String("--help") || arguments.first() == QLatin1String("-h")) {
+    if (arguments.isEmpty() || arguments.first() == QLatin1String("--help")
+        || arguments.first() == QLatin1String("-h")) {
         printUsage(arguments.isEmpty() ? err : out);
         return arguments.isEmpty() ? 2 : 0;
     }
     for (const Command& command : kCommands) {
         if (arguments.first() == QLatin1String(command.name)) {
-            Context context{arguments.mid(1), out, err, defaultDatabase};
+            Context context { arguments.mid(1), out, err, defaultDatabase };
             const int code = command.run(context);
             out.flush();
             err.flush();

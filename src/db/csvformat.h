@@ -18,7 +18,7 @@ namespace zelpo::db::csv {
 // What is wrong with a file, as precisely as it can be told.
 struct Problem {
     std::size_t line = 0; // from 1; 0 when it concerns the file as a whole
-    std::string column; // as the header spells it; empty for the whole line
+    std::string column;   // as the header spells it; empty for the whole line
     std::string reason;
 
     bool operator==(const Problem&) const = default;

@@ -11,8 +11,8 @@ namespace zelpo::db {
 // Runs `fixedSql` (a "SELECT kaisai FROM ..." text) with `where` and returns
 // the number of rows plus one, or nothing when the query failed. The stored
 // draw numbers play no part: draws 1..499 and 501 also give 501.
-std::optional<int> nextDrawNumber(const QString& database, QStringView fixedSql, const QString& where,
-    Status* status = nullptr);
+std::optional<int> nextDrawNumber(
+    const QString& database, QStringView fixedSql, const QString& where, Status* status = nullptr);
 
 // The count texts of the windows.
 inline constexpr QStringView kCountNumbers3 = u"SELECT kaisai FROM ナンバーズ3 ";

@@ -53,13 +53,14 @@ Status classify(const QSqlError& error, Failure fallback)
     const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
     if (ok) {
         if (code == kSqliteBusy || code == kSqliteLocked)
-            return {Failure::Busy, text};
+            return { Failure::Busy, text };
         if (code == kSqliteNotADatabase || code == kSqliteCantOpen)
-            return {Failure::Open, text};
-        if (code == kSqliteConstraint && (text.contains(QLatin1String("UNIQUE")) || text.contains(QLatin1String("PRIMARY KEY"))))
-            return {Failure::Duplicate, text};
+            return { Failure::Open, text };
+        if (code == kSqliteConstraint
+            && (text.contains(QLatin1String("UNIQUE")) || text.contains(QLatin1String("PRIMARY KEY"))))
+            return { Failure::Duplicate, text };
     }
-    return {fallback, text};
+    return { fallback, text };
 }
 
 // SQLite URI for the file, so that the open mode can say "never create".
@@ -98,7 +99,7 @@ public:
     Status open(const QString& path, bool readOnly)
     {
         if (path.isEmpty() || !QFileInfo(path).isFile())
-            return {Failure::Missing, path};
+            return { Failure::Missing, path };
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         database.setDatabaseName(fileUri(path, readOnly));
         QString options = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
@@ -203,14 +204,14 @@ QVariant Row::value(QStringView column) const
         if (QStringView(m_names[i]).compare(column, Qt::CaseInsensitive) == 0)
             return m_query.value(static_cast<int>(i));
     }
-    throw ReadError{QStringLiteral("no column %1").arg(column)};
+    throw ReadError { QStringLiteral("no column %1").arg(column) };
 }
 
 int Row::integer(QStringView column) const
 {
     const QVariant v = value(column);
     if (v.isNull())
-        throw ReadError{QStringLiteral("%1 is empty").arg(column)};
+        throw ReadError { QStringLiteral("%1 is empty").arg(column) };
     bool ok = false;
     qlonglong n = 0;
     // Integers come back as integers from a file this program wrote; texts
@@ -225,7 +226,7 @@ int Row::integer(QStringView column) const
         n = v.toString().trimmed().toLongLong(&ok);
     }
     if (!ok || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
-        throw ReadError{QStringLiteral("%1 holds %2, not a number").arg(column, v.toString())};
+        throw ReadError { QStringLiteral("%1 holds %2, not a number").arg(column, v.toString()) };
     return static_cast<int>(n);
 }
 
@@ -254,7 +255,8 @@ Status read(const QString& database, QStringView fixedSql, const QString& where,
     query.setForwardOnly(true);
     // Rows always reach the caller by draw number, even from a file whose table
     // has no key and whose rows were stored out of order.
-    const QString sql = QStringLiteral("SELECT * FROM (") + statementText(fixedSql, where) + QStringLiteral(") ORDER BY kaisai");
+    const QString sql
+        = QStringLiteral("SELECT * FROM (") + statementText(fixedSql, where) + QStringLiteral(") ORDER BY kaisai");
     if (!query.exec(sql))
         return classify(query.lastError(), Failure::Statement);
     try {
@@ -262,7 +264,7 @@ Status read(const QString& database, QStringView fixedSql, const QString& where,
         while (query.next())
             visit(row);
     } catch (const ReadError& error) {
-        return {Failure::Read, error.detail};
+        return { Failure::Read, error.detail };
     }
     if (query.lastError().isValid())
         return classify(query.lastError(), Failure::Read);
@@ -273,7 +275,7 @@ void Writer::exec(const QString& sql)
 {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     if (!query.exec(sql))
-        throw WriteAbort{classify(query.lastError(), Failure::Write)};
+        throw WriteAbort { classify(query.lastError(), Failure::Write) };
 }
 
 bool Writer::exists(const QString& sql)
@@ -281,7 +283,7 @@ bool Writer::exists(const QString& sql)
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
     if (!query.exec(sql))
-        throw WriteAbort{classify(query.lastError(), Failure::Statement)};
+        throw WriteAbort { classify(query.lastError(), Failure::Statement) };
     return query.next();
 }
 
@@ -289,23 +291,23 @@ QSqlQuery Writer::prepare(const QString& sql)
 {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     if (!query.prepare(sql))
-        throw WriteAbort{classify(query.lastError(), Failure::Statement)};
+        throw WriteAbort { classify(query.lastError(), Failure::Statement) };
     return query;
 }
 
 void Writer::exec(QSqlQuery& prepared)
 {
     if (!prepared.exec())
-        throw WriteAbort{classify(prepared.lastError(), Failure::Write)};
+        throw WriteAbort { classify(prepared.lastError(), Failure::Write) };
 }
 
 void Writer::refuse(Failure failure, const QString& detail)
 {
-    throw WriteAbort{Status(failure, detail)};
+    throw WriteAbort { Status(failure, detail) };
 }
 
-Status write(const QString& database, QStringView fixedSelect, const QString& where,
-    const std::function<void(Writer&)>& work)
+Status write(
+    const QString& database, QStringView fixedSelect, const QString& where, const std::function<void(Writer&)>& work)
 {
     const WaitCursor waitCursor;
     Connection connection;

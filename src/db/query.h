@@ -10,8 +10,8 @@
 #pragma once
 
 #include <QSqlQuery>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <QVariant>
 
@@ -104,8 +104,8 @@ private:
 // Opens the file read-write (never creating it), checks the writer's fixed
 // SELECT (with `where` when not empty) against the file, then runs `work`
 // inside one transaction: all of its changes are stored, or none.
-Status write(const QString& database, QStringView fixedSelect, const QString& where,
-    const std::function<void(Writer&)>& work);
+Status write(
+    const QString& database, QStringView fixedSelect, const QString& where, const std::function<void(Writer&)>& work);
 
 // The GUI shows its wait cursor through these; the command line leaves them unset.
 struct WaitCursorHooks {

@@ -25,17 +25,17 @@ QString tableName(Game game)
 
 const QStringList& columns(Game game)
 {
-    static const QStringList numbers3 = QStringList{QStringLiteral("kaisai"), QStringLiteral("N100"),
+    static const QStringList numbers3 = QStringList { QStringLiteral("kaisai"), QStringLiteral("N100"),
         QStringLiteral("N10"), QStringLiteral("N1"), QStringLiteral("kounyu1"), QStringLiteral("kounyu2"),
-        QStringLiteral("kounyu3"), QStringLiteral("kounyu4"), QStringLiteral("kounyu5"), QStringLiteral("atari")};
-    static const QStringList numbers4 = QStringList{QStringLiteral("kaisai"), QStringLiteral("N1000"),
+        QStringLiteral("kounyu3"), QStringLiteral("kounyu4"), QStringLiteral("kounyu5"), QStringLiteral("atari") };
+    static const QStringList numbers4 = QStringList { QStringLiteral("kaisai"), QStringLiteral("N1000"),
         QStringLiteral("N100"), QStringLiteral("N10"), QStringLiteral("N1"), QStringLiteral("kounyu1"),
         QStringLiteral("kounyu2"), QStringLiteral("kounyu3"), QStringLiteral("kounyu4"), QStringLiteral("kounyu5"),
-        QStringLiteral("atari")};
-    static const QStringList miniloto = QStringList{QStringLiteral("kaisai"), QStringLiteral("NO1"),
+        QStringLiteral("atari") };
+    static const QStringList miniloto = QStringList { QStringLiteral("kaisai"), QStringLiteral("NO1"),
         QStringLiteral("NO2"), QStringLiteral("NO3"), QStringLiteral("NO4"), QStringLiteral("NO5"),
         QStringLiteral("kounyu1"), QStringLiteral("kounyu2"), QStringLiteral("kounyu3"), QStringLiteral("kounyu4"),
-        QStringLiteral("kounyu5"), QStringLiteral("atari")};
+        QStringLiteral("kounyu5"), QStringLiteral("atari") };
     switch (game) {
     case Game::Numbers3:
         return numbers3;

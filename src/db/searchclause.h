@@ -55,7 +55,7 @@ bool searchInputsAccepted(std::initializer_list<std::string_view> inputs, std::s
 // One position of a Numbers winning number as the straight clause names it.
 struct StraightPosition {
     std::string_view column; // "N1000", "N100", "N10", "N1"
-    std::string_view text; // the typed digit, or empty when not given
+    std::string_view text;   // the typed digit, or empty when not given
 };
 
 // The straight clause over the given positions, taken in the order passed:

@@ -33,9 +33,9 @@ DecodedText decodeText(const QByteArray& bytes, std::optional<csv::Encoding> enc
 inline constexpr int kConflictsReported = 5;
 
 struct ImportResult {
-    Status status; // the database's answer
+    Status status;                       // the database's answer
     std::optional<csv::Problem> problem; // the first fault of the file
-    QStringList conflicts; // the first kConflictsReported, one line each
+    QStringList conflicts;               // the first kConflictsReported, one line each
     int conflictCount = 0;
     int imported = 0;
     int alreadyStored = 0;

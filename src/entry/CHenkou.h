@@ -20,12 +20,12 @@ public:
 
     // Handed in by the game window before the modal run.
     QString m_strDatabase; // full path of the database file
-    QString m_strGame; // "3", "4" or "5"
-    QString m_strKaisai; // the draw to show first, as the list shows it
-    QString m_strJikai; // the game window's next-draw number
+    QString m_strGame;     // "3", "4" or "5"
+    QString m_strKaisai;   // the draw to show first, as the list shows it
+    QString m_strJikai;    // the game window's next-draw number
 
-    void OnBue(); // 上
-    void OnBsita(); // 下
+    void OnBue();     // 上
+    void OnBsita();   // 下
     void OnButton1(); // 登　　録
 
     // Load one draw of their table into the fields: true when the database answered.

@@ -14,10 +14,10 @@ namespace zelpo {
 namespace {
 
 // Highest position first.
-constexpr int kNumbers3Digits[] = {1005, 1006, 1007};
-constexpr int kNumbers4Digits[] = {1022, 1011, 1015, 1016};
-constexpr int kNumbers3Predictions[] = {1008, 1009, 1012, 1013, 1014};
-constexpr int kNumbers4Predictions[] = {1017, 1018, 1019, 1020, 1021};
+constexpr int kNumbers3Digits[] = { 1005, 1006, 1007 };
+constexpr int kNumbers4Digits[] = { 1022, 1011, 1015, 1016 };
+constexpr int kNumbers3Predictions[] = { 1008, 1009, 1012, 1013, 1014 };
+constexpr int kNumbers4Predictions[] = { 1017, 1018, 1019, 1020, 1021 };
 
 } // namespace
 

@@ -51,15 +51,15 @@ std::string shownNumber(EditedGame game, int value);
 
 // What the editor's fields hold when "登　　録" is pressed.
 struct EditorFields {
-    std::array<std::string, 5> numbers; // fields 1009, 1012, 1013, 1014, 1015
+    std::array<std::string, 5> numbers;   // fields 1009, 1012, 1013, 1014, 1015
     std::array<std::string, 5> purchases; // fields 1010, 1011, 1016, 1017, 1018
-    std::string drawNumber; // field 1019
+    std::string drawNumber;               // field 1019
 };
 
 enum class SaveCheck {
-    Ready, // `sql` holds the UPDATE
+    Ready,        // `sql` holds the UPDATE
     MissingField, // a field the game requires is empty
-    Unwritable, // the values cannot make a valid statement (no draw shown, a number that is not one)
+    Unwritable,   // the values cannot make a valid statement (no draw shown, a number that is not one)
 };
 
 struct Update {

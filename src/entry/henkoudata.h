@@ -30,8 +30,8 @@ inline constexpr QStringView kMiniLotoWriterSql
 
 // One draw as the editor's fields show it.
 struct ShownDraw {
-    QString drawNumber; // field 1019
-    std::array<QString, 5> numbers; // fields 1009, 1012, 1013, 1014, 1015 (unused ones empty)
+    QString drawNumber;               // field 1019
+    std::array<QString, 5> numbers;   // fields 1009, 1012, 1013, 1014, 1015 (unused ones empty)
     std::array<QString, 5> purchases; // fields 1010, 1011, 1016, 1017, 1018
 };
 

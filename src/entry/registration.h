@@ -13,8 +13,8 @@ enum class NumbersGame { Numbers3, Numbers4 };
 
 // One game's row as the registration window holds it, texts as typed (UTF-8).
 struct NumbersDraw {
-    std::string kaisai; // the draw number
-    std::vector<std::string> digits; // highest position first: 3 for Numbers 3, 4 for Numbers 4
+    std::string kaisai;                     // the draw number
+    std::vector<std::string> digits;        // highest position first: 3 for Numbers 3, 4 for Numbers 4
     std::array<std::string, 5> predictions; // kounyu1..kounyu5
 };
 

@@ -19,8 +19,8 @@ std::optional<Statements> statements(NumbersGame game, const NumbersDraw& draw)
     const std::optional<std::string> stored = storedDrawQuery(game, draw.kaisai);
     if (!insert || !stored)
         return std::nullopt;
-    return Statements {
-        game, QString::fromStdString(draw.kaisai), QString::fromStdString(*insert), QString::fromStdString(*stored)};
+    return Statements { game, QString::fromStdString(draw.kaisai), QString::fromStdString(*insert),
+        QString::fromStdString(*stored) };
 }
 
 } // namespace
@@ -31,10 +31,10 @@ AppendResult appendDraws(
     const std::optional<Statements> rows3 = statements(NumbersGame::Numbers3, numbers3);
     const std::optional<Statements> rows4 = statements(NumbersGame::Numbers4, numbers4);
     if (!rows3 || !rows4) {
-        return {{db::Failure::Statement, QStringLiteral("the draw number and the digits must be digits")},
-            rows3 ? NumbersGame::Numbers4 : NumbersGame::Numbers3};
+        return { { db::Failure::Statement, QStringLiteral("the draw number and the digits must be digits") },
+            rows3 ? NumbersGame::Numbers4 : NumbersGame::Numbers3 };
     }
-    const std::array<const Statements*, 2> rows {&*rows3, &*rows4};
+    const std::array<const Statements*, 2> rows { &*rows3, &*rows4 };
 
     NumbersGame current = NumbersGame::Numbers3;
     const db::Status status = db::write(database, kAppendNumbers3Sql, where, [&](db::Writer& writer) {
@@ -52,7 +52,7 @@ AppendResult appendDraws(
             writer.exec(row->insert);
         }
     });
-    return {status, current};
+    return { status, current };
 }
 
 } // namespace zelpo::entry

@@ -18,8 +18,8 @@
 namespace zelpo {
 namespace {
 
-constexpr int kPredictionEdits[] = {1004, 1005, 1006, 1007};
-constexpr int kSearchEdits[] = {1016, 1015, 1012, 1013, 1014};
+constexpr int kPredictionEdits[] = { 1004, 1005, 1006, 1007 };
+constexpr int kSearchEdits[] = { 1016, 1015, 1012, 1013, 1014 };
 
 } // namespace
 
@@ -78,8 +78,8 @@ int CMiniroto::DeleteItem()
 
 bool CMiniroto::searchME(QString strDatabase, QString strWhere)
 {
-    static constexpr int kFormats[] = {0, 0, 2, 0, 0, 0, 0};
-    static constexpr int kWidths[] = {70, 100, 70, 100, 100, 100, 100};
+    static constexpr int kFormats[] = { 0, 0, 2, 0, 0, 0, 0 };
+    static constexpr int kWidths[] = { 70, 100, 70, 100, 100, 100, 100 };
     int r = 0;
     const db::Status status = miniloto::readDraws(strDatabase, strWhere, [&](const QStringList& cells) {
         for (int column = 0; column < cells.size(); ++column)

@@ -11,8 +11,8 @@
 namespace zelpo {
 namespace {
 
-constexpr int kNumberEdits[] = {1005, 1006, 1007, 1008, 1009};
-constexpr int kPredictionEdits[] = {1013, 1014, 1015, 1010};
+constexpr int kNumberEdits[] = { 1005, 1006, 1007, 1008, 1009 };
+constexpr int kPredictionEdits[] = { 1013, 1014, 1015, 1010 };
 
 } // namespace
 

@@ -19,15 +19,15 @@ QString winningNumbersText(const std::array<int, 5>& numbers)
     return text;
 }
 
-db::Status readDraws(const QString& database, const QString& where,
-    const std::function<void(const QStringList& cells)>& onRow)
+db::Status readDraws(
+    const QString& database, const QString& where, const std::function<void(const QStringList& cells)>& onRow)
 {
     QStringList cells;
     return db::read(database, kSearchSql, where, [&](const db::Row& row) {
         cells.clear();
         cells << QString::number(row.integer(u"kaisai"))
-              << winningNumbersText({row.integer(u"NO1"), row.integer(u"NO2"), row.integer(u"NO3"),
-                     row.integer(u"NO4"), row.integer(u"NO5")})
+              << winningNumbersText({ row.integer(u"NO1"), row.integer(u"NO2"), row.integer(u"NO3"),
+                     row.integer(u"NO4"), row.integer(u"NO5") })
               << row.text(u"kounyu1") << row.text(u"kounyu2") << row.text(u"kounyu3") << row.text(u"kounyu4")
               << row.text(u"kounyu5");
         onRow(cells);
@@ -38,8 +38,8 @@ std::optional<QStringList> predictNext(const QString& database, const QString& w
 {
     History history;
     const db::Status read = db::read(database, kPredictionSql, where, [&](const db::Row& row) {
-        history.add({row.integer(u"NO1"), row.integer(u"NO2"), row.integer(u"NO3"), row.integer(u"NO4"),
-            row.integer(u"NO5")});
+        history.add({ row.integer(u"NO1"), row.integer(u"NO2"), row.integer(u"NO3"), row.integer(u"NO4"),
+            row.integer(u"NO5") });
     });
     if (status)
         *status = read;
@@ -56,7 +56,7 @@ db::Status appendDraw(const QString& database, const QString& where, const DrawE
     const std::optional<std::string> insert = insertStatement(entry);
     const std::optional<std::string> stored = storedDrawQuery(entry.kaisai);
     if (!insert || !stored)
-        return {db::Failure::Statement, QStringLiteral("the draw number and the five numbers must be digits")};
+        return { db::Failure::Statement, QStringLiteral("the draw number and the five numbers must be digits") };
     return db::write(database, kAppendSql, where, [&](db::Writer& writer) {
         // A table without a key would take a second row under the same number.
         if (writer.exists(QString::fromStdString(*stored)))

@@ -27,7 +27,7 @@ std::uint32_t changed(std::uint32_t seed, Change change, std::uint32_t count)
 // an earlier pick of the pass. The halving stays in the seed for later passes.
 std::string draw(std::array<std::uint32_t, 5>& seeds, const Pick& pick)
 {
-    std::array<int, 5> picks{};
+    std::array<int, 5> picks {};
     const auto taken = [&](int value, std::size_t before) {
         return std::find(picks.begin(), picks.begin() + static_cast<std::ptrdiff_t>(before), value)
             != picks.begin() + static_cast<std::ptrdiff_t>(before);
@@ -79,7 +79,7 @@ Predictions predict(const History& history)
 
 Predictions predict(const History& history, const Pick& pick)
 {
-    static constexpr Change kPasses[] = {Change::Multiply, Change::Add, Change::Multiply, Change::Subtract};
+    static constexpr Change kPasses[] = { Change::Multiply, Change::Add, Change::Multiply, Change::Subtract };
     std::array<std::uint32_t, 5> seeds = history.sums;
     Predictions predictions;
     for (std::size_t pass = 0; pass < predictions.size(); ++pass) {

@@ -32,7 +32,7 @@ private:
 // is halved.
 struct History {
     std::uint32_t count = 0;
-    std::array<std::uint32_t, 5> sums{};
+    std::array<std::uint32_t, 5> sums {};
 
     void add(const std::array<int, 5>& numbers)
     {

@@ -64,7 +64,7 @@ void CNabazu3::onInitDialog()
     Data(m_strDatabase, clause);
 
     list1().setExtendedStyle(ui::ListView::kTwoClickActivate);
-    for (const int id : {1012, 1013, 1014}) {
+    for (const int id : { 1012, 1013, 1014 }) {
         edit(id)->clear();
         edit(id)->setMaxLength(1);
     }
@@ -102,7 +102,7 @@ int CNabazu3::DeleteItem2()
 
 bool CNabazu3::searchDB(QString strDatabase, QString strWhere)
 {
-    static constexpr int kWidths[] = {70, 80, 90, 90, 90, 90, 90};
+    static constexpr int kWidths[] = { 70, 80, 90, 90, 90, 90, 90 };
     int r = 0;
     const db::Status status = numbers3::readDraws(strDatabase, strWhere, [&](const QStringList& cells) {
         for (int column = 0; column < cells.size(); ++column)
@@ -114,7 +114,7 @@ bool CNabazu3::searchDB(QString strDatabase, QString strWhere)
 
 bool CNabazu3::yosouDB(QString strDatabase, QString strWhere)
 {
-    static constexpr int kFields[] = {1004, 1005, 1006, 1007, 1008};
+    static constexpr int kFields[] = { 1004, 1005, 1006, 1007, 1008 };
     return showTexts(kFields, numbers3::predictNext(strDatabase, strWhere));
 }
 
@@ -175,7 +175,7 @@ void CNabazu3::OnBokkusu()
 
 void CNabazu3::OnKuriaB()
 {
-    for (const int id : {1012, 1013, 1014})
+    for (const int id : { 1012, 1013, 1014 })
         setText(id, QString());
 }
 

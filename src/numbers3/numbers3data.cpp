@@ -6,14 +6,15 @@
 
 namespace zelpo::numbers3 {
 
-db::Status readDraws(const QString& database, const QString& where,
-    const std::function<void(const QStringList& cells)>& onRow)
+db::Status readDraws(
+    const QString& database, const QString& where, const std::function<void(const QStringList& cells)>& onRow)
 {
     QStringList cells;
     return db::read(database, kSearchSql, where, [&](const db::Row& row) {
         cells.clear();
         cells << QString::number(row.integer(u"kaisai"))
-              << QString::fromStdString(winningNumberText({row.integer(u"N100"), row.integer(u"N10"), row.integer(u"N1")}))
+              << QString::fromStdString(
+                     winningNumberText({ row.integer(u"N100"), row.integer(u"N10"), row.integer(u"N1") }))
               << row.text(u"kounyu1") << row.text(u"kounyu2") << row.text(u"kounyu3") << row.text(u"kounyu4")
               << row.text(u"kounyu5");
         onRow(cells);
@@ -24,7 +25,7 @@ std::optional<QStringList> predictNext(const QString& database, const QString& w
 {
     Predictor predictor;
     const db::Status result = db::read(database, kPredictSql, where, [&predictor](const db::Row& row) {
-        predictor.add({row.integer(u"N100"), row.integer(u"N10"), row.integer(u"N1")});
+        predictor.add({ row.integer(u"N100"), row.integer(u"N10"), row.integer(u"N1") });
     });
     if (status)
         *status = result;

@@ -3,7 +3,8 @@
 
 namespace zelpo::numbers3 {
 
-template <std::size_t Positions> bool DigitChains<Positions>::add(const Draw& draw)
+template <std::size_t Positions>
+bool DigitChains<Positions>::add(const Draw& draw)
 {
     bool valid = true;
     for (const int digit : draw)
@@ -20,7 +21,8 @@ template <std::size_t Positions> bool DigitChains<Positions>::add(const Draw& dr
     return true;
 }
 
-template <std::size_t Positions> void DigitChains<Positions>::addAll(std::span<const Draw> draws)
+template <std::size_t Positions>
+void DigitChains<Positions>::addAll(std::span<const Draw> draws)
 {
     for (const Draw& draw : draws)
         add(draw);

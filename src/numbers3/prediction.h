@@ -14,10 +14,11 @@ namespace zelpo::numbers3 {
 // Per-position counts of which digit followed which in consecutive draws.
 // Shared by the Numbers 3 and Numbers 4 predictions, which differ only in the
 // number of positions and in how they combine the choices.
-template <std::size_t Positions> class DigitChains {
+template <std::size_t Positions>
+class DigitChains {
 public:
     using Draw = std::array<int, Positions>; // digits in position order
-    using Ranking = std::array<int, 3>; // first, second, third choice
+    using Ranking = std::array<int, 3>;      // first, second, third choice
 
     // Takes the next draw. A draw with a digit outside 0..9 is left out as if
     // it were not stored, and false is returned.

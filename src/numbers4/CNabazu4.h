@@ -31,13 +31,13 @@ public:
     bool kaisuDE(QString strDatabase, QString strWhere);
     bool Data(QString strDatabase, QString strWhere);
 
-    void OnYosouB(); // 予　　想
-    void OnItiranB(); // 当 選 数 字 一 覧
-    void OnTourokuB(); // 当選数字登録
-    void OnKensakuB(); // 検　索
+    void OnYosouB();        // 予　　想
+    void OnItiranB();       // 当 選 数 字 一 覧
+    void OnTourokuB();      // 当選数字登録
+    void OnKensakuB();      // 検　索
     void OnCheckSutoreto(); // ストレート
-    void OnCheckBokkusu(); // ボックス
-    void OnKuriaB(); // クリア
+    void OnCheckBokkusu();  // ボックス
+    void OnKuriaB();        // クリア
     void OnDblclkList1();
 
 protected:

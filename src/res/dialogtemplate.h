@@ -11,15 +11,15 @@
 namespace zelpo::res {
 
 enum class Kind : std::uint8_t {
-    Static,          // text label
-    GroupBox,        // frame with an optional title, drawn behind the controls it frames
-    Edit,            // single-line edit
-    Button,          // push button
-    DefaultButton,   // the push button that Enter presses
-    CheckBox,        // automatic check box
+    Static,           // text label
+    GroupBox,         // frame with an optional title, drawn behind the controls it frames
+    Edit,             // single-line edit
+    Button,           // push button
+    DefaultButton,    // the push button that Enter presses
+    CheckBox,         // automatic check box
     PushLikeCheckBox, // check box that looks like a push button and stays pressed
-    ListView,        // list view in report style
-    Icon,            // the application icon
+    ListView,         // list view in report style
+    Icon,             // the application icon
 };
 
 // Style bits, combined with |.
@@ -53,13 +53,13 @@ struct Dialog {
 };
 
 // The templates of the program, by resource number.
-extern const Dialog kAboutDialog;   // 100
-extern const Dialog kEditorDialog;  // 103
-extern const Dialog kMainDialog;    // 102
-extern const Dialog kNabazu3Dialog; // 129
-extern const Dialog kNabazu4Dialog; // 130
-extern const Dialog kMinirotoDialog; // 131
-extern const Dialog kToutokuDialog; // 133
+extern const Dialog kAboutDialog;       // 100
+extern const Dialog kEditorDialog;      // 103
+extern const Dialog kMainDialog;        // 102
+extern const Dialog kNabazu3Dialog;     // 129
+extern const Dialog kNabazu4Dialog;     // 130
+extern const Dialog kMinirotoDialog;    // 131
+extern const Dialog kToutokuDialog;     // 133
 extern const Dialog kMinitourokuDialog; // 134
 
 } // namespace zelpo::res

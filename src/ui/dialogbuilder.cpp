@@ -105,10 +105,11 @@ QFont dialogFont(std::u16string_view fontName, int pointSize)
 {
     static const bool substituted = [] {
         // The Japanese Gothic the templates name is not installed here; Noto's is.
-        for (const QString& name : {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                 QStringLiteral("ＭＳ ゴシック")}) {
-            QFont::insertSubstitutions(name, {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans CJK SC"),
-                                                QStringLiteral("Noto Sans")});
+        for (const QString& name :
+            { QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("ＭＳ ゴシック") }) {
+            QFont::insertSubstitutions(name,
+                { QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans CJK SC"),
+                    QStringLiteral("Noto Sans") });
         }
         return true;
     }();
@@ -122,15 +123,15 @@ QFont dialogFont(std::u16string_view fontName, int pointSize)
 QSize dialogBaseUnits(const QFont& font)
 {
     const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {(letters / 26 + 1) / 2, metrics.height()};
+    const int letters
+        = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return { (letters / 26 + 1) / 2, metrics.height() };
 }
 
 QRect toPixels(const QRect& dialogUnits, QSize baseUnits)
 {
-    return {mulDiv(dialogUnits.x(), baseUnits.width(), 4), mulDiv(dialogUnits.y(), baseUnits.height(), 8),
-        mulDiv(dialogUnits.width(), baseUnits.width(), 4), mulDiv(dialogUnits.height(), baseUnits.height(), 8)};
+    return { mulDiv(dialogUnits.x(), baseUnits.width(), 4), mulDiv(dialogUnits.y(), baseUnits.height(), 8),
+        mulDiv(dialogUnits.width(), baseUnits.width(), 4), mulDiv(dialogUnits.height(), baseUnits.height(), 8) };
 }
 
 void buildDialog(QDialog& dialog, const res::Dialog& dialogTemplate)

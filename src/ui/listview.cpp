@@ -42,7 +42,7 @@ void ListModel::insertColumn(int index, const QString& header, Qt::Alignment ali
 {
     index = std::clamp(index, 0, static_cast<int>(m_columns.size()));
     beginInsertColumns({}, index, index);
-    m_columns.insert(m_columns.begin() + index, Column{header, alignment});
+    m_columns.insert(m_columns.begin() + index, Column { header, alignment });
     for (QStringList& row : m_rows) {
         if (index <= row.size())
             row.insert(index, QString());
@@ -54,7 +54,7 @@ int ListModel::insertRow(int index, const QString& firstCell)
 {
     index = std::clamp(index, 0, static_cast<int>(m_rows.size()));
     beginInsertRows({}, index, index);
-    m_rows.insert(m_rows.begin() + index, QStringList{firstCell});
+    m_rows.insert(m_rows.begin() + index, QStringList { firstCell });
     endInsertRows();
     return index;
 }
@@ -68,7 +68,7 @@ bool ListModel::setCell(int row, int column, const QString& text)
         cells.append(QString());
     cells[column] = text;
     const QModelIndex changed = index(row, column);
-    Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
+    Q_EMIT dataChanged(changed, changed, { Qt::DisplayRole });
     return true;
 }
 

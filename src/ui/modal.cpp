@@ -19,7 +19,7 @@ ModalHandler* g_handler = nullptr;
 void showMessage(QWidget* owner, const QString& text, MessageIcon icon)
 {
     if (g_recorder) {
-        g_recorder->m_messages.push_back({text, icon});
+        g_recorder->m_messages.push_back({ text, icon });
         return;
     }
     QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
@@ -44,8 +44,8 @@ int runModal(QDialog& dialog)
 
 void installWaitCursor()
 {
-    db::setWaitCursorHooks({[] { QApplication::setOverrideCursor(Qt::WaitCursor); },
-        [] { QApplication::restoreOverrideCursor(); }});
+    db::setWaitCursorHooks(
+        { [] { QApplication::setOverrideCursor(Qt::WaitCursor); }, [] { QApplication::restoreOverrideCursor(); } });
 }
 
 MessageRecorder::MessageRecorder()

@@ -47,7 +47,7 @@ public:
 
 protected:
     // The window's opening sequence, run once before it is first shown.
-    virtual void onInitDialog() {}
+    virtual void onInitDialog() { }
     void showEvent(QShowEvent* event) override;
 
 private:

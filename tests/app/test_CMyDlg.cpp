@@ -24,8 +24,8 @@ TEST(MainMenu, HasItsCaptionsAndPathsNextToTheExecutable)
     EXPECT_TRUE(menu.button(1)->isDefault());
     menu.show();
     EXPECT_EQ(menu.windowTitle(), "ナンバーズ Zelpo");
-    const std::pair<int, const char*> captions[] = {{1000, "ナンバーズ　３"}, {1001, "ナンバーズ　４"},
-        {1002, "ミ ニ ロ ト"}, {1015, "バージョン情報"}, {1016, "ヘ　ル　プ"}, {1, "閉　じ　る"}};
+    const std::pair<int, const char*> captions[] = { { 1000, "ナンバーズ　３" }, { 1001, "ナンバーズ　４" },
+        { 1002, "ミ ニ ロ ト" }, { 1015, "バージョン情報" }, { 1016, "ヘ　ル　プ" }, { 1, "閉　じ　る" } };
     for (const auto& [id, caption] : captions)
         EXPECT_EQ(menu.button(id)->text(), QString::fromUtf8(caption)) << id;
     EXPECT_TRUE(menu.m_strDatabase.endsWith("/ナンバーズ.mdb"));
@@ -44,7 +44,8 @@ TEST(MainMenu, OpensAFreshNumbers3WindowWithBothPathsEachTime)
         auto* window = dynamic_cast<zelpo::CNabazu3*>(&dialog);
         EXPECT_NE(window, nullptr);
         if (window) {
-            seen << window->m_strDatabase + "|" + window->m_strHelp + "|" + window->text(1009) + "|" + window->text(1004);
+            seen << window->m_strDatabase + "|" + window->m_strHelp + "|" + window->text(1009) + "|"
+                    + window->text(1004);
             window->setText(1004, "typed");
         }
         return 0;
@@ -52,7 +53,7 @@ TEST(MainMenu, OpensAFreshNumbers3WindowWithBothPathsEachTime)
     zelpo::test::click(menu, 1000);
     zelpo::test::click(menu, 1000);
     const QString expected = database.path() + "|" + database.dir() + "/help.HLP|1|";
-    EXPECT_EQ(seen, (QStringList{expected, expected}));
+    EXPECT_EQ(seen, (QStringList { expected, expected }));
 }
 
 TEST(MainMenu, AboutBoxFromTheButtonAndFromTheContextMenu)
@@ -83,7 +84,7 @@ TEST(MainMenu, AboutBoxFromTheButtonAndFromTheContextMenu)
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), menu.mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(&menu, &event);
-    EXPECT_EQ(versions, (QStringList{"ナンバーズ Zelpo  Version 1.30", "ナンバーズ Zelpo  Version 1.30"}));
+    EXPECT_EQ(versions, (QStringList { "ナンバーズ Zelpo  Version 1.30", "ナンバーズ Zelpo  Version 1.30" }));
 }
 
 TEST(MainMenu, HelpOpensTheFileWhenItIsThere)
@@ -104,10 +105,10 @@ TEST(MainMenu, HelpOpensTheFileWhenItIsThere)
         return desktopAnswers;
     });
     zelpo::test::click(menu, 1016);
-    EXPECT_EQ(opened, QStringList{help});
+    EXPECT_EQ(opened, QStringList { help });
     EXPECT_TRUE(messages.messages().empty());
 
     desktopAnswers = false;
     zelpo::test::click(menu, 1016);
-    EXPECT_EQ(messages.texts(), QStringList{"起動できませんでした"});
+    EXPECT_EQ(messages.texts(), QStringList { "起動できませんでした" });
 }

@@ -10,7 +10,7 @@ struct PathCase {
     const char* help;
 };
 
-class Paths : public ::testing::TestWithParam<PathCase> {};
+class Paths : public ::testing::TestWithParam<PathCase> { };
 
 TEST_P(Paths, LieNextToTheExecutable)
 {
@@ -20,7 +20,8 @@ TEST_P(Paths, LieNextToTheExecutable)
 }
 
 INSTANTIATE_TEST_SUITE_P(Executables, Paths,
-    ::testing::Values(PathCase{"/home/u/zelpo/bin/zelpo", "/home/u/zelpo/bin/ナンバーズ.mdb",
-                          "/home/u/zelpo/bin/ナンバーズ３＆４＆ミニロト.HLP"},
-        PathCase{"/zelpo", "/ナンバーズ.mdb", "/ナンバーズ３＆４＆ミニロト.HLP"},
-        PathCase{"/opt/数字 dir/zelpo.bin", "/opt/数字 dir/ナンバーズ.mdb", "/opt/数字 dir/ナンバーズ３＆４＆ミニロト.HLP"}));
+    ::testing::Values(PathCase { "/home/u/zelpo/bin/zelpo", "/home/u/zelpo/bin/ナンバーズ.mdb",
+                          "/home/u/zelpo/bin/ナンバーズ３＆４＆ミニロト.HLP" },
+        PathCase { "/zelpo", "/ナンバーズ.mdb", "/ナンバーズ３＆４＆ミニロト.HLP" },
+        PathCase { "/opt/数字 dir/zelpo.bin", "/opt/数字 dir/ナンバーズ.mdb",
+            "/opt/数字 dir/ナンバーズ３＆４＆ミニロト.HLP" }));

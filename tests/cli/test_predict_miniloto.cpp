@@ -21,7 +21,7 @@ Outcome runCli(const QStringList& args, const QString& defaultDatabase)
     QTextStream outStream(&out);
     QTextStream errStream(&err);
     const int code = zelpo::cli::run(args, outStream, errStream, defaultDatabase);
-    return {code, out, err};
+    return { code, out, err };
 }
 
 } // namespace
@@ -29,10 +29,10 @@ Outcome runCli(const QStringList& args, const QString& defaultDatabase)
 TEST(CliPredictMiniLoto, PrintsTheFourTextsOneALine)
 {
     const TempDatabase database;
-    database.addMiniLoto(2, {6, 7, 8, 9, 10});
-    database.addMiniLoto(1, {1, 2, 3, 4, 5});
-    database.addMiniLoto(-1, {31, 31, 31, 31, 31});
-    const Outcome outcome = runCli({"predict", "miniloto", "--db", database.path()}, "/nonexistent/default.mdb");
+    database.addMiniLoto(2, { 6, 7, 8, 9, 10 });
+    database.addMiniLoto(1, { 1, 2, 3, 4, 5 });
+    database.addMiniLoto(-1, { 31, 31, 31, 31, 31 });
+    const Outcome outcome = runCli({ "predict", "miniloto", "--db", database.path() }, "/nonexistent/default.mdb");
     EXPECT_EQ(outcome.code, 0);
     EXPECT_EQ(outcome.err, "");
     const QStringList lines = outcome.out.split('\n');
@@ -44,7 +44,7 @@ TEST(CliPredictMiniLoto, PrintsTheFourTextsOneALine)
 TEST(CliPredictMiniLoto, AnEmptyTableStillPredicts)
 {
     const TempDatabase database;
-    const Outcome outcome = runCli({"predict", "miniloto"}, database.path());
+    const Outcome outcome = runCli({ "predict", "miniloto" }, database.path());
     EXPECT_EQ(outcome.code, 0);
     EXPECT_EQ(outcome.out, "1-2-3-4-8\n1-2-3-4-8\n1-2-3-4-8\n1-2-3-4-8\n");
 }

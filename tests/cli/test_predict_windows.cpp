@@ -24,7 +24,8 @@ QStringList cliPredict(const QString& game, const QString& database)
     return out.split(u'\n', Qt::SkipEmptyParts);
 }
 
-template <class Window> QStringList windowPredict(const QString& database)
+template <class Window>
+QStringList windowPredict(const QString& database)
 {
     Window window;
     window.m_strDatabase = database;

@@ -148,12 +148,12 @@ TEST(Encodings, InvalidUtf8IsFoundWhereItStarts)
 {
     const std::vector<std::pair<std::string, std::optional<std::size_t>>> cases {
         { "abc", std::nullopt }, { "a\u3000\U0001F600", std::nullopt }, { "ab\xC0\x80", 2 }, // overlong NUL
-        { "a\xE0\x80\xAF", 1 }, // overlong slash
-        { "\xED\xA0\x80", 0 }, // surrogate
-        { "x\xF4\x90\x80\x80", 1 }, // above U+10FFFF
-        { "xy\xF5\x80\x80\x80", 2 }, // no such lead byte
-        { "\xE3\x80", 0 }, // cut short
-        { "a\x80", 1 }, // stray continuation byte
+        { "a\xE0\x80\xAF", 1 },                                                              // overlong slash
+        { "\xED\xA0\x80", 0 },                                                               // surrogate
+        { "x\xF4\x90\x80\x80", 1 },                                                          // above U+10FFFF
+        { "xy\xF5\x80\x80\x80", 2 },                                                         // no such lead byte
+        { "\xE3\x80", 0 },                                                                   // cut short
+        { "a\x80", 1 },                                                                      // stray continuation byte
     };
     for (const auto& [bytes, offset] : cases)
         EXPECT_EQ(firstInvalidUtf8(bytes), offset) << testing::PrintToString(bytes);

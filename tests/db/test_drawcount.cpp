@@ -12,7 +12,7 @@ struct CountCase {
     int expected;
 };
 
-class DrawCount : public ::testing::TestWithParam<CountCase> {};
+class DrawCount : public ::testing::TestWithParam<CountCase> { };
 
 TEST_P(DrawCount, IsTheNumberOfPositiveDrawsPlusOne)
 {
@@ -20,9 +20,9 @@ TEST_P(DrawCount, IsTheNumberOfPositiveDrawsPlusOne)
     for (const int kaisai : GetParam().stored) {
         database.addNumbers3(kaisai, 1, 2, 3);
         database.addNumbers4(kaisai, 1, 2, 3, 4);
-        database.addMiniLoto(kaisai, {1, 2, 3, 4, 5});
+        database.addMiniLoto(kaisai, { 1, 2, 3, 4, 5 });
     }
-    for (const QStringView sql : {zelpo::db::kCountNumbers3, zelpo::db::kCountNumbers4, zelpo::db::kCountMiniLoto})
+    for (const QStringView sql : { zelpo::db::kCountNumbers3, zelpo::db::kCountNumbers4, zelpo::db::kCountMiniLoto })
         EXPECT_EQ(zelpo::db::nextDrawNumber(database.path(), sql, zelpo::db::kWherePositive), GetParam().expected);
 }
 
@@ -42,9 +42,9 @@ std::vector<int> withGap()
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, DrawCount,
-    ::testing::Values(CountCase{"empty", {}, 1}, CountCase{"only_non_positive", {0, -1, -5}, 1},
-        CountCase{"mixed", {-2, 0, 1, 2, 3}, 4}, CountCase{"draws_1_to_500", range(1, 500), 501},
-        CountCase{"draws_1_to_499_and_501", withGap(), 501}),
+    ::testing::Values(CountCase { "empty", {}, 1 }, CountCase { "only_non_positive", { 0, -1, -5 }, 1 },
+        CountCase { "mixed", { -2, 0, 1, 2, 3 }, 4 }, CountCase { "draws_1_to_500", range(1, 500), 501 },
+        CountCase { "draws_1_to_499_and_501", withGap(), 501 }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DrawCountText, MiniLotoKeepsItsTwoBlanks)

@@ -13,8 +13,8 @@ TEST(SqlText, QuotedDoublesEveryQuote)
 
 TEST(SqlText, OnlyAsciiDigitsCount)
 {
-    for (const char* good : {"0", "07", "32767"})
+    for (const char* good : { "0", "07", "32767" })
         EXPECT_TRUE(zelpo::db::isDigits(good)) << good;
-    for (const char* bad : {"", " 1", "1 ", "-1", "1a", "'", "\xEF\xBC\x91" /* full-width 1 */})
+    for (const char* bad : { "", " 1", "1 ", "-1", "1a", "'", "\xEF\xBC\x91" /* full-width 1 */ })
         EXPECT_FALSE(zelpo::db::isDigits(bad)) << bad;
 }

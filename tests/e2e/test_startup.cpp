@@ -16,7 +16,7 @@ TEST(EndToEnd, InitCreatesTheDatabaseNextToTheProgramAndNeverOverwritesIt)
     ASSERT_TRUE(installation.ok());
     EXPECT_TRUE(QFileInfo(installation.database()).isFile());
     QProcess again;
-    again.start(installation.program("zelpo-cli"), {"init"});
+    again.start(installation.program("zelpo-cli"), { "init" });
     ASSERT_TRUE(again.waitForFinished(30000));
     EXPECT_NE(again.exitCode(), 0);
     EXPECT_TRUE(QString::fromUtf8(again.readAllStandardError()).contains("already exists"));

@@ -47,7 +47,7 @@ void clickControl(const XServer& x, const QString& window, QRect control, int wi
 {
     int pixelsWide = 0;
     int pixelsHigh = 0;
-    const QString shell = x.xdotool({"getwindowgeometry", "--shell", window});
+    const QString shell = x.xdotool({ "getwindowgeometry", "--shell", window });
     for (const QString& line : shell.split('\n')) {
         if (line.startsWith("WIDTH="))
             pixelsWide = line.mid(6).toInt();
@@ -56,8 +56,8 @@ void clickControl(const XServer& x, const QString& window, QRect control, int wi
     }
     ASSERT_GT(pixelsWide, 0) << shell.toStdString();
     const QPointF centre = QRectF(control).center();
-    x.xdotool({"mousemove", "--window", window, QString::number(qRound(centre.x() * pixelsWide / width)),
-        QString::number(qRound(centre.y() * pixelsHigh / height)), "click", "1"});
+    x.xdotool({ "mousemove", "--window", window, QString::number(qRound(centre.x() * pixelsWide / width)),
+        QString::number(qRound(centre.y() * pixelsHigh / height)), "click", "1" });
 }
 
 } // namespace
@@ -78,20 +78,20 @@ TEST(EndToEnd, RegistersANumbers3AndANumbers4DrawFromTheNumbers3Window)
     const QString menu = x.waitForWindow("ナンバーズ Zelpo");
     ASSERT_FALSE(menu.isEmpty()) << "the main menu did not appear";
     x.focus(menu);
-    clickControl(x, menu, {30, 32, 126, 22}, 186, 170); // "ナンバーズ　３"
+    clickControl(x, menu, { 30, 32, 126, 22 }, 186, 170); // "ナンバーズ　３"
 
     const QString numbers3 = x.waitForWindow("ナンバーズ３予想");
     ASSERT_FALSE(numbers3.isEmpty()) << "the Numbers 3 window did not appear";
     x.focus(numbers3);
-    clickControl(x, numbers3, {7, 267, 55, 25}, 325, 300); // "当選数字登録"
+    clickControl(x, numbers3, { 7, 267, 55, 25 }, 325, 300); // "当選数字登録"
 
     const QString registration = x.waitForWindow("当選数字登録");
     ASSERT_FALSE(registration.isEmpty()) << "the registration window did not appear";
     x.focus(registration);
     // It opens in the Numbers 3 hundreds digit: the seven digits in Tab order,
     // Numbers 3 first, then "追　　加".
-    x.xdotool({"key", "--delay", "30", "5", "Tab", "0", "Tab", "7", "Tab", "1", "Tab", "2", "Tab", "3", "Tab", "4",
-        "Tab", "space"});
+    x.xdotool({ "key", "--delay", "30", "5", "Tab", "0", "Tab", "7", "Tab", "1", "Tab", "2", "Tab", "3", "Tab", "4",
+        "Tab", "space" });
 
     const QDeadlineTimer deadline(20000);
     QStringList stored3;
@@ -103,11 +103,11 @@ TEST(EndToEnd, RegistersANumbers3AndANumbers4DrawFromTheNumbers3Window)
             break;
         QThread::msleep(200);
     }
-    EXPECT_EQ(stored3, QStringList {"1|5|0|7|000|000|000|000|000| "});
-    EXPECT_EQ(stored4, QStringList {"1|1|2|3|4|0000|0000|0000|0000|0000| "});
+    EXPECT_EQ(stored3, QStringList { "1|5|0|7|000|000|000|000|000| " });
+    EXPECT_EQ(stored4, QStringList { "1|1|2|3|4|0000|0000|0000|0000|0000| " });
 
     // Escape closes the registration window, the Numbers 3 window and the menu.
-    for (const QString& window : {registration, numbers3, menu}) {
+    for (const QString& window : { registration, numbers3, menu }) {
         x.focus(window);
         x.key("Escape");
         QThread::msleep(300);

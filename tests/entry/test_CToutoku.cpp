@@ -28,10 +28,10 @@ const QString kMissing4 = "　ナンバーズ４に記入漏れがあります�
 // five Numbers 4 draws whose predictions are 5678, 0009, 0000, 0608, 0009.
 void addHistory(const TempDatabase& database)
 {
-    const int numbers3[] = {106, 251, 106, 452, 106, 738, 104, 254, 184, 484, 106};
+    const int numbers3[] = { 106, 251, 106, 452, 106, 738, 104, 254, 184, 484, 106 };
     for (int i = 0; i < 11; ++i)
         database.addNumbers3(i + 1, numbers3[i] / 100, numbers3[i] / 10 % 10, numbers3[i] % 10);
-    const int numbers4[] = {1234, 5678, 1234, 5679, 1234};
+    const int numbers4[] = { 1234, 5678, 1234, 5679, 1234 };
     for (int i = 0; i < 5; ++i)
         database.addNumbers4(
             i + 1, numbers4[i] / 1000, numbers4[i] / 100 % 10, numbers4[i] / 10 % 10, numbers4[i] % 10);
@@ -55,23 +55,23 @@ QStringList texts(const zelpo::ui::TemplateDialog& window, std::initializer_list
 
 QStringList predictions3(const CToutoku& window)
 {
-    return texts(window, {1008, 1009, 1012, 1013, 1014});
+    return texts(window, { 1008, 1009, 1012, 1013, 1014 });
 }
 
 QStringList predictions4(const CToutoku& window)
 {
-    return texts(window, {1017, 1018, 1019, 1020, 1021});
+    return texts(window, { 1017, 1018, 1019, 1020, 1021 });
 }
 
 QStringList digits(const CToutoku& window)
 {
-    return texts(window, {1005, 1006, 1007, 1022, 1011, 1015, 1016});
+    return texts(window, { 1005, 1006, 1007, 1022, 1011, 1015, 1016 });
 }
 
 // Types the seven digits in Tab order.
 void typeDigits(CToutoku& window, const QString& seven)
 {
-    const int ids[] = {1005, 1006, 1007, 1022, 1011, 1015, 1016};
+    const int ids[] = { 1005, 1006, 1007, 1022, 1011, 1015, 1016 };
     for (int i = 0; i < 7; ++i)
         type(window, ids[i], seven.mid(i, 1));
 }
@@ -84,9 +84,9 @@ TEST(ToutokuWindow, HasItsTemplateAndTabOrder)
     EXPECT_EQ(window->button(1000)->text(), "追　　加");
     EXPECT_EQ(window->button(1)->text(), "閉　じ　る");
     EXPECT_TRUE(window->button(1)->isDefault());
-    for (const int id : {1004, 1010})
+    for (const int id : { 1004, 1010 })
         EXPECT_TRUE(window->edit(id)->isReadOnly()) << id;
-    for (const int id : {1008, 1009, 1012, 1013, 1014, 1017, 1018, 1019, 1020, 1021}) {
+    for (const int id : { 1008, 1009, 1012, 1013, 1014, 1017, 1018, 1019, 1020, 1021 }) {
         ASSERT_NE(window->edit(id), nullptr) << id;
         EXPECT_FALSE(window->edit(id)->isReadOnly()) << id;
     }
@@ -100,7 +100,7 @@ TEST(ToutokuWindow, HasItsTemplateAndTabOrder)
             next = next->nextInFocusChain();
         order << next->accessibleDescription();
     }
-    EXPECT_EQ(order, (QStringList {"1006", "1007", "1022", "1011", "1015", "1016", "1000", "1005"}));
+    EXPECT_EQ(order, (QStringList { "1006", "1007", "1022", "1011", "1015", "1016", "1000", "1005" }));
 }
 
 TEST(ToutokuWindow, OpensWithBothNextDrawNumbersAndBothGamesPredictions)
@@ -110,8 +110,8 @@ TEST(ToutokuWindow, OpensWithBothNextDrawNumbersAndBothGamesPredictions)
     auto window = openWindow(database.path());
     EXPECT_EQ(window->text(1004), "12");
     EXPECT_EQ(window->text(1010), "6");
-    EXPECT_EQ(predictions3(*window), (QStringList {"251", "432", "708", "530", "128"}));
-    EXPECT_EQ(predictions4(*window), (QStringList {"5678", "0009", "0000", "0608", "0009"}));
+    EXPECT_EQ(predictions3(*window), (QStringList { "251", "432", "708", "530", "128" }));
+    EXPECT_EQ(predictions4(*window), (QStringList { "5678", "0009", "0000", "0608", "0009" }));
     EXPECT_EQ(digits(*window), QStringList(7, ""));
 }
 
@@ -132,16 +132,16 @@ TEST(ToutokuWindow, RegistersBothDrawsAndMovesOnToTheFollowingOnes)
     EXPECT_EQ(window->text(1004), "13");
     EXPECT_EQ(window->text(1010), "7");
     // The predictions for the following draws, exactly as the game windows compute them.
-    EXPECT_EQ(predictions3(*window), (QStringList {"050", "000", "030", "503", "000"}));
+    EXPECT_EQ(predictions3(*window), (QStringList { "050", "000", "030", "503", "000" }));
     EXPECT_EQ(predictions3(*window), zelpo::numbers3::predictNext(database.path(), "WHERE kaisai>0").value());
     EXPECT_EQ(predictions4(*window), zelpo::numbers4::predictNext(database.path(), "WHERE kaisai>0").value());
-    EXPECT_NE(predictions4(*window), (QStringList {"5678", "0009", "0000", "0608", "0009"}));
+    EXPECT_NE(predictions4(*window), (QStringList { "5678", "0009", "0000", "0608", "0009" }));
 
     // Ready for the next pair at once.
     typeDigits(*window, "0000000");
     click(*window, 1000);
-    EXPECT_EQ(database.rows("SELECT kaisai FROM ナンバーズ3 WHERE kaisai=13 AND N100=0"), QStringList {"13"});
-    EXPECT_EQ(database.rows("SELECT kaisai FROM ナンバーズ4 WHERE kaisai=7 AND N1000=0"), QStringList {"7"});
+    EXPECT_EQ(database.rows("SELECT kaisai FROM ナンバーズ3 WHERE kaisai=13 AND N100=0"), QStringList { "13" });
+    EXPECT_EQ(database.rows("SELECT kaisai FROM ナンバーズ4 WHERE kaisai=7 AND N1000=0"), QStringList { "7" });
 }
 
 TEST(ToutokuWindow, AnEmptyDatabaseStartsAtDrawOne)
@@ -154,15 +154,15 @@ TEST(ToutokuWindow, AnEmptyDatabaseStartsAtDrawOne)
     EXPECT_EQ(predictions4(*window), QStringList(5, "0000"));
     typeDigits(*window, "0000000");
     click(*window, 1000);
-    EXPECT_EQ(database.rows(kAll3), QStringList {"1|0|0|0|000|000|000|000|000| "});
-    EXPECT_EQ(database.rows(kAll4), QStringList {"1|0|0|0|0|0000|0000|0000|0000|0000| "});
+    EXPECT_EQ(database.rows(kAll3), QStringList { "1|0|0|0|000|000|000|000|000| " });
+    EXPECT_EQ(database.rows(kAll4), QStringList { "1|0|0|0|0|0000|0000|0000|0000|0000| " });
 }
 
 TEST(ToutokuWindow, DigitFieldsTakeOneDigitOnly)
 {
     const TempDatabase database;
     auto window = openWindow(database.path());
-    for (const int id : {1005, 1006, 1007, 1022, 1011, 1015, 1016}) {
+    for (const int id : { 1005, 1006, 1007, 1022, 1011, 1015, 1016 }) {
         type(*window, id, "a'7 9");
         EXPECT_EQ(window->text(id), "7") << id;
         // Pasted text passes the same check: a full-width digit is no digit here.
@@ -208,13 +208,13 @@ TEST_P(ToutokuIncomplete, StoresNothingAndNamesTheGroups)
 }
 
 INSTANTIATE_TEST_SUITE_P(Registration, ToutokuIncomplete,
-    testing::Values(IncompleteCase {"Numbers4Thousands", {1022}, {kMissing4}},
-        IncompleteCase {"Numbers4Units", {1016}, {kMissing4}},
-        IncompleteCase {"Numbers4Prediction", {1019}, {kMissing4}},
-        IncompleteCase {"Numbers3Hundreds", {1005}, {kMissing3}},
-        IncompleteCase {"Numbers3Prediction", {1014}, {kMissing3}},
-        IncompleteCase {"BothGroups", {1007, 1011}, {kMissing4, kMissing3}},
-        IncompleteCase {"NothingTyped", {1005, 1006, 1007, 1022, 1011, 1015, 1016}, {kMissing4, kMissing3}}),
+    testing::Values(IncompleteCase { "Numbers4Thousands", { 1022 }, { kMissing4 } },
+        IncompleteCase { "Numbers4Units", { 1016 }, { kMissing4 } },
+        IncompleteCase { "Numbers4Prediction", { 1019 }, { kMissing4 } },
+        IncompleteCase { "Numbers3Hundreds", { 1005 }, { kMissing3 } },
+        IncompleteCase { "Numbers3Prediction", { 1014 }, { kMissing3 } },
+        IncompleteCase { "BothGroups", { 1007, 1011 }, { kMissing4, kMissing3 } },
+        IncompleteCase { "NothingTyped", { 1005, 1006, 1007, 1022, 1011, 1015, 1016 }, { kMissing4, kMissing3 } }),
     [](const testing::TestParamInfo<IncompleteCase>& info) { return std::string(info.param.name); });
 
 struct DuplicateCase {
@@ -261,8 +261,8 @@ TEST_P(ToutokuDuplicate, StoresNeitherRowAndKeepsEverythingTyped)
 }
 
 INSTANTIATE_TEST_SUITE_P(Registration, ToutokuDuplicate,
-    testing::Values(DuplicateCase {"Numbers3", true, "　ナンバーズ３の第12回はすでに登録されています。。"},
-        DuplicateCase {"Numbers4", false, "　ナンバーズ４の第6回はすでに登録されています。。"}),
+    testing::Values(DuplicateCase { "Numbers3", true, "　ナンバーズ３の第12回はすでに登録されています。。" },
+        DuplicateCase { "Numbers4", false, "　ナンバーズ４の第6回はすでに登録されています。。" }),
     [](const testing::TestParamInfo<DuplicateCase>& info) { return std::string(info.param.name); });
 
 TEST(ToutokuWindow, ALockedFileIsReportedAndTheInputKept)
@@ -275,7 +275,7 @@ TEST(ToutokuWindow, ALockedFileIsReportedAndTheInputKept)
         const zelpo::test::FileLock lock(database.path());
         click(*window, 1000);
     }
-    EXPECT_EQ(messages.texts(), QStringList {"　データベースに書き込めませんでした。。"});
+    EXPECT_EQ(messages.texts(), QStringList { "　データベースに書き込めませんでした。。" });
     EXPECT_TRUE(database.rows(kAll3).isEmpty());
     EXPECT_TRUE(database.rows(kAll4).isEmpty());
     EXPECT_EQ(digits(*window), QString("5071234").split("", Qt::SkipEmptyParts));
@@ -302,11 +302,15 @@ TEST(ToutokuWindow, CloseButtonIsOkAndEscapeCancels)
 }
 
 // The button of each game window that opens the registration window.
-template <class Window> constexpr int kOpenButton = 0;
-template <> constexpr int kOpenButton<zelpo::CNabazu3> = 1015;
-template <> constexpr int kOpenButton<zelpo::CNabazu4> = 1016;
+template <class Window>
+constexpr int kOpenButton = 0;
+template <>
+constexpr int kOpenButton<zelpo::CNabazu3> = 1015;
+template <>
+constexpr int kOpenButton<zelpo::CNabazu4> = 1016;
 
-template <class Window> class ToutokuOpener : public testing::Test {
+template <class Window>
+class ToutokuOpener : public testing::Test {
 };
 
 using OpenerWindows = testing::Types<zelpo::CNabazu3, zelpo::CNabazu4>;
@@ -322,7 +326,7 @@ TYPED_TEST(ToutokuOpener, RecountsAfterOkOnly)
     opener.show();
     const QString before = opener.text(1009);
 
-    for (const int result : {QDialog::Rejected, QDialog::Accepted}) {
+    for (const int result : { QDialog::Rejected, QDialog::Accepted }) {
         int runs = 0;
         const zelpo::ui::ModalHandler handler([&](QDialog& dialog) {
             ++runs;
@@ -356,13 +360,13 @@ TEST(ToutokuOpener, Numbers3PredictsBeforeOpeningAndNumbers4DoesNot)
     numbers3.m_strDatabase = database.path();
     numbers3.show();
     click(numbers3, 1015);
-    EXPECT_EQ(texts(numbers3, {1004, 1005, 1006, 1007, 1008}), (QStringList {"251", "432", "708", "530", "128"}));
+    EXPECT_EQ(texts(numbers3, { 1004, 1005, 1006, 1007, 1008 }), (QStringList { "251", "432", "708", "530", "128" }));
 
     zelpo::CNabazu4 numbers4;
     numbers4.m_strDatabase = database.path();
     numbers4.show();
     click(numbers4, 1016);
-    EXPECT_EQ(texts(numbers4, {1004, 1005, 1006, 1007, 1008}), QStringList(5, ""));
+    EXPECT_EQ(texts(numbers4, { 1004, 1005, 1006, 1007, 1008 }), QStringList(5, ""));
 }
 
 } // namespace

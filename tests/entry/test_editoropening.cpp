@@ -19,7 +19,8 @@ struct Opened {
 };
 
 // Double-clicks row `row` of the window's draw list and records what the editor received.
-template <typename Window> std::vector<Opened> doubleClick(Window& window, int row)
+template <typename Window>
+std::vector<Opened> doubleClick(Window& window, int row)
 {
     std::vector<Opened> opened;
     const zelpo::ui::ModalHandler handler([&](QDialog& dialog) {
@@ -35,7 +36,8 @@ template <typename Window> std::vector<Opened> doubleClick(Window& window, int r
     return opened;
 }
 
-template <typename Window> std::unique_ptr<Window> openWindow(const TempDatabase& database)
+template <typename Window>
+std::unique_ptr<Window> openWindow(const TempDatabase& database)
 {
     auto window = std::make_unique<Window>();
     window->m_strDatabase = database.path();

@@ -18,12 +18,12 @@ const QString kAll4 = QStringLiteral("SELECT * FROM ナンバーズ4 ORDER BY ka
 
 NumbersDraw numbers3(const std::string& kaisai)
 {
-    return {kaisai, {"0", "4", "7"}, {"123", "456", "789", "012", "it's"}};
+    return { kaisai, { "0", "4", "7" }, { "123", "456", "789", "012", "it's" } };
 }
 
 NumbersDraw numbers4(const std::string& kaisai)
 {
-    return {kaisai, {"0", "1", "2", "3"}, {"1234", "5678", "9012", "3456", "7890"}};
+    return { kaisai, { "0", "1", "2", "3" }, { "1234", "5678", "9012", "3456", "7890" } };
 }
 
 TEST(AppendDraws, StoresBothRowsAsTyped)
@@ -31,8 +31,8 @@ TEST(AppendDraws, StoresBothRowsAsTyped)
     const TempDatabase database;
     const auto result = zelpo::entry::appendDraws(database.path(), QString(), numbers3("1"), numbers4("1"));
     EXPECT_TRUE(result.status.ok()) << zelpo::db::describe(result.status).toStdString();
-    EXPECT_EQ(database.rows(kAll3), QStringList {"1|0|4|7|123|456|789|012|it's| "});
-    EXPECT_EQ(database.rows(kAll4), QStringList {"1|0|1|2|3|1234|5678|9012|3456|7890| "});
+    EXPECT_EQ(database.rows(kAll3), QStringList { "1|0|4|7|123|456|789|012|it's| " });
+    EXPECT_EQ(database.rows(kAll4), QStringList { "1|0|1|2|3|1234|5678|9012|3456|7890| " });
 }
 
 struct DuplicateCase {
@@ -63,10 +63,10 @@ TEST_P(AppendDrawsDuplicate, StoresNeitherRowAndNamesTheGame)
 }
 
 INSTANTIATE_TEST_SUITE_P(Registration, AppendDrawsDuplicate,
-    testing::Values(DuplicateCase {"Numbers3Keyed", TempDatabase::Tables::Keyed, NumbersGame::Numbers3},
-        DuplicateCase {"Numbers4Keyed", TempDatabase::Tables::Keyed, NumbersGame::Numbers4},
-        DuplicateCase {"Numbers3Unkeyed", TempDatabase::Tables::Unkeyed, NumbersGame::Numbers3},
-        DuplicateCase {"Numbers4Unkeyed", TempDatabase::Tables::Unkeyed, NumbersGame::Numbers4}),
+    testing::Values(DuplicateCase { "Numbers3Keyed", TempDatabase::Tables::Keyed, NumbersGame::Numbers3 },
+        DuplicateCase { "Numbers4Keyed", TempDatabase::Tables::Keyed, NumbersGame::Numbers4 },
+        DuplicateCase { "Numbers3Unkeyed", TempDatabase::Tables::Unkeyed, NumbersGame::Numbers3 },
+        DuplicateCase { "Numbers4Unkeyed", TempDatabase::Tables::Unkeyed, NumbersGame::Numbers4 }),
     [](const testing::TestParamInfo<DuplicateCase>& info) { return std::string(info.param.name); });
 
 TEST(AppendDraws, ARefusedNumbers4RowTakesTheNumbers3RowBackWithIt)

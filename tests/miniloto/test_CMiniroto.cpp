@@ -17,7 +17,7 @@ using zelpo::test::TempDatabase;
 
 namespace {
 
-constexpr int kPredictions[] = {1004, 1005, 1006, 1007};
+constexpr int kPredictions[] = { 1004, 1005, 1006, 1007 };
 
 std::unique_ptr<CMiniroto> openWindow(const QString& database, const QString& help = {})
 {
@@ -41,15 +41,15 @@ QStringList predictions(const zelpo::ui::TemplateDialog& window, std::initialize
 TEST(MinirotoWindow, OpensWithTheNextDrawNumberAndNothingElse)
 {
     const TempDatabase database(TempDatabase::Tables::Unkeyed);
-    database.addMiniLoto(1, {1, 2, 3, 4, 5});
-    database.addMiniLoto(2, {1, 2, 3, 4, 5});
-    database.addMiniLoto(5, {1, 2, 3, 4, 5});
-    database.addMiniLoto(0, {1, 2, 3, 4, 5});
+    database.addMiniLoto(1, { 1, 2, 3, 4, 5 });
+    database.addMiniLoto(2, { 1, 2, 3, 4, 5 });
+    database.addMiniLoto(5, { 1, 2, 3, 4, 5 });
+    database.addMiniLoto(0, { 1, 2, 3, 4, 5 });
     auto window = openWindow(database.path());
     EXPECT_EQ(window->windowTitle(), "ミニロト予想");
     EXPECT_EQ(window->text(1009), "4"); // three draws plus one, not the highest number plus one
     EXPECT_EQ(window->listView(1003)->itemCount(), 0);
-    for (const int id : {1004, 1005, 1006, 1007, 1008, 1012, 1013, 1014, 1015, 1016})
+    for (const int id : { 1004, 1005, 1006, 1007, 1008, 1012, 1013, 1014, 1015, 1016 })
         EXPECT_EQ(window->text(id), "") << id;
     EXPECT_EQ(window->button(1)->text(), "閉　　じ　　る");
     EXPECT_EQ(window->button(1000)->text(), "当 選 数 字 一 覧");
@@ -61,8 +61,9 @@ TEST(MinirotoWindow, DrawListHasItsSevenColumns)
     auto window = openWindow(database.path());
     zelpo::ui::ListView* list = window->listView(1003);
     ASSERT_EQ(list->columnCount(), 7);
-    const QStringList headers{"開催回数", "当選数字", "サービス", "予想数字１", "予想数字２", "予想数字３", "予想数字４"};
-    const int widths[] = {70, 100, 70, 100, 100, 100, 100};
+    const QStringList headers { "開催回数", "当選数字", "サービス", "予想数字１", "予想数字２", "予想数字３",
+        "予想数字４" };
+    const int widths[] = { 70, 100, 70, 100, 100, 100, 100 };
     for (int c = 0; c < 7; ++c) {
         EXPECT_EQ(list->model()->headerData(c, Qt::Horizontal).toString(), headers[c]);
         EXPECT_EQ(list->columnWidth(c), widths[c]);
@@ -76,14 +77,14 @@ TEST(MinirotoWindow, DrawListHasItsSevenColumns)
 TEST(MinirotoWindow, ListsEveryDrawWithLeadingZerosOnTheWinningNumbersOnly)
 {
     const TempDatabase database(TempDatabase::Tables::Unkeyed);
-    database.addMiniLoto(2, {12, 1, 31, 10, 7}, {"9", "1-2-3-4-5", "10-20-30-31-9", "", "x"});
-    database.addMiniLoto(1, {3, 9, 17, 25, 30}, {"07", "3-9-17-25-30"});
-    database.addMiniLoto(0, {5, 5, 5, 5, 5}, {"hidden"});
+    database.addMiniLoto(2, { 12, 1, 31, 10, 7 }, { "9", "1-2-3-4-5", "10-20-30-31-9", "", "x" });
+    database.addMiniLoto(1, { 3, 9, 17, 25, 30 }, { "07", "3-9-17-25-30" });
+    database.addMiniLoto(0, { 5, 5, 5, 5, 5 }, { "hidden" });
     auto window = openWindow(database.path());
     window->setText(1008, "12");
     zelpo::test::click(*window, 1000);
     EXPECT_EQ(zelpo::test::listRows(*window, 1003),
-        (QStringList{"1|03-09-17-25-30|07|3-9-17-25-30|||", "2|12-01-31-10-07|9|1-2-3-4-5|10-20-30-31-9||x"}));
+        (QStringList { "1|03-09-17-25-30|07|3-9-17-25-30|||", "2|12-01-31-10-07|9|1-2-3-4-5|10-20-30-31-9||x" }));
     EXPECT_EQ(window->text(1008), "---");
     EXPECT_NE(window->listView(1003)->extendedStyle() & zelpo::ui::ListView::kFullRowSelect, 0u);
 
@@ -94,14 +95,14 @@ TEST(MinirotoWindow, ListsEveryDrawWithLeadingZerosOnTheWinningNumbersOnly)
 TEST(MinirotoWindow, PredictsTheFourSetsAgainAndAgain)
 {
     const TempDatabase database;
-    database.addMiniLoto(1, {1, 2, 3, 4, 5});
-    database.addMiniLoto(2, {6, 7, 8, 9, 10});
+    database.addMiniLoto(1, { 1, 2, 3, 4, 5 });
+    database.addMiniLoto(2, { 6, 7, 8, 9, 10 });
     auto window = openWindow(database.path());
     zelpo::test::click(*window, 1001);
-    const QStringList first = predictions(*window, {1004, 1005, 1006, 1007});
+    const QStringList first = predictions(*window, { 1004, 1005, 1006, 1007 });
     EXPECT_EQ(first[0], "5-13-18-23-31");
     zelpo::test::click(*window, 1001);
-    EXPECT_EQ(predictions(*window, {1004, 1005, 1006, 1007}), first);
+    EXPECT_EQ(predictions(*window, { 1004, 1005, 1006, 1007 }), first);
 }
 
 TEST(MinirotoWindow, AMissingDatabaseLeavesTheFieldsAsTheyWere)
@@ -125,7 +126,7 @@ TEST(MinirotoWindow, SearchNumbersTakeTwoDigits)
 {
     const TempDatabase database;
     auto window = openWindow(database.path());
-    for (const int id : {1016, 1015, 1012, 1013, 1014}) {
+    for (const int id : { 1016, 1015, 1012, 1013, 1014 }) {
         zelpo::test::type(*window, id, "a'1 234");
         EXPECT_EQ(window->text(id), "12") << id;
     }
@@ -143,7 +144,7 @@ TEST(MinirotoWindow, RegistrationClosedWithItsButtonRefreshesTheNextDrawNumber)
         if (!registration)
             return 0;
         EXPECT_EQ(registration->m_strDatabase, database.path());
-        database.addMiniLoto(registration->text(1004).toInt(), {1, 2, 3, 4, 5});
+        database.addMiniLoto(registration->text(1004).toInt(), { 1, 2, 3, 4, 5 });
         return result;
     });
     zelpo::test::click(*window, 1018);
@@ -167,7 +168,7 @@ TEST(MinirotoWindow, HelpOpensThePathTheMenuGave)
     file.close();
     auto window = openWindow(database.path(), help);
     zelpo::test::click(*window, 1019);
-    EXPECT_EQ(opened, QStringList{help});
+    EXPECT_EQ(opened, QStringList { help });
 }
 
 TEST(MinirotoWindow, MainMenuOpensItWithBothPaths)
@@ -193,7 +194,7 @@ TEST(MinirotoWindow, ShowsWhatTheCommandLinePrints)
 {
     const TempDatabase database;
     for (int kaisai = 1; kaisai <= 300; ++kaisai)
-        database.addMiniLoto(kaisai, {kaisai % 31 + 1, (kaisai * 7) % 31 + 1, 17, (kaisai * 3) % 31 + 1, 30});
+        database.addMiniLoto(kaisai, { kaisai % 31 + 1, (kaisai * 7) % 31 + 1, 17, (kaisai * 3) % 31 + 1, 30 });
     auto window = openWindow(database.path());
     zelpo::test::click(*window, 1001);
 
@@ -201,6 +202,6 @@ TEST(MinirotoWindow, ShowsWhatTheCommandLinePrints)
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    ASSERT_EQ(zelpo::cli::run({"predict", "miniloto", "--db", database.path()}, outStream, errStream, QString()), 0);
-    EXPECT_EQ(predictions(*window, {1004, 1005, 1006, 1007}), out.split('\n', Qt::SkipEmptyParts));
+    ASSERT_EQ(zelpo::cli::run({ "predict", "miniloto", "--db", database.path() }, outStream, errStream, QString()), 0);
+    EXPECT_EQ(predictions(*window, { 1004, 1005, 1006, 1007 }), out.split('\n', Qt::SkipEmptyParts));
 }

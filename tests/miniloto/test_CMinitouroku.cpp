@@ -12,8 +12,8 @@ using zelpo::test::TempDatabase;
 
 namespace {
 
-constexpr int kNumbers[] = {1005, 1006, 1007, 1008, 1009};
-constexpr int kPredictions[] = {1013, 1014, 1015, 1010};
+constexpr int kNumbers[] = { 1005, 1006, 1007, 1008, 1009 };
+constexpr int kPredictions[] = { 1013, 1014, 1015, 1010 };
 
 const QString kAllRows = "SELECT * FROM ミニロト ORDER BY kaisai";
 
@@ -41,7 +41,7 @@ QStringList texts(const CMinitouroku& window, std::initializer_list<int> ids)
 
 QStringList shownPredictions(const CMinitouroku& window)
 {
-    return texts(window, {1013, 1014, 1015, 1010});
+    return texts(window, { 1013, 1014, 1015, 1010 });
 }
 
 } // namespace
@@ -50,7 +50,7 @@ TEST(MinitourokuWindow, OpensOnTheNextDrawWithTheWindowsPredictions)
 {
     const TempDatabase database;
     for (int kaisai = 1; kaisai <= 300; ++kaisai)
-        database.addMiniLoto(kaisai, {kaisai % 31 + 1, 4, (kaisai * 5) % 31 + 1, 20, 31});
+        database.addMiniLoto(kaisai, { kaisai % 31 + 1, 4, (kaisai * 5) % 31 + 1, 20, 31 });
     auto window = openWindow(database.path());
     EXPECT_EQ(window->windowTitle(), "ミニロト登録");
     EXPECT_EQ(window->text(1004), "301");
@@ -62,19 +62,19 @@ TEST(MinitourokuWindow, OpensOnTheNextDrawWithTheWindowsPredictions)
     miniroto.show();
     zelpo::test::click(miniroto, 1001);
     EXPECT_EQ(shownPredictions(*window),
-        (QStringList{miniroto.text(1004), miniroto.text(1005), miniroto.text(1006), miniroto.text(1007)}));
+        (QStringList { miniroto.text(1004), miniroto.text(1005), miniroto.text(1006), miniroto.text(1007) }));
 }
 
 TEST(MinitourokuWindow, AddStoresTheDrawAndMovesOn)
 {
     const TempDatabase database;
-    database.addMiniLoto(1, {1, 2, 3, 4, 5});
+    database.addMiniLoto(1, { 1, 2, 3, 4, 5 });
     zelpo::ui::MessageRecorder messages;
     auto window = openWindow(database.path());
     ASSERT_EQ(window->text(1004), "2");
     const QStringList predicted = shownPredictions(*window);
 
-    typeNumbers(*window, {"03", "12", "17", "25", "30"});
+    typeNumbers(*window, { "03", "12", "17", "25", "30" });
     zelpo::test::type(*window, 1012, "7");
     zelpo::test::type(*window, 1015, "my own");
     zelpo::test::click(*window, 1000);
@@ -89,7 +89,7 @@ TEST(MinitourokuWindow, AddStoresTheDrawAndMovesOn)
     EXPECT_NE(shownPredictions(*window), predicted);
 
     // A second draw in the same run.
-    typeNumbers(*window, {"1", "2", "3", "4", "5"});
+    typeNumbers(*window, { "1", "2", "3", "4", "5" });
     zelpo::test::click(*window, 1000);
     EXPECT_EQ(database.rows(kAllRows).size(), 3);
     EXPECT_EQ(window->text(1004), "4");
@@ -100,7 +100,7 @@ TEST(MinitourokuWindow, AMissingNumberStoresNothingAndEmptiesTheNumbers)
     const TempDatabase database;
     zelpo::ui::MessageRecorder messages;
     auto window = openWindow(database.path());
-    typeNumbers(*window, {"3", "12", "", "25", "30"});
+    typeNumbers(*window, { "3", "12", "", "25", "30" });
     zelpo::test::type(*window, 1012, "7");
     zelpo::test::click(*window, 1000);
 
@@ -127,16 +127,16 @@ TEST_P(MinitourokuRefusal, SaysSoAndKeepsWhatWasTyped)
 {
     // Draws 1 and 3 stored: the window offers 3 again.
     const TempDatabase database(GetParam().tables);
-    database.addMiniLoto(1, {1, 2, 3, 4, 5});
-    database.addMiniLoto(3, {6, 7, 8, 9, 10});
+    database.addMiniLoto(1, { 1, 2, 3, 4, 5 });
+    database.addMiniLoto(3, { 6, 7, 8, 9, 10 });
     const QStringList before = database.rows(kAllRows);
     zelpo::ui::MessageRecorder messages;
     auto window = openWindow(database.path());
     ASSERT_EQ(window->text(1004), "3");
-    typeNumbers(*window, {"3", "12", "17", "25", "30"});
+    typeNumbers(*window, { "3", "12", "17", "25", "30" });
     zelpo::test::type(*window, 1012, "7");
     zelpo::test::type(*window, 1013, "edited");
-    const QStringList typed = texts(*window, {1004, 1005, 1006, 1007, 1008, 1009, 1012, 1013, 1014, 1015, 1010});
+    const QStringList typed = texts(*window, { 1004, 1005, 1006, 1007, 1008, 1009, 1012, 1013, 1014, 1015, 1010 });
     {
         std::unique_ptr<zelpo::test::FileLock> lock;
         if (GetParam().locked)
@@ -148,15 +148,15 @@ TEST_P(MinitourokuRefusal, SaysSoAndKeepsWhatWasTyped)
     EXPECT_EQ(messages.messages()[0].text, QString::fromUtf8(GetParam().message));
     EXPECT_EQ(messages.messages()[0].icon, zelpo::ui::MessageIcon::Stop);
     EXPECT_EQ(database.rows(kAllRows), before);
-    EXPECT_EQ(texts(*window, {1004, 1005, 1006, 1007, 1008, 1009, 1012, 1013, 1014, 1015, 1010}), typed);
+    EXPECT_EQ(texts(*window, { 1004, 1005, 1006, 1007, 1008, 1009, 1012, 1013, 1014, 1015, 1010 }), typed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MinitourokuRefusal,
-    ::testing::Values(Refusal{"stored_draw_keyed", TempDatabase::Tables::Keyed, false,
-                          "　ミニロトの第3回はすでに登録されています。。"},
-        Refusal{"stored_draw_unkeyed", TempDatabase::Tables::Unkeyed, false,
-            "　ミニロトの第3回はすでに登録されています。。"},
-        Refusal{"locked_file", TempDatabase::Tables::Keyed, true, "　データベースに書き込めませんでした。。"}),
+    ::testing::Values(Refusal { "stored_draw_keyed", TempDatabase::Tables::Keyed, false,
+                          "　ミニロトの第3回はすでに登録されています。。" },
+        Refusal { "stored_draw_unkeyed", TempDatabase::Tables::Unkeyed, false,
+            "　ミニロトの第3回はすでに登録されています。。" },
+        Refusal { "locked_file", TempDatabase::Tables::Keyed, true, "　データベースに書き込めませんでした。。" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MinitourokuWindow, QuotesAreStoredAsTyped)
@@ -164,13 +164,13 @@ TEST(MinitourokuWindow, QuotesAreStoredAsTyped)
     const TempDatabase database;
     zelpo::ui::MessageRecorder messages;
     auto window = openWindow(database.path());
-    typeNumbers(*window, {"1", "2", "3", "4", "5"});
+    typeNumbers(*window, { "1", "2", "3", "4", "5" });
     zelpo::test::type(*window, 1012, "7'");
     zelpo::test::type(*window, 1010, "it's', 'x");
     zelpo::test::click(*window, 1000);
     EXPECT_TRUE(messages.messages().empty());
     const QStringList rows = database.rows("SELECT kounyu1, kounyu5 FROM ミニロト");
-    EXPECT_EQ(rows, QStringList{"7'|it's', 'x"});
+    EXPECT_EQ(rows, QStringList { "7'|it's', 'x" });
 }
 
 TEST(MinitourokuWindow, NumbersTakeTwoDigitsOnly)
@@ -189,8 +189,8 @@ TEST(MinitourokuWindow, AMissingDatabaseIsNotTakenForSuccess)
     zelpo::ui::MessageRecorder messages;
     auto window = openWindow(database.dir() + "/missing.mdb");
     EXPECT_EQ(window->text(1004), "");
-    typeNumbers(*window, {"1", "2", "3", "4", "5"});
+    typeNumbers(*window, { "1", "2", "3", "4", "5" });
     zelpo::test::click(*window, 1000);
-    EXPECT_EQ(messages.texts(), QStringList{"　データベースに書き込めませんでした。。"});
+    EXPECT_EQ(messages.texts(), QStringList { "　データベースに書き込めませんでした。。" });
     EXPECT_EQ(window->text(1005), "1");
 }

@@ -10,8 +10,8 @@
 #include <vector>
 
 using zelpo::miniloto::History;
-using zelpo::miniloto::Predictions;
 using zelpo::miniloto::predict;
+using zelpo::miniloto::Predictions;
 
 namespace {
 
@@ -39,7 +39,7 @@ std::vector<int> noRepeats(int passes)
 {
     std::vector<int> values;
     for (int pass = 0; pass < passes; ++pass)
-        values.insert(values.end(), {1, 2, 3, 4, 5});
+        values.insert(values.end(), { 1, 2, 3, 4, 5 });
     return values;
 }
 
@@ -75,7 +75,7 @@ TEST(MiniLotoGenerator, RepeatsThePlatformSequence)
 {
     zelpo::miniloto::RuntimeRandom generator;
     generator.srand(1);
-    const std::vector<int> expected{41, 18467, 6334, 26500, 19169};
+    const std::vector<int> expected { 41, 18467, 6334, 26500, 19169 };
     std::vector<int> values;
     for (int i = 0; i < 5; ++i)
         values.push_back(generator.rand());
@@ -91,7 +91,7 @@ TEST(MiniLotoGenerator, RepeatsThePlatformSequence)
 
 TEST(MiniLotoPrediction, TwoDrawHistoryGivesTheKnownFirstPrediction)
 {
-    const Predictions predictions = predict(historyOf({{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}}));
+    const Predictions predictions = predict(historyOf({ { 1, 2, 3, 4, 5 }, { 6, 7, 8, 9, 10 } }));
     EXPECT_EQ(predictions[0], "5-13-18-23-31");
     for (const std::string& text : predictions)
         EXPECT_TRUE(isPrediction(text));
@@ -99,16 +99,16 @@ TEST(MiniLotoPrediction, TwoDrawHistoryGivesTheKnownFirstPrediction)
 
 TEST(MiniLotoPrediction, EmptyHistoryFallsBackInsteadOfHanging)
 {
-    const Predictions predictions = predict(History{});
+    const Predictions predictions = predict(History {});
     for (const std::string& text : predictions)
         EXPECT_EQ(text, "1-2-3-4-8");
 }
 
 TEST(MiniLotoPrediction, SeedsFollowTheFourPasses)
 {
-    ScriptedPick script{noRepeats(4), {}};
-    predict(historyOf({{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}}), std::ref(script));
-    const std::vector<std::uint32_t> expected{
+    ScriptedPick script { noRepeats(4), {} };
+    predict(historyOf({ { 1, 2, 3, 4, 5 }, { 6, 7, 8, 9, 10 } }), std::ref(script));
+    const std::vector<std::uint32_t> expected {
         14, 18, 22, 26, 30, // × count
         16, 20, 24, 28, 32, // + count
         32, 40, 48, 56, 64, // × count
@@ -121,16 +121,16 @@ TEST(MiniLotoPrediction, AHalvedSeedCarriesIntoTheLaterPasses)
 {
     // The third pick of the first pass repeats the first, so S3 is halved to 11
     // and every later pass starts from it.
-    std::vector<int> values{1, 2, 1, 3, 4, 5};
+    std::vector<int> values { 1, 2, 1, 3, 4, 5 };
     const std::vector<int> rest = noRepeats(3);
     values.insert(values.end(), rest.begin(), rest.end());
-    ScriptedPick script{values, {}};
-    const Predictions predictions = predict(historyOf({{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}}), std::ref(script));
-    const std::vector<std::uint32_t> expected{
+    ScriptedPick script { values, {} };
+    const Predictions predictions = predict(historyOf({ { 1, 2, 3, 4, 5 }, { 6, 7, 8, 9, 10 } }), std::ref(script));
+    const std::vector<std::uint32_t> expected {
         14, 18, 22, 11, 26, 30, //
-        16, 20, 13, 28, 32, //
-        32, 40, 26, 56, 64, //
-        30, 38, 24, 54, 62, //
+        16, 20, 13, 28, 32,     //
+        32, 40, 26, 56, 64,     //
+        30, 38, 24, 54, 62,     //
     };
     EXPECT_EQ(script.seeds, expected);
     EXPECT_EQ(predictions[0], "1-2-3-4-5");
@@ -139,12 +139,12 @@ TEST(MiniLotoPrediction, AHalvedSeedCarriesIntoTheLaterPasses)
 TEST(MiniLotoPrediction, NegativeSeedsAreHalvedTowardZero)
 {
     // One draw: the first pass's seeds are the numbers themselves.
-    std::vector<int> values{1, 1, 1, 2, 3, 4, 5};
+    std::vector<int> values { 1, 1, 1, 2, 3, 4, 5 };
     const std::vector<int> rest = noRepeats(3);
     values.insert(values.end(), rest.begin(), rest.end());
-    ScriptedPick script{values, {}};
-    predict(historyOf({{5, -7, 9, 10, 11}}), std::ref(script));
-    const std::vector<std::uint32_t> firstPass{5, bits(-7), bits(-3), bits(-1), 9, 10, 11};
+    ScriptedPick script { values, {} };
+    predict(historyOf({ { 5, -7, 9, 10, 11 } }), std::ref(script));
+    const std::vector<std::uint32_t> firstPass { 5, bits(-7), bits(-3), bits(-1), 9, 10, 11 };
     ASSERT_GE(script.seeds.size(), firstPass.size());
     EXPECT_EQ(std::vector<std::uint32_t>(script.seeds.begin(), script.seeds.begin() + 7), firstPass);
 }
@@ -162,21 +162,22 @@ TEST_P(MiniLotoHalving, TruncatesTowardZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, MiniLotoHalving,
-    ::testing::Values(Halving{7, 3}, Halving{-7, -3}, Halving{-1, 0}, Halving{0, 0}, Halving{1, 0},
-        Halving{INT_MIN, INT_MIN / 2}, Halving{INT_MAX, INT_MAX / 2}));
+    ::testing::Values(Halving { 7, 3 }, Halving { -7, -3 }, Halving { -1, 0 }, Halving { 0, 0 }, Halving { 1, 0 },
+        Halving { INT_MIN, INT_MIN / 2 }, Halving { INT_MAX, INT_MAX / 2 }));
 
 TEST(MiniLotoPrediction, APickThatAlwaysRepeatsEndsOnTheFreeNumbers)
 {
     // Every retry halves the seed down to 0; from there the smallest free number is taken.
-    const Predictions predictions = predict(historyOf({{31, 30, 29, 28, 27}}), [](std::uint32_t) { return 7; });
+    const Predictions predictions = predict(historyOf({ { 31, 30, 29, 28, 27 } }), [](std::uint32_t) { return 7; });
     for (const std::string& text : predictions)
         EXPECT_EQ(text, "1-2-3-4-7");
 }
 
 TEST(MiniLotoPrediction, OneDrawMakesTheThirdPredictionRepeatTheSecond)
 {
-    for (const auto& draw : {std::array{3, 9, 17, 25, 30}, std::array{1, 2, 3, 4, 5}, std::array{31, 1, 16, 8, 24}}) {
-        const Predictions predictions = predict(historyOf({draw}));
+    for (const auto& draw :
+        { std::array { 3, 9, 17, 25, 30 }, std::array { 1, 2, 3, 4, 5 }, std::array { 31, 1, 16, 8, 24 } }) {
+        const Predictions predictions = predict(historyOf({ draw }));
         EXPECT_EQ(predictions[2], predictions[1]) << draw[0];
     }
 }
@@ -195,10 +196,10 @@ TEST_P(MiniLotoOverflow, WrapsAroundAndStillPredicts)
     for (std::uint32_t i = 0; i < GetParam().draws; ++i)
         history.add(GetParam().numbers);
 
-    ScriptedPick script{noRepeats(4), {}};
+    ScriptedPick script { noRepeats(4), {} };
     predict(history, std::ref(script));
     ASSERT_EQ(script.seeds.size(), 20u);
-    EXPECT_EQ((std::array{script.seeds[10], script.seeds[11], script.seeds[12], script.seeds[13], script.seeds[14]}),
+    EXPECT_EQ((std::array { script.seeds[10], script.seeds[11], script.seeds[12], script.seeds[13], script.seeds[14] }),
         GetParam().thirdPass);
 
     for (const std::string& text : predict(history))
@@ -206,8 +207,9 @@ TEST_P(MiniLotoOverflow, WrapsAroundAndStillPredicts)
 }
 
 INSTANTIATE_TEST_SUITE_P(Histories, MiniLotoOverflow,
-    ::testing::Values(Overflow{1000, {27, 28, 29, 30, 31}, {1231196224, 2231196224, 3231196224, 4231196224, 936228928}},
-        Overflow{32767, {31, 31, 31, 31, 31}, {2981858, 2981858, 2981858, 2981858, 2981858}}));
+    ::testing::Values(
+        Overflow { 1000, { 27, 28, 29, 30, 31 }, { 1231196224, 2231196224, 3231196224, 4231196224, 936228928 } },
+        Overflow { 32767, { 31, 31, 31, 31, 31 }, { 2981858, 2981858, 2981858, 2981858, 2981858 } }));
 
 TEST(MiniLotoPrediction, EveryHistoryGivesFourWellFormedPredictions)
 {
@@ -218,7 +220,7 @@ TEST(MiniLotoPrediction, EveryHistoryGivesFourWellFormedPredictions)
         History history;
         const int draws = trial % 50;
         for (int d = 0; d < draws; ++d) {
-            std::array<int, 5> numbers{};
+            std::array<int, 5> numbers {};
             for (int& n : numbers)
                 n = trial % 4 == 3 ? wild(random) : number(random);
             history.add(numbers);

@@ -9,8 +9,8 @@ namespace {
 
 DrawEntry exampleEntry()
 {
-    return {"123", {"3", "12", "17", "25", "30"}, "7",
-        {"1-5-9-20-31", "2-4-6-8-10", "3-13-23-28-29", "11-14-19-22-27"}};
+    return { "123", { "3", "12", "17", "25", "30" }, "7",
+        { "1-5-9-20-31", "2-4-6-8-10", "3-13-23-28-29", "11-14-19-22-27" } };
 }
 
 } // namespace
@@ -27,7 +27,7 @@ TEST(MiniLotoInsert, KeepsTextsAsTypedAndNumbersWithTheirZeros)
     DrawEntry entry = exampleEntry();
     entry.numbers[0] = "03";
     entry.bonus = "'); DROP TABLE ミニロト; --";
-    entry.predictions = {"", "it's", "''", "　"};
+    entry.predictions = { "", "it's", "''", "　" };
     EXPECT_EQ(zelpo::miniloto::insertStatement(entry),
         "INSERT INTO ミニロト VALUES (123,03,12,17,25,30,'''); DROP TABLE ミニロト; --','','it''s','''''','　',' ')");
 }
@@ -47,8 +47,8 @@ TEST_P(MiniLotoInsertBareValue, RefusesAnythingButDigits)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, MiniLotoInsertBareValue,
-    ::testing::Values("", "-3", " 3", "3 ", "1a", "3'", "1,2", "３", "0x1"));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, MiniLotoInsertBareValue, ::testing::Values("", "-3", " 3", "3 ", "1a", "3'", "1,2", "３", "0x1"));
 
 TEST(MiniLotoInsert, AsksForTheDrawNumber)
 {

@@ -31,7 +31,7 @@ TEST(CNabazu3Window, OpensOnAnEmptyTable)
     EXPECT_EQ(window->text(1009), "1");
     zelpo::test::click(*window, 1000);
     EXPECT_EQ(window->listView(1003)->itemCount(), 0);
-    for (const int id : {1004, 1005, 1006, 1007, 1008, 1012, 1013, 1014, 1016})
+    for (const int id : { 1004, 1005, 1006, 1007, 1008, 1012, 1013, 1014, 1016 })
         EXPECT_EQ(window->text(id), "") << id;
     EXPECT_FALSE(window->checkBox(1010)->isChecked());
     EXPECT_FALSE(window->checkBox(1011)->isChecked());
@@ -40,16 +40,15 @@ TEST(CNabazu3Window, OpensOnAnEmptyTable)
 TEST(CNabazu3Window, ListsEveryPositiveDrawInOrderWithItsPredictions)
 {
     const TempDatabase database(TempDatabase::Tables::Unkeyed);
-    database.addNumbers3(2, 9, 1, 0, {"111", "222", "333", "444", "555"});
+    database.addNumbers3(2, 9, 1, 0, { "111", "222", "333", "444", "555" });
     database.addNumbers3(1, 0, 4, 7);
-    database.addNumbers3(0, 5, 5, 5, {"x"});
+    database.addNumbers3(0, 5, 5, 5, { "x" });
     auto window = openWindow(database.path());
     EXPECT_EQ(window->text(1009), "3");
 
     window->setText(1016, "9");
     zelpo::test::click(*window, 1000);
-    EXPECT_EQ(zelpo::test::listRows(*window, 1003),
-        (QStringList{"1|047|||||", "2|910|111|222|333|444|555"}));
+    EXPECT_EQ(zelpo::test::listRows(*window, 1003), (QStringList { "1|047|||||", "2|910|111|222|333|444|555" }));
     EXPECT_EQ(window->text(1016), "");
 
     // Listing again replaces the rows rather than adding to them.
@@ -63,8 +62,9 @@ TEST(CNabazu3Window, DrawListHasItsSevenColumns)
     auto window = openWindow(database.path());
     zelpo::ui::ListView* list = window->listView(1003);
     ASSERT_EQ(list->columnCount(), 7);
-    const QStringList headers{"開催回数", "当選数字", "予想数字１", "予想数字２", "予想数字３", "予想数字４", "予想数字５"};
-    const int widths[] = {70, 80, 90, 90, 90, 90, 90};
+    const QStringList headers { "開催回数", "当選数字", "予想数字１", "予想数字２", "予想数字３", "予想数字４",
+        "予想数字５" };
+    const int widths[] = { 70, 80, 90, 90, 90, 90, 90 };
     for (int c = 0; c < 7; ++c) {
         EXPECT_EQ(list->model()->headerData(c, Qt::Horizontal).toString(), headers[c]);
         EXPECT_EQ(list->columnWidth(c), widths[c]);
@@ -88,7 +88,7 @@ TEST(CNabazu3Window, DigitInputsTakeOneDigitOnly)
 {
     const TempDatabase database;
     auto window = openWindow(database.path());
-    for (const int id : {1012, 1013, 1014}) {
+    for (const int id : { 1012, 1013, 1014 }) {
         zelpo::test::type(*window, id, "a'7 9");
         EXPECT_EQ(window->text(id), "7") << id;
     }

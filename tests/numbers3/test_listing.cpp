@@ -5,7 +5,7 @@
 
 TEST(WinningNumberText, KeepsLeadingZerosAndJoinsDigits)
 {
-    EXPECT_EQ(zelpo::numbers3::winningNumberText({0, 4, 7}), "047");
-    EXPECT_EQ(zelpo::numbers3::winningNumberText({0, 0, 0, 0}), "0000");
-    EXPECT_EQ(zelpo::numbers3::winningNumberText({9, 1, 0}), "910");
+    EXPECT_EQ(zelpo::numbers3::winningNumberText({ 0, 4, 7 }), "047");
+    EXPECT_EQ(zelpo::numbers3::winningNumberText({ 0, 0, 0, 0 }), "0000");
+    EXPECT_EQ(zelpo::numbers3::winningNumberText({ 9, 1, 0 }), "910");
 }

@@ -63,7 +63,7 @@ TempDatabase::TempDatabase(Tables tables)
     withConnection(m_path, [&](QSqlDatabase& database) {
         if (tables == Tables::None)
             return;
-        for (const db::Game game : {db::Game::Numbers3, db::Game::Numbers4, db::Game::MiniLoto}) {
+        for (const db::Game game : { db::Game::Numbers3, db::Game::Numbers4, db::Game::MiniLoto }) {
             QString statement = db::createTableStatement(game);
             statement.replace(QStringLiteral(" PRIMARY KEY"), QString());
             QSqlQuery query(database);
@@ -98,18 +98,28 @@ QStringList TempDatabase::rows(const QString& sql) const
 
 void TempDatabase::addNumbers3(int kaisai, int h, int t, int u, const QStringList& kounyu) const
 {
-    exec(QStringLiteral("INSERT INTO ナンバーズ3 VALUES (%1,%2,%3,%4,%5)").arg(kaisai).arg(h).arg(t).arg(u).arg(kounyuValues(kounyu)));
+    exec(QStringLiteral("INSERT INTO ナンバーズ3 VALUES (%1,%2,%3,%4,%5)")
+             .arg(kaisai)
+             .arg(h)
+             .arg(t)
+             .arg(u)
+             .arg(kounyuValues(kounyu)));
 }
 
 void TempDatabase::addNumbers4(int kaisai, int th, int h, int t, int u, const QStringList& kounyu) const
 {
     exec(QStringLiteral("INSERT INTO ナンバーズ4 VALUES (%1,%2,%3,%4,%5,%6)")
-             .arg(kaisai).arg(th).arg(h).arg(t).arg(u).arg(kounyuValues(kounyu)));
+             .arg(kaisai)
+             .arg(th)
+             .arg(h)
+             .arg(t)
+             .arg(u)
+             .arg(kounyuValues(kounyu)));
 }
 
 void TempDatabase::addMiniLoto(int kaisai, std::initializer_list<int> numbers, const QStringList& kounyu) const
 {
-    QStringList values{QString::number(kaisai)};
+    QStringList values { QString::number(kaisai) };
     for (const int n : numbers)
         values << QString::number(n);
     exec(QStringLiteral("INSERT INTO ミニロト VALUES (%1,%2)").arg(values.join(u','), kounyuValues(kounyu)));

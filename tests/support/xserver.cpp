@@ -17,8 +17,8 @@ XServer::XServer()
     if (pipe(fds) != 0)
         return;
     m_server.setProgram(QStringLiteral("Xvfb"));
-    m_server.setArguments({QStringLiteral("-displayfd"), QString::number(fds[1]), QStringLiteral("-screen"),
-        QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    m_server.setArguments({ QStringLiteral("-displayfd"), QString::number(fds[1]), QStringLiteral("-screen"),
+        QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp") });
     m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_server.setChildProcessModifier([fds] { ::close(fds[0]); });
     m_server.start();
@@ -64,8 +64,8 @@ QString XServer::waitForWindow(const QString& title, int timeoutMs) const
 {
     const QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
-        const QString found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-            u'^' + title + u'$'});
+        const QString found = xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+            QStringLiteral("--name"), u'^' + title + u'$' });
         if (!found.isEmpty())
             return found.split(u'\n').last();
         QThread::msleep(100);
@@ -75,18 +75,18 @@ QString XServer::waitForWindow(const QString& title, int timeoutMs) const
 
 void XServer::focus(const QString& window) const
 {
-    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), window });
 }
 
 void XServer::typeText(const QString& text) const
 {
-    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
+    xdotool({ QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text });
 }
 
 void XServer::key(const QString& keys) const
 {
     // "5 Tab 0": one key (or chord) per argument, as xdotool takes them.
-    xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30")}
+    xdotool(QStringList { QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30") }
         + keys.split(u' ', Qt::SkipEmptyParts));
 }
 
@@ -98,7 +98,7 @@ Installation::Installation()
     if (!m_ok)
         return;
     QProcess init;
-    init.start(program(QStringLiteral("zelpo-cli")), {QStringLiteral("init")});
+    init.start(program(QStringLiteral("zelpo-cli")), { QStringLiteral("init") });
     m_ok = init.waitForFinished(30000) && init.exitCode() == 0;
 }
 

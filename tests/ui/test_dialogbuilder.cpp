@@ -36,13 +36,14 @@ TEST(DialogFont, TheTemplateFontIsAnInstalledJapaneseGothic)
 namespace {
 
 constexpr zelpo::res::Control kControls[] = {
-    {zelpo::res::kNoId, zelpo::res::Kind::GroupBox, u"枠", 0, 0, 100, 50},
-    {1001, zelpo::res::Kind::Edit, u"", 4, 4, 20, 12, zelpo::res::Centered | zelpo::res::Border | zelpo::res::TabStop},
-    {1002, zelpo::res::Kind::Edit, u"", 4, 20, 20, 12, zelpo::res::ReadOnly},
-    {1003, zelpo::res::Kind::Button, u"押す", 30, 4, 40, 14, zelpo::res::TabStop},
-    {1, zelpo::res::Kind::DefaultButton, u"閉　じ　る", 30, 20, 40, 14, zelpo::res::TabStop},
+    { zelpo::res::kNoId, zelpo::res::Kind::GroupBox, u"枠", 0, 0, 100, 50 },
+    { 1001, zelpo::res::Kind::Edit, u"", 4, 4, 20, 12,
+        zelpo::res::Centered | zelpo::res::Border | zelpo::res::TabStop },
+    { 1002, zelpo::res::Kind::Edit, u"", 4, 20, 20, 12, zelpo::res::ReadOnly },
+    { 1003, zelpo::res::Kind::Button, u"押す", 30, 4, 40, 14, zelpo::res::TabStop },
+    { 1, zelpo::res::Kind::DefaultButton, u"閉　じ　る", 30, 20, 40, 14, zelpo::res::TabStop },
 };
-constexpr zelpo::res::Dialog kDialog{999, u"試験", u"ＭＳ Ｐゴシック", 9, 120, 60, kControls};
+constexpr zelpo::res::Dialog kDialog { 999, u"試験", u"ＭＳ Ｐゴシック", 9, 120, 60, kControls };
 
 } // namespace
 
@@ -92,7 +93,7 @@ TEST(BuildDialog, TabFollowsTheTemplateOrder)
             next = next->nextInFocusChain();
         order << next->accessibleDescription();
     }
-    EXPECT_EQ(order, (QStringList{"1003", "1", "1001"}));
+    EXPECT_EQ(order, (QStringList { "1003", "1", "1001" }));
 }
 
 TEST(BuildDialog, AModalRunAlsoOpensOnTheFirstTabStop)

@@ -15,8 +15,12 @@ TEST(ListRoutines, ColumnsRowsAndCells)
     EXPECT_EQ(zelpo::ui::addColumn(list, "B", 1, 0, 2, 50), 1);
     EXPECT_EQ(list.columnWidth(0), 91);
     // The first column stays left-aligned even when centring is asked for.
-    EXPECT_EQ(list.model()->headerData(0, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-    EXPECT_EQ(list.model()->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(list.model()->headerData(0, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>()
+            & Qt::AlignHorizontal_Mask,
+        Qt::AlignLeft);
+    EXPECT_EQ(list.model()->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>()
+            & Qt::AlignHorizontal_Mask,
+        Qt::AlignHCenter);
 
     EXPECT_EQ(zelpo::ui::deleteItems(list), 1); // already empty
     zelpo::ui::addItem(list, "r0", 0, 0);
