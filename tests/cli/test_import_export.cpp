@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/cli.h"
+#include "support/cli.h"
 #include "support/testdb.h"
 
 #include <QDir>
@@ -11,25 +11,11 @@
 #include <unistd.h>
 
 using zelpo::test::FileLock;
+using zelpo::test::Outcome;
+using zelpo::test::runCli;
 using zelpo::test::TempDatabase;
 
 namespace {
-
-struct Outcome {
-    int code;
-    QString out;
-    QString err;
-};
-
-Outcome runCli(const QStringList& args, const QString& defaultDatabase)
-{
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    const int code = zelpo::cli::run(args, outStream, errStream, defaultDatabase);
-    return { code, out, err };
-}
 
 QString writeFile(const TempDatabase& database, const QString& name, const QByteArray& bytes)
 {

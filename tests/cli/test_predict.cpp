@@ -1,30 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "cli/cli.h"
+#include "support/cli.h"
 #include "support/testdb.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
 
+using zelpo::test::Outcome;
+using zelpo::test::runCli;
 using zelpo::test::TempDatabase;
 
 namespace {
-
-struct Outcome {
-    int code;
-    QString out;
-    QString err;
-};
-
-Outcome runCli(const QStringList& args, const QString& defaultDatabase)
-{
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    const int code = zelpo::cli::run(args, outStream, errStream, defaultDatabase);
-    return { code, out, err };
-}
 
 // The worked example of both games, stored in reverse order in tables without
 // a key, with rows numbered 0 and below that would change the result if they

@@ -1,30 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "cli/cli.h"
+#include "support/cli.h"
 #include "support/testdb.h"
 
 #include <gtest/gtest.h>
 
+using zelpo::test::Outcome;
+using zelpo::test::runCli;
 using zelpo::test::TempDatabase;
-
-namespace {
-
-struct Outcome {
-    int code;
-    QString out;
-    QString err;
-};
-
-Outcome runCli(const QStringList& args, const QString& defaultDatabase)
-{
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    const int code = zelpo::cli::run(args, outStream, errStream, defaultDatabase);
-    return { code, out, err };
-}
-
-} // namespace
 
 TEST(CliPredictMiniLoto, PrintsTheFourTextsOneALine)
 {

@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "cli/cli.h"
+#include "support/cli.h"
 #include "support/testdb.h"
 
 #include <gtest/gtest.h>
 
+using zelpo::test::Outcome;
 using zelpo::test::TempDatabase;
 
 namespace {
-
-struct Outcome {
-    int code;
-    QString out;
-    QString err;
-};
 
 class CliSearch : public testing::Test {
 protected:
@@ -33,12 +28,7 @@ protected:
     // Runs with the test database as the default one, as next to the program.
     Outcome run(const QStringList& args) const
     {
-        QString out;
-        QString err;
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        const int code = zelpo::cli::run(QStringList { "search" } + args, outStream, errStream, database.path());
-        return { code, out, err };
+        return zelpo::test::runCli(QStringList { "search" } + args, database.path());
     }
 
     TempDatabase database;
