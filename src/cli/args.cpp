@@ -45,4 +45,27 @@ std::optional<db::Game> parseGame(const QString& text)
     return std::nullopt;
 }
 
+std::optional<std::pair<qsizetype, QString>> takeGameAndDatabase(
+    Context& context, const char* command, const QStringList& names)
+{
+    const auto printUsage = [&] {
+        context.err << "usage: zelpo-cli " << command
+                    << " GAME [--db PATH]\n  GAME: " << names.join(QStringLiteral(", ")) << '\n';
+    };
+    QStringList args = context.args;
+    bool missingValue = false;
+    const std::optional<QString> database = takeOption(args, QStringLiteral("--db"), &missingValue);
+    if (missingValue || args.size() != 1) {
+        printUsage();
+        return std::nullopt;
+    }
+    const qsizetype game = names.indexOf(args.first());
+    if (game < 0) {
+        context.err << "zelpo-cli " << command << ": unknown game '" << args.first() << "'\n";
+        printUsage();
+        return std::nullopt;
+    }
+    return std::pair { game, database.value_or(context.defaultDatabase) };
+}
+
 } // namespace zelpo::cli

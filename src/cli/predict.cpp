@@ -28,37 +28,15 @@ constexpr std::array kGames {
     GamePrediction { "miniloto", miniloto::predictNext },
 };
 
-void printUsage(QTextStream& stream)
-{
-    stream << "usage: zelpo-cli predict GAME [--db PATH]\n  GAME: ";
-    for (std::size_t i = 0; i < kGames.size(); ++i)
-        stream << (i ? ", " : "") << kGames[i].name;
-    stream << '\n';
-}
-
 } // namespace
 
 int runPredict(Context& context)
 {
-    QStringList args = context.args;
-    bool missingValue = false;
-    const std::optional<QString> databaseOption = takeOption(args, QStringLiteral("--db"), &missingValue);
-    if (missingValue || args.size() != 1) {
-        printUsage(context.err);
+    const auto choice = takeGameAndDatabase(context, "predict", kGames);
+    if (!choice)
         return 2;
-    }
-    const GamePrediction* game = nullptr;
-    for (const GamePrediction& candidate : kGames) {
-        if (args.first() == QLatin1String(candidate.name))
-            game = &candidate;
-    }
-    if (!game) {
-        context.err << "zelpo-cli predict: unknown game '" << args.first() << "'\n";
-        printUsage(context.err);
-        return 2;
-    }
-
-    const QString database = databaseOption.value_or(context.defaultDatabase);
+    const GamePrediction* game = choice->game;
+    const QString& database = choice->database;
     db::Status status;
     const std::optional<QStringList> predictions = game->predictNext(database, db::kWherePositive, &status);
     if (!predictions) {

@@ -26,14 +26,6 @@ constexpr std::array kGames {
     GameStatistics { "numbers4", numbers4::digitCounts },
 };
 
-void printUsage(QTextStream& stream)
-{
-    stream << "usage: zelpo-cli stats GAME [--db PATH]\n  GAME: ";
-    for (std::size_t i = 0; i < kGames.size(); ++i)
-        stream << (i ? ", " : "") << kGames[i].name;
-    stream << '\n';
-}
-
 void printLine(QTextStream& out, const std::vector<std::string>& cells)
 {
     for (std::size_t i = 0; i < cells.size(); ++i)
@@ -45,25 +37,11 @@ void printLine(QTextStream& out, const std::vector<std::string>& cells)
 
 int runStats(Context& context)
 {
-    QStringList args = context.args;
-    bool missingValue = false;
-    const std::optional<QString> databaseOption = takeOption(args, QStringLiteral("--db"), &missingValue);
-    if (missingValue || args.size() != 1) {
-        printUsage(context.err);
+    const auto choice = takeGameAndDatabase(context, "stats", kGames);
+    if (!choice)
         return 2;
-    }
-    const GameStatistics* game = nullptr;
-    for (const GameStatistics& candidate : kGames) {
-        if (args.first() == QLatin1String(candidate.name))
-            game = &candidate;
-    }
-    if (!game) {
-        context.err << "zelpo-cli stats: unknown game '" << args.first() << "'\n";
-        printUsage(context.err);
-        return 2;
-    }
-
-    const QString database = databaseOption.value_or(context.defaultDatabase);
+    const GameStatistics* game = choice->game;
+    const QString& database = choice->database;
     db::Status status;
     const std::optional<numbers3::DigitCounts> counts = game->digitCounts(database, db::kWherePositive, &status);
     if (!counts) {
