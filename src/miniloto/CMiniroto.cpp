@@ -80,6 +80,7 @@ bool CMiniroto::searchME(QString strDatabase, QString strWhere)
 {
     static constexpr int kFormats[] = { 0, 0, 2, 0, 0, 0, 0 };
     static constexpr int kWidths[] = { 70, 100, 70, 100, 100, 100, 100 };
+    const ui::ListView::Batch batch(list1());
     int r = 0;
     const db::Status status = miniloto::readDraws(strDatabase, strWhere, [&](const QStringList& cells) {
         for (int column = 0; column < cells.size(); ++column)

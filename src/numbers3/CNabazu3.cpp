@@ -103,6 +103,7 @@ int CNabazu3::DeleteItem2()
 bool CNabazu3::searchDB(QString strDatabase, QString strWhere)
 {
     static constexpr int kWidths[] = { 70, 80, 90, 90, 90, 90, 90 };
+    const ui::ListView::Batch batch(list1());
     int r = 0;
     const db::Status status = numbers3::readDraws(strDatabase, strWhere, [&](const QStringList& cells) {
         for (int column = 0; column < cells.size(); ++column)

@@ -104,6 +104,7 @@ bool CNabazu4::yosouDE(QString strDatabase, QString strWhere)
 bool CNabazu4::searchDE(QString strDatabase, QString strWhere)
 {
     static constexpr int kWidths[] = { 70, 80, 90, 90, 90, 90, 90 };
+    const ui::ListView::Batch batch(list1());
     int r = 0;
     const db::Status status = numbers4::readDraws(strDatabase, strWhere, [&](const QStringList& cells) {
         for (int column = 0; column < cells.size(); ++column)

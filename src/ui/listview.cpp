@@ -53,10 +53,26 @@ void ListModel::insertColumn(int index, const QString& header, Qt::Alignment ali
 int ListModel::insertRow(int index, const QString& firstCell)
 {
     index = std::clamp(index, 0, static_cast<int>(m_rows.size()));
+    if (m_batchDepth > 0) {
+        m_rows.insert(m_rows.begin() + index, QStringList { firstCell });
+        return index;
+    }
     beginInsertRows({}, index, index);
     m_rows.insert(m_rows.begin() + index, QStringList { firstCell });
     endInsertRows();
     return index;
+}
+
+void ListModel::beginBatch()
+{
+    if (m_batchDepth++ == 0)
+        beginResetModel();
+}
+
+void ListModel::endBatch()
+{
+    if (--m_batchDepth == 0)
+        endResetModel();
 }
 
 bool ListModel::setCell(int row, int column, const QString& text)
@@ -67,6 +83,8 @@ bool ListModel::setCell(int row, int column, const QString& text)
     while (cells.size() <= column)
         cells.append(QString());
     cells[column] = text;
+    if (m_batchDepth > 0)
+        return true;
     const QModelIndex changed = index(row, column);
     Q_EMIT dataChanged(changed, changed, { Qt::DisplayRole });
     return true;
@@ -150,6 +168,8 @@ bool ListView::deleteAllItems()
 
 void ListView::setExtendedStyle(unsigned style)
 {
+    if (style == m_extendedStyle)
+        return;
     m_extendedStyle = style;
     setSelectionBehavior(style & kFullRowSelect ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
 }

@@ -28,6 +28,11 @@ public:
     QString cell(int row, int column) const;
     void clear();
 
+    // Between these two, changes are made silently and the views are told
+    // once, at the end, instead of once per row and cell.
+    void beginBatch();
+    void endBatch();
+
 private:
     struct Column {
         QString header;
@@ -35,6 +40,7 @@ private:
     };
     std::vector<Column> m_columns;
     std::vector<QStringList> m_rows;
+    int m_batchDepth = 0;
 };
 
 class ListView final : public QTreeView {
@@ -62,6 +68,23 @@ public:
 
     // The row under the pointer as last seen by the list, or -1.
     int hotItem() const { return m_hotItem; }
+
+    // Fills the list in one go while alive: filling thousands of rows row by
+    // row would make the view lay itself out again for every row.
+    class Batch {
+    public:
+        explicit Batch(ListView& list)
+            : m_model(list.m_model)
+        {
+            m_model.beginBatch();
+        }
+        ~Batch() { m_model.endBatch(); }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        ListModel& m_model;
+    };
 
     // The visual rectangle of a row, for tests and tools that click on it.
     QRect rowRect(int row) const;

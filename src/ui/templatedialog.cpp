@@ -17,6 +17,10 @@ TemplateDialog::TemplateDialog(const res::Dialog& dialogTemplate, QWidget* paren
 {
     setWindowIcon(QIcon(QStringLiteral(":/zelpo/zelpo.png")));
     buildDialog(*this, dialogTemplate);
+    for (const res::Control& control : dialogTemplate.controls) {
+        if (control.id != res::kNoId)
+            m_controls.insert(control.id, findControl(*this, control.id));
+    }
     // Button 1 is the window's OK; Escape and the close box cancel (QDialog's own handling).
     if (QPushButton* ok = button(1))
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -26,7 +30,7 @@ TemplateDialog::~TemplateDialog() = default;
 
 QWidget* TemplateDialog::control(int id) const
 {
-    return findControl(*this, id);
+    return m_controls.value(id);
 }
 
 QLineEdit* TemplateDialog::edit(int id) const

@@ -6,6 +6,7 @@
 #include "res/dialogtemplate.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QStringList>
 
 #include <optional>
@@ -51,6 +52,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QHash<int, QWidget*> m_controls; // by control ID, looked up on every field access
     bool m_initialized = false;
     bool m_shown = false;
 };
