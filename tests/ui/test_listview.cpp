@@ -56,3 +56,23 @@ TEST(ListRoutines, HotItemIsTheRowUnderThePointer)
     EXPECT_EQ(list.hotItem(), -1);
     EXPECT_EQ(doubleClicks, 2);
 }
+
+TEST(ListRoutines, ABatchShowsEveryRowOnceItEnds)
+{
+    ListView list;
+    zelpo::ui::addColumn(list, "A", 0, 0, 0, 70);
+    zelpo::ui::addColumn(list, "B", 1, 0, 0, 70);
+    list.resize(200, 300);
+    list.show();
+    {
+        const ListView::Batch batch(list);
+        for (int r = 0; r < 500; ++r) {
+            zelpo::ui::addItem(list, QString::number(r), r, 0);
+            zelpo::ui::addItem(list, "x", r, 1);
+        }
+    }
+    EXPECT_EQ(list.itemCount(), 500);
+    EXPECT_EQ(list.model()->rowCount(), 500);
+    EXPECT_EQ(list.model()->index(499, 1).data().toString(), "x");
+    EXPECT_EQ(list.indexAt(list.rowRect(0).center()).row(), 0);
+}
