@@ -164,14 +164,12 @@ void CNabazu3::OnButton3()
 
 void CNabazu3::OnSutoreto()
 {
-    if (checkBox(1010)->isChecked())
-        checkBox(1011)->setChecked(false);
+    ui::excludeOther(*this, 1010, 1011);
 }
 
 void CNabazu3::OnBokkusu()
 {
-    if (checkBox(1011)->isChecked())
-        checkBox(1010)->setChecked(false);
+    ui::excludeOther(*this, 1011, 1010);
 }
 
 void CNabazu3::OnKuriaB()

@@ -151,14 +151,12 @@ void CNabazu4::OnKensakuB()
 
 void CNabazu4::OnCheckSutoreto()
 {
-    if (checkBox(1010)->isChecked())
-        checkBox(1011)->setChecked(false);
+    ui::excludeOther(*this, 1010, 1011);
 }
 
 void CNabazu4::OnCheckBokkusu()
 {
-    if (checkBox(1011)->isChecked())
-        checkBox(1010)->setChecked(false);
+    ui::excludeOther(*this, 1011, 1010);
 }
 
 void CNabazu4::OnKuriaB()

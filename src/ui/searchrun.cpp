@@ -47,4 +47,10 @@ void runSearch(TemplateDialog& window, const db::SearchClause& clause, int listI
         showMessage(&window, fromUtf8(db::kSearchNoHits), MessageIcon::Stop);
 }
 
+void excludeOther(TemplateDialog& window, int clickedId, int otherId)
+{
+    if (window.checkBox(clickedId)->isChecked())
+        window.checkBox(otherId)->setChecked(false);
+}
+
 } // namespace zelpo::ui

@@ -18,6 +18,10 @@ std::string searchInput(const TemplateDialog& window, int editId);
 // The kind the two check boxes select; the box wins should both be ticked.
 db::SearchKind searchKind(const TemplateDialog& window, int straightId, int boxId);
 
+// The straight and box switches exclude each other: ticking `clickedId`
+// unticks `otherId`; unticking it changes nothing else.
+void excludeOther(TemplateDialog& window, int clickedId, int otherId);
+
 // A message stops the search with the list and the count as they were.
 // Otherwise the list is emptied, filled through `search` (refused input
 // queries nothing), its row count shown in `countId`, and a count of 0 is
