@@ -7,6 +7,8 @@
 #include "numbers4/numbers4data.h"
 #include "numbers4/search.h"
 #include "res/dialogtemplate.h"
+#include "res/strings.h"
+#include "res/text.h"
 #include "ui/listview.h"
 #include "ui/modal.h"
 #include "ui/searchrun.h"
@@ -50,15 +52,11 @@ void CNabazu4::onInitDialog()
         edit(id)->setMaxLength(1);
     }
 
-    AddColumn(QStringLiteral("開催回数"), 0, 0, 0, 70);
-    AddColumn(QStringLiteral("当選数字"), 1, 0, 0, 80);
-    AddColumn(QStringLiteral("予想数字１"), 2, 0, 0, 90);
-    AddColumn(QStringLiteral("予想数字２"), 3, 0, 0, 90);
-    AddColumn(QStringLiteral("予想数字３"), 4, 0, 0, 90);
-    AddColumn(QStringLiteral("予想数字４"), 5, 0, 0, 90);
-    AddColumn(QStringLiteral("予想数字５"), 6, 0, 0, 90);
-
     int column = 0;
+    for (const res::ListColumn& draws : res::kNumbersDrawColumns)
+        AddColumn(res::qtext(draws.header), column++, 0, 0, draws.width);
+
+    column = 0;
     for (const numbers3::StatisticsColumn& statistics : numbers3::statisticsColumns()) {
         AddColumn2(QString::fromUtf8(statistics.header.data(), static_cast<qsizetype>(statistics.header.size())),
             column++, 0, numbers3::kStatisticsAlignment, statistics.width);
@@ -103,12 +101,11 @@ bool CNabazu4::yosouDE(QString strDatabase, QString strWhere)
 
 bool CNabazu4::searchDE(QString strDatabase, QString strWhere)
 {
-    static constexpr int kWidths[] = { 70, 80, 90, 90, 90, 90, 90 };
     const ui::ListView::Batch batch(list1());
     int r = 0;
     const db::Status status = numbers4::readDraws(strDatabase, strWhere, [&](const QStringList& cells) {
         for (int column = 0; column < cells.size(); ++column)
-            AddItem(cells[column], r, column, 0, kWidths[column]);
+            AddItem(cells[column], r, column, 0, res::kNumbersDrawColumns[column].width);
         ++r;
     });
     return status.ok();

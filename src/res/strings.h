@@ -12,4 +12,19 @@ inline constexpr std::u16string_view kAboutMenuEntry = u"ナンバーズ のﾊ�
 inline constexpr std::u16string_view kVersionLine = u"ナンバーズ Zelpo  Version 1.30";
 inline constexpr std::u16string_view kHelpFailed = u"起動できませんでした";
 
+// The draw list of both Numbers windows: header and width in pixels per column.
+struct ListColumn {
+    std::u16string_view header;
+    int width;
+};
+inline constexpr ListColumn kNumbersDrawColumns[] = {
+    { u"開催回数", 70 },
+    { u"当選数字", 80 },
+    { u"予想数字１", 90 },
+    { u"予想数字２", 90 },
+    { u"予想数字３", 90 },
+    { u"予想数字４", 90 },
+    { u"予想数字５", 90 },
+};
+
 } // namespace zelpo::res
