@@ -35,8 +35,14 @@ struct GameSearch {
 };
 
 constexpr std::array kGames {
-    GameSearch { "numbers3", 3, numbers3::readDraws },
-    GameSearch { "numbers4", 4, numbers4::readDraws },
+    GameSearch { "numbers3", 3,
+        [](const QString& database, const QString& where, const std::function<void(const QStringList&)>& onRow) {
+            return numbers::readDraws(numbers3::kTable, database, where, onRow);
+        } },
+    GameSearch { "numbers4", 4,
+        [](const QString& database, const QString& where, const std::function<void(const QStringList&)>& onRow) {
+            return numbers::readDraws(numbers4::kTable, database, where, onRow);
+        } },
     GameSearch { "miniloto", 0, miniloto::readDraws },
 };
 

@@ -13,17 +13,14 @@
 namespace zelpo::cli {
 namespace {
 
-using DigitCountsOf
-    = std::optional<numbers3::DigitCounts> (*)(const QString& database, const QString& where, db::Status* status);
-
 struct GameStatistics {
     const char* name;
-    DigitCountsOf digitCounts;
+    const numbers::Table& table;
 };
 
 constexpr std::array kGames {
-    GameStatistics { "numbers3", numbers3::digitCounts },
-    GameStatistics { "numbers4", numbers4::digitCounts },
+    GameStatistics { "numbers3", numbers3::kTable },
+    GameStatistics { "numbers4", numbers4::kTable },
 };
 
 void printLine(QTextStream& out, const std::vector<std::string>& cells)
@@ -43,16 +40,17 @@ int runStats(Context& context)
     const GameStatistics* game = choice->game;
     const QString& database = choice->database;
     db::Status status;
-    const std::optional<numbers3::DigitCounts> counts = game->digitCounts(database, db::kWherePositive, &status);
+    const std::optional<numbers::DigitCounts> counts
+        = numbers::digitCounts(game->table, database, db::kWherePositive, &status);
     if (!counts) {
         context.err << "zelpo-cli stats: " << db::describe(status) << '\n';
         return 1;
     }
     std::vector<std::string> header;
-    for (const numbers3::StatisticsColumn& column : numbers3::statisticsColumns())
+    for (const numbers::StatisticsColumn& column : numbers::statisticsColumns())
         header.emplace_back(column.header);
     printLine(context.out, header);
-    for (const std::vector<std::string>& row : numbers3::statisticsRows(*counts))
+    for (const std::vector<std::string>& row : numbers::statisticsRows(*counts))
         printLine(context.out, row);
     return 0;
 }

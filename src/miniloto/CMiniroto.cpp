@@ -24,7 +24,7 @@ constexpr int kSearchEdits[] = { 1016, 1015, 1012, 1013, 1014 };
 } // namespace
 
 CMiniroto::CMiniroto(QWidget* parent)
-    : app::GameWindow(res::kMinirotoDialog, parent)
+    : ui::GameWindow(res::kMinirotoDialog, parent)
 {
     connect(button(1001), &QPushButton::clicked, this, &CMiniroto::OnYosou);
     connect(button(1000), &QPushButton::clicked, this, &CMiniroto::OnitiranB);

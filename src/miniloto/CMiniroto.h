@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/gamewindow.h"
+#include "ui/gamewindow.h"
 
 namespace zelpo::ui {
 class ListView;
@@ -11,7 +11,7 @@ namespace zelpo {
 
 // The Mini Loto window: next draw number, four predictions, the list of
 // draws, search, and the way to the registration window.
-class CMiniroto final : public app::GameWindow {
+class CMiniroto final : public ui::GameWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CMiniroto)
 public:

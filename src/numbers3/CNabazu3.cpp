@@ -20,7 +20,7 @@
 namespace zelpo {
 
 CNabazu3::CNabazu3(QWidget* parent)
-    : app::GameWindow(res::kNabazu3Dialog, parent)
+    : ui::GameWindow(res::kNabazu3Dialog, parent)
 {
     connect(button(1000), &QPushButton::clicked, this, &CNabazu3::OnButton1);
     connect(button(1001), &QPushButton::clicked, this, &CNabazu3::OnButton2);
@@ -52,9 +52,9 @@ void CNabazu3::onInitDialog()
         AddColumn(res::qtext(draws.header), column++, 0, 0, draws.width);
 
     column = 0;
-    for (const numbers3::StatisticsColumn& statistics : numbers3::statisticsColumns()) {
+    for (const numbers::StatisticsColumn& statistics : numbers::statisticsColumns()) {
         AddColumn2(QString::fromUtf8(statistics.header.data(), static_cast<qsizetype>(statistics.header.size())),
-            column++, 0, numbers3::kStatisticsAlignment, statistics.width);
+            column++, 0, numbers::kStatisticsAlignment, statistics.width);
     }
 
     const QString clause = db::kWherePositive;
@@ -102,11 +102,12 @@ bool CNabazu3::searchDB(QString strDatabase, QString strWhere)
 {
     const ui::ListView::Batch batch(list1());
     int r = 0;
-    const db::Status status = numbers3::readDraws(strDatabase, strWhere, [&](const QStringList& cells) {
-        for (int column = 0; column < cells.size(); ++column)
-            AddItem(cells[column], r, column, 0, res::kNumbersDrawColumns[column].width);
-        ++r;
-    });
+    const db::Status status
+        = numbers::readDraws(numbers3::kTable, strDatabase, strWhere, [&](const QStringList& cells) {
+              for (int column = 0; column < cells.size(); ++column)
+                  AddItem(cells[column], r, column, 0, res::kNumbersDrawColumns[column].width);
+              ++r;
+          });
     return status.ok();
 }
 
@@ -123,14 +124,14 @@ bool CNabazu3::kaisuDB(QString strDatabase, QString strWhere)
 
 bool CNabazu3::Data(QString strDatabase, QString strWhere)
 {
-    const std::optional<numbers3::DigitCounts> counts = numbers3::digitCounts(strDatabase, strWhere);
+    const std::optional<numbers::DigitCounts> counts = numbers::digitCounts(numbers3::kTable, strDatabase, strWhere);
     if (!counts)
         return false;
-    const auto& columns = numbers3::statisticsColumns();
+    const auto& columns = numbers::statisticsColumns();
     int r = 0;
-    for (const std::vector<std::string>& cells : numbers3::statisticsRows(*counts)) {
+    for (const std::vector<std::string>& cells : numbers::statisticsRows(*counts)) {
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            AddItem2(QString::fromStdString(cells[c]), r, static_cast<int>(c), numbers3::kStatisticsAlignment,
+            AddItem2(QString::fromStdString(cells[c]), r, static_cast<int>(c), numbers::kStatisticsAlignment,
                 columns[c].width);
         }
         ++r;

@@ -20,7 +20,7 @@
 namespace zelpo {
 
 CNabazu4::CNabazu4(QWidget* parent)
-    : app::GameWindow(res::kNabazu4Dialog, parent)
+    : ui::GameWindow(res::kNabazu4Dialog, parent)
 {
     connect(button(1000), &QPushButton::clicked, this, &CNabazu4::OnItiranB);
     connect(button(1001), &QPushButton::clicked, this, &CNabazu4::OnYosouB);
@@ -57,9 +57,9 @@ void CNabazu4::onInitDialog()
         AddColumn(res::qtext(draws.header), column++, 0, 0, draws.width);
 
     column = 0;
-    for (const numbers3::StatisticsColumn& statistics : numbers3::statisticsColumns()) {
+    for (const numbers::StatisticsColumn& statistics : numbers::statisticsColumns()) {
         AddColumn2(QString::fromUtf8(statistics.header.data(), static_cast<qsizetype>(statistics.header.size())),
-            column++, 0, numbers3::kStatisticsAlignment, statistics.width);
+            column++, 0, numbers::kStatisticsAlignment, statistics.width);
     }
 
     kaisuDE(m_strDatabase, db::kWherePositive);
@@ -103,11 +103,12 @@ bool CNabazu4::searchDE(QString strDatabase, QString strWhere)
 {
     const ui::ListView::Batch batch(list1());
     int r = 0;
-    const db::Status status = numbers4::readDraws(strDatabase, strWhere, [&](const QStringList& cells) {
-        for (int column = 0; column < cells.size(); ++column)
-            AddItem(cells[column], r, column, 0, res::kNumbersDrawColumns[column].width);
-        ++r;
-    });
+    const db::Status status
+        = numbers::readDraws(numbers4::kTable, strDatabase, strWhere, [&](const QStringList& cells) {
+              for (int column = 0; column < cells.size(); ++column)
+                  AddItem(cells[column], r, column, 0, res::kNumbersDrawColumns[column].width);
+              ++r;
+          });
     return status.ok();
 }
 
@@ -164,14 +165,14 @@ void CNabazu4::OnKuriaB()
 
 bool CNabazu4::Data(QString strDatabase, QString strWhere)
 {
-    const std::optional<numbers3::DigitCounts> counts = numbers4::digitCounts(strDatabase, strWhere);
+    const std::optional<numbers::DigitCounts> counts = numbers::digitCounts(numbers4::kTable, strDatabase, strWhere);
     if (!counts)
         return false;
-    const auto& columns = numbers3::statisticsColumns();
+    const auto& columns = numbers::statisticsColumns();
     int r = 0;
-    for (const std::vector<std::string>& cells : numbers3::statisticsRows(*counts)) {
+    for (const std::vector<std::string>& cells : numbers::statisticsRows(*counts)) {
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            AddItem2(QString::fromStdString(cells[c]), r, static_cast<int>(c), numbers3::kStatisticsAlignment,
+            AddItem2(QString::fromStdString(cells[c]), r, static_cast<int>(c), numbers::kStatisticsAlignment,
                 columns[c].width);
         }
         ++r;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/gamewindow.h"
+#include "ui/gamewindow.h"
 
 namespace zelpo::ui {
 class ListView;
@@ -11,7 +11,7 @@ namespace zelpo {
 
 // The Numbers 4 window: next draw number, predictions, the list of draws,
 // search and digit statistics.
-class CNabazu4 final : public app::GameWindow {
+class CNabazu4 final : public ui::GameWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CNabazu4)
 public:

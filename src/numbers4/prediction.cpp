@@ -3,12 +3,12 @@
 
 namespace zelpo::numbers4 {
 
-Predictions Predictor::result() const
+Predictions compose(const numbers::DigitChains<4>& chains)
 {
-    const numbers3::DigitChains<4>::Ranking th = m_chains.ranking(0);
-    const numbers3::DigitChains<4>::Ranking h = m_chains.ranking(1);
-    const numbers3::DigitChains<4>::Ranking t = m_chains.ranking(2);
-    const numbers3::DigitChains<4>::Ranking u = m_chains.ranking(3);
+    const numbers::DigitChains<4>::Ranking th = chains.ranking(0);
+    const numbers::DigitChains<4>::Ranking h = chains.ranking(1);
+    const numbers::DigitChains<4>::Ranking t = chains.ranking(2);
+    const numbers::DigitChains<4>::Ranking u = chains.ranking(3);
     const auto text = [](int a, int b, int c, int d) {
         return std::string { static_cast<char>('0' + a), static_cast<char>('0' + b), static_cast<char>('0' + c),
             static_cast<char>('0' + d) };

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zelpo::numbers3 {
+namespace zelpo::numbers {
 
 class DigitCounts {
 public:
@@ -49,4 +49,4 @@ inline constexpr int kStatisticsAlignment = 2;
 // in decimal, units row first.
 std::vector<std::vector<std::string>> statisticsRows(const DigitCounts& counts);
 
-} // namespace zelpo::numbers3
+} // namespace zelpo::numbers

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "numbers3/statistics.h"
+#include "numbers/statistics.h"
 
-namespace zelpo::numbers3 {
+namespace zelpo::numbers {
 
 DigitCounts::DigitCounts(int positions)
     : m_positions(positions < 1         ? 1
@@ -68,4 +68,4 @@ std::vector<std::vector<std::string>> statisticsRows(const DigitCounts& counts)
     return rows;
 }
 
-} // namespace zelpo::numbers3
+} // namespace zelpo::numbers

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "numbers3/statistics.h"
+#include "numbers/statistics.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-using zelpo::numbers3::DigitCounts;
-using zelpo::numbers3::statisticsRows;
+using zelpo::numbers::DigitCounts;
+using zelpo::numbers::statisticsRows;
 
 namespace {
 
@@ -67,7 +67,7 @@ TEST(DigitStatistics, EveryRowSumsToTheDrawsCounted)
 
 TEST(DigitStatistics, ColumnsOfTheList)
 {
-    const auto& columns = zelpo::numbers3::statisticsColumns();
+    const auto& columns = zelpo::numbers::statisticsColumns();
     EXPECT_EQ(columns[0].header, "桁数");
     EXPECT_EQ(columns[0].width, 91);
     for (int d = 0; d < 10; ++d) {

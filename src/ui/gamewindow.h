@@ -4,12 +4,12 @@
 
 #include "ui/templatedialog.h"
 
-namespace zelpo::app {
+namespace zelpo::ui {
 
-class GameWindow : public ui::TemplateDialog {
+class GameWindow : public TemplateDialog {
     Q_OBJECT
 public:
-    using ui::TemplateDialog::TemplateDialog;
+    using TemplateDialog::TemplateDialog;
 
     QString m_strHelp;     // full path of the help file
     QString m_strDatabase; // full path of the database file
@@ -19,4 +19,4 @@ protected:
     void OnHelpB();
 };
 
-} // namespace zelpo::app
+} // namespace zelpo::ui
