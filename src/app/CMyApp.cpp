@@ -2,6 +2,7 @@
 #include "app/CMyApp.h"
 
 #include "app/CMyDlg.h"
+#include "app/firstrun.h"
 #include "ui/modal.h"
 
 #include <QIcon>
@@ -22,6 +23,8 @@ CMyApp::~CMyApp() = default;
 int CMyApp::InitInstance()
 {
     CMyDlg dialog;
+    dialog.setPathsFrom(applicationFilePath());
+    prepareDatabase(nullptr, dialog.m_strDatabase);
     ui::runModal(dialog);
     return 0;
 }

@@ -42,7 +42,7 @@ void CMyDlg::onInitDialog()
 
 void CMyDlg::setPathsFrom(const QString& executableFile)
 {
-    m_strDatabase = databasePath(executableFile);
+    m_strDatabase = databaseLocation(executableFile, userDataFolder());
     m_strHelp = helpPath(executableFile);
 }
 

@@ -18,7 +18,8 @@ public:
     QString m_strHelp;     // full path of the help file
     QString m_strDatabase; // full path of the database file
 
-    // Computes both paths from the executable's full file name.
+    // Computes both paths from the executable's full file name (the database
+    // by the rule of app/paths.h).
     void setPathsFrom(const QString& executableFile);
 
     void OnButton1(); // ナンバーズ　３

@@ -5,6 +5,8 @@
 #include "res/text.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace zelpo::app {
 
@@ -24,9 +26,29 @@ QString helpPath(const QString& executableFile)
     return basePath(executableFile) + res::qtext(res::kHelpFileName);
 }
 
+bool isFolderWritable(const QString& folder)
+{
+    // access(2) underneath: the user's permissions and a read-only mount both count.
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}
+
+QString databaseLocation(const QString& executableFile, const QString& userDataFolder, const FolderWritable& writable)
+{
+    const QString besideProgram = databasePath(executableFile);
+    if (QFileInfo::exists(besideProgram) || writable(basePath(executableFile)))
+        return besideProgram;
+    return userDataFolder + u'/' + res::qtext(res::kDatabaseFileName);
+}
+
+QString userDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
 QString defaultDatabasePath()
 {
-    return databasePath(QCoreApplication::applicationFilePath());
+    return databaseLocation(QCoreApplication::applicationFilePath(), userDataFolder());
 }
 
 QString defaultHelpPath()

@@ -1,16 +1,38 @@
 // SPDX-License-Identifier: MIT
-// Where the database and the help file lie: next to the executable.
+// Where the database and the help file lie.
+//
+// A folder that holds the program and its database together keeps working as
+// it always has: the database lives next to the executable when that folder
+// already holds one or can be written. An installed program (in /usr/bin, say)
+// keeps it in the user's data folder instead. The program and zelpo-cli
+// follow the same rule.
 #pragma once
 
 #include <QString>
+
+#include <functional>
 
 namespace zelpo::app {
 
 // The directory part of an executable's full file name, ending with a separator.
 QString basePath(const QString& executableFile);
 
+// The database next to the executable, whether or not it is used.
 QString databasePath(const QString& executableFile);
 QString helpPath(const QString& executableFile);
+
+// Whether the running user may create files in a folder.
+using FolderWritable = std::function<bool(const QString& folder)>;
+bool isFolderWritable(const QString& folder);
+
+// The database the program uses: next to the executable when that folder
+// holds the file or is writable, else in `userDataFolder`.
+QString databaseLocation(
+    const QString& executableFile, const QString& userDataFolder, const FolderWritable& writable = isFolderWritable);
+
+// The user's data folder of the program: QStandardPaths::AppDataLocation,
+// e.g. ~/.local/share/zelpo (both executables call their application "zelpo").
+QString userDataFolder();
 
 // The same for the running program.
 QString defaultDatabasePath();

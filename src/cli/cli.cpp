@@ -13,7 +13,9 @@ struct Command {
 };
 
 constexpr std::array kCommands {
-    Command { "init", runInit, "init [PATH]            create an empty database (default: next to the program)" },
+    Command { "init", runInit,
+        "init [--empty] [PATH]  create a database holding the published history (--empty: bare tables)" },
+    Command { "info", runInfo, "info [--db PATH]       which database is used and what it holds, per game" },
     Command { "import", runImport,
         "import GAME FILE [--db PATH] [--encoding utf-8|shift_jis]  append the draws of a CSV file" },
     Command { "export", runExport, "export GAME [FILE] [--db PATH] [--force]  write the game's table as CSV" },

@@ -12,7 +12,7 @@ struct Context {
     QStringList args;        // the subcommand's own arguments
     QTextStream& out;        // results
     QTextStream& err;        // messages
-    QString defaultDatabase; // the database next to the executable
+    QString defaultDatabase; // the program's own database (see app/paths.h)
 };
 
 // Runs `arguments` (without the program name); returns the exit code.
@@ -20,6 +20,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const 
 
 // The subcommands, each in a file of its own.
 int runInit(Context& context);
+int runInfo(Context& context);
 int runPredict(Context& context);
 int runSearch(Context& context);
 int runImport(Context& context);

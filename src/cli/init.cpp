@@ -1,22 +1,65 @@
 // SPDX-License-Identifier: MIT
+// zelpo-cli init [--empty] [PATH]: a new database holding the published
+// history of every game, or bare tables with --empty.
+#include "cli/args.h"
 #include "cli/cli.h"
+#include "db/history.h"
 #include "db/schema.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace zelpo::cli {
+namespace {
+
+const char* gameName(db::Game game)
+{
+    switch (game) {
+    case db::Game::Numbers3:
+        return "numbers3";
+    case db::Game::Numbers4:
+        return "numbers4";
+    case db::Game::MiniLoto:
+        break;
+    }
+    return "miniloto";
+}
+
+} // namespace
 
 int runInit(Context& context)
 {
-    if (context.args.size() > 1) {
-        context.err << "usage: zelpo-cli init [PATH]\n";
+    QStringList args = context.args;
+    const bool empty = takeFlag(args, QStringLiteral("--empty"));
+    if (args.size() > 1 || (!args.isEmpty() && args.first().startsWith(QLatin1String("--")))) {
+        context.err << "usage: zelpo-cli init [--empty] [PATH]\n";
         return 2;
     }
-    const QString path = context.args.isEmpty() ? context.defaultDatabase : context.args.first();
-    const QString failure = db::createDatabaseFile(path);
-    if (!failure.isEmpty()) {
-        context.err << "zelpo-cli: " << failure << '\n';
+    const QString path = args.isEmpty() ? context.defaultDatabase : args.first();
+    // The default may lie in the user's data folder, which a first run has to make.
+    if (args.isEmpty())
+        QDir().mkpath(QFileInfo(path).absolutePath());
+
+    if (empty) {
+        const QString failure = db::createDatabaseFile(path);
+        if (!failure.isEmpty()) {
+            context.err << "zelpo-cli: " << failure << '\n';
+            return 1;
+        }
+        context.out << "created " << path << " with empty tables\n";
+        return 0;
+    }
+
+    const db::CreatedDatabase created = db::createDatabaseWithHistory(path);
+    if (!created.ok()) {
+        context.err << "zelpo-cli: " << created.failure << '\n';
         return 1;
     }
     context.out << "created " << path << '\n';
+    for (const db::StoredHistory& stored : created.stored) {
+        context.out << gameName(stored.game) << ": " << stored.draws << " draws, " << stored.first << " to "
+                    << stored.last << '\n';
+    }
     return 0;
 }
 

@@ -12,6 +12,16 @@ inline constexpr std::u16string_view kAboutMenuEntry = u"ナンバーズ のﾊ�
 inline constexpr std::u16string_view kVersionLine = u"ナンバーズ Zelpo  Version 1.30";
 inline constexpr std::u16string_view kHelpFailed = u"起動できませんでした";
 
+// Start-up without a usable database.
+inline constexpr std::u16string_view kDatabaseMissingQuestion
+    = u"　データベース（ナンバーズ.mdb）が見つかりません。。\n過去の当選数字を入れて作成しますか？";
+inline constexpr std::u16string_view kDatabaseUnusable = u"　データベース（ナンバーズ.mdb）を使えません。。";
+inline constexpr std::u16string_view kDatabaseNotCreated
+    = u"　データベース（ナンバーズ.mdb）を作成できませんでした。。";
+inline constexpr std::u16string_view kDatabaseNotADatabase = u"データベースのファイルではないか、読めません。";
+inline constexpr std::u16string_view kDatabaseTableMissing = u"表「%1」がないか、列が足りません。";
+inline constexpr std::u16string_view kDatabaseBusy = u"ほかのプログラムが使っています。";
+
 // The draw list of both Numbers windows: header and width in pixels per column.
 struct ListColumn {
     std::u16string_view header;

@@ -28,6 +28,19 @@ void showMessage(QWidget* owner, const QString& text, MessageIcon icon)
     box.exec();
 }
 
+bool askQuestion(QWidget* owner, const QString& text)
+{
+    if (g_recorder) {
+        g_recorder->m_messages.push_back({ text, MessageIcon::Question });
+        return g_recorder->m_answer;
+    }
+    QMessageBox box(QMessageBox::Question, owner ? owner->windowTitle() : QApplication::applicationDisplayName(), text,
+        QMessageBox::Yes | QMessageBox::No, owner);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setAccessibleDescription(text);
+    return box.exec() == QMessageBox::Yes;
+}
+
 int runModal(QDialog& dialog)
 {
     if (auto* window = qobject_cast<TemplateDialog*>(&dialog))

@@ -14,10 +14,13 @@ class QWidget;
 
 namespace zelpo::ui {
 
-enum class MessageIcon { None, Stop };
+enum class MessageIcon { None, Stop, Question };
 
 // Shows `text` in a message box with a single OK button.
 void showMessage(QWidget* owner, const QString& text, MessageIcon icon);
+
+// Asks `text` in a question box with Yes (the default) and No; true for Yes.
+bool askQuestion(QWidget* owner, const QString& text);
 
 // Runs the dialog modally (after its opening sequence) and returns its result:
 // QDialog::Accepted (1) for its OK button, QDialog::Rejected (0) otherwise.
@@ -31,7 +34,8 @@ struct ShownMessage {
     MessageIcon icon;
 };
 
-// While alive, messages are recorded instead of shown.
+// While alive, messages and questions are recorded instead of shown; every
+// question gets the answer set with answerQuestions() (No until then).
 class MessageRecorder {
 public:
     MessageRecorder();
@@ -42,10 +46,13 @@ public:
     const std::vector<ShownMessage>& messages() const { return m_messages; }
     QStringList texts() const;
     void clear() { m_messages.clear(); }
+    void answerQuestions(bool yes) { m_answer = yes; }
 
 private:
     friend void showMessage(QWidget*, const QString&, MessageIcon);
+    friend bool askQuestion(QWidget*, const QString&);
     std::vector<ShownMessage> m_messages;
+    bool m_answer = false;
     MessageRecorder* m_previous;
 };
 
