@@ -4,10 +4,11 @@
 BUILD      ?= build
 TEST_BUILD ?= build-test
 BENCH_BUILD ?= build-bench
+PACKAGE_BUILD ?= build-package
 JOBS       ?= $(shell nproc)
 DATABASE   := $(BUILD)/bin/ナンバーズ.mdb
 
-.PHONY: run build test bench setup clean
+.PHONY: run build test bench package setup clean
 
 setup:
 	./scripts/setup.sh
@@ -30,6 +31,13 @@ bench: setup
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	$(BENCH_BUILD)/bin/zelpo_benchmarks
 
+# A Debian package of the program in $(PACKAGE_BUILD)/: apt install ./$(PACKAGE_BUILD)/zelpo_*.deb
+package: setup
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DZELPO_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	@ls $(PACKAGE_BUILD)/zelpo_*.deb
+
 clean:
-	rm -rf $(TEST_BUILD) $(BENCH_BUILD)
+	rm -rf $(TEST_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD)
 	@echo "$(BUILD) is kept: it holds the program and its database."

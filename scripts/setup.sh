@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils
     sqlite3
+    desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

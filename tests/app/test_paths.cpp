@@ -2,7 +2,14 @@
 #include "app/paths.h"
 #include "support/printers.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 struct PathCase {
     const char* executable;
@@ -25,3 +32,101 @@ INSTANTIATE_TEST_SUITE_P(Executables, Paths,
         PathCase { "/zelpo", "/ナンバーズ.mdb", "/ナンバーズ３＆４＆ミニロト.HLP" },
         PathCase { "/opt/数字 dir/zelpo.bin", "/opt/数字 dir/ナンバーズ.mdb",
             "/opt/数字 dir/ナンバーズ３＆４＆ミニロト.HLP" }));
+
+namespace {
+
+// The user's environment for one test: HOME and XDG_DATA_HOME in a temporary
+// folder, and the application named as both executables name it.
+class UserEnvironment {
+public:
+    explicit UserEnvironment(bool withXdgDataHome)
+        : m_home(qgetenv("HOME"))
+        , m_xdg(qgetenv("XDG_DATA_HOME"))
+        , m_hadXdg(qEnvironmentVariableIsSet("XDG_DATA_HOME"))
+        , m_name(QCoreApplication::applicationName())
+    {
+        qputenv("HOME", m_dir.filePath("home").toUtf8());
+        if (withXdgDataHome)
+            qputenv("XDG_DATA_HOME", m_dir.filePath("xdg").toUtf8());
+        else
+            qunsetenv("XDG_DATA_HOME");
+        QCoreApplication::setApplicationName("zelpo");
+    }
+    ~UserEnvironment()
+    {
+        qputenv("HOME", m_home);
+        if (m_hadXdg)
+            qputenv("XDG_DATA_HOME", m_xdg);
+        else
+            qunsetenv("XDG_DATA_HOME");
+        QCoreApplication::setApplicationName(m_name);
+    }
+    UserEnvironment(const UserEnvironment&) = delete;
+    UserEnvironment& operator=(const UserEnvironment&) = delete;
+
+    QString path(const QString& relative) const { return m_dir.filePath(relative); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_home;
+    QByteArray m_xdg;
+    bool m_hadXdg;
+    QString m_name;
+};
+
+struct LocationCase {
+    const char* name;
+    bool xdgDataHome;
+    bool databaseInFolder;
+    bool folderWritable;
+    const char* expected; // relative to the temporary folder
+};
+
+class DatabaseLocation : public ::testing::TestWithParam<LocationCase> { };
+
+TEST_P(DatabaseLocation, BesideTheProgramOrInTheUserDataFolder)
+{
+    const LocationCase& c = GetParam();
+    const UserEnvironment user(c.xdgDataHome);
+    ASSERT_TRUE(QDir().mkpath(user.path("bin")));
+    if (c.databaseInFolder) {
+        QFile file(user.path("bin/ナンバーズ.mdb"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QStringList asked;
+    const QString location = zelpo::app::databaseLocation(
+        user.path("bin/zelpo"), zelpo::app::userDataFolder(), [&](const QString& folder) {
+            asked << folder;
+            return c.folderWritable;
+        });
+    EXPECT_EQ(location, user.path(QString::fromUtf8(c.expected)));
+    // Only the program's own folder is ever in question.
+    for (const QString& folder : asked)
+        EXPECT_EQ(folder, user.path("bin/"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, DatabaseLocation,
+    ::testing::Values(LocationCase { "writable", false, false, true, "bin/ナンバーズ.mdb" },
+        LocationCase { "read_only_holding_the_database", false, true, false, "bin/ナンバーズ.mdb" },
+        LocationCase { "read_only_empty", false, false, false, "home/.local/share/zelpo/ナンバーズ.mdb" },
+        LocationCase { "read_only_empty_xdg", true, false, false, "xdg/zelpo/ナンバーズ.mdb" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DatabaseLocation, TheRealCheckAsksTheSystem)
+{
+    const QTemporaryDir dir;
+    EXPECT_TRUE(zelpo::app::isFolderWritable(dir.path()));
+    EXPECT_FALSE(zelpo::app::isFolderWritable(dir.filePath("missing")));
+    QFile file(dir.filePath("plain"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    EXPECT_FALSE(zelpo::app::isFolderWritable(file.fileName()));
+    // A folder without write permission refuses every user but root; the
+    // installed-program test runs the real binaries as an ordinary user.
+    if (geteuid() != 0) {
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        EXPECT_FALSE(zelpo::app::isFolderWritable(dir.path()));
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+}
+
+} // namespace

@@ -60,14 +60,16 @@ QString XServer::xdotool(const QStringList& arguments, int timeoutMs) const
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-QString XServer::waitForWindow(const QString& title, int timeoutMs) const
+QString XServer::waitForWindow(const QString& title, int timeoutMs, const QString& except) const
 {
     const QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
-        const QString found = xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-            QStringLiteral("--name"), u'^' + title + u'$' });
+        QStringList found = xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                        QStringLiteral("--name"), u'^' + title + u'$' })
+                                .split(u'\n', Qt::SkipEmptyParts);
+        found.removeAll(except);
         if (!found.isEmpty())
-            return found.split(u'\n').last();
+            return found.last();
         QThread::msleep(100);
     }
     return {};
@@ -90,12 +92,12 @@ void XServer::key(const QString& keys) const
         + keys.split(u' ', Qt::SkipEmptyParts));
 }
 
-Installation::Installation()
+Installation::Installation(Database database)
 {
     const QString bin = QStringLiteral(ZELPO_BIN_DIR);
     m_ok = QFile::copy(bin + QStringLiteral("/zelpo"), program(QStringLiteral("zelpo")))
         && QFile::copy(bin + QStringLiteral("/zelpo-cli"), program(QStringLiteral("zelpo-cli")));
-    if (!m_ok)
+    if (!m_ok || database == Database::None)
         return;
     QProcess init;
     init.start(program(QStringLiteral("zelpo-cli")), { QStringLiteral("init") });

@@ -23,8 +23,9 @@ public:
 
     // Runs xdotool with the arguments; its standard output, trimmed.
     QString xdotool(const QStringList& arguments, int timeoutMs = 10000) const;
-    // The id of a visible window with exactly this title, waiting up to `timeoutMs`.
-    QString waitForWindow(const QString& title, int timeoutMs = 20000) const;
+    // The id of a visible window with exactly this title, waiting up to
+    // `timeoutMs`; a window other than `except` when that is given.
+    QString waitForWindow(const QString& title, int timeoutMs = 20000, const QString& except = {}) const;
     // Gives the window the keyboard focus (there is no window manager).
     void focus(const QString& window) const;
     // Types text and presses keys on the focused window.
@@ -37,10 +38,11 @@ private:
 };
 
 // A copy of the real program in a folder of its own, with a fresh database
-// beside it, as a user would keep it.
+// beside it (made by `zelpo-cli init`), as a user would keep it.
 class Installation {
 public:
-    Installation();
+    enum class Database { Created, None };
+    explicit Installation(Database database = Database::Created);
     bool ok() const { return m_ok; }
     QString program(const QString& name) const { return m_dir.filePath(name); }
     QString database() const;

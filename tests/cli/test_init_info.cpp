@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: MIT
+#include "db/history.h"
+#include "support/cli.h"
+#include "support/testdb.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using zelpo::test::Outcome;
+using zelpo::test::runCli;
+using zelpo::test::TempDatabase;
+
+namespace {
+
+// "draws first last" of a built-in file, read from its text.
+struct Range {
+    qsizetype draws;
+    QString first;
+    QString last;
+};
+
+Range bundledRange(zelpo::db::Game game)
+{
+    const QStringList lines
+        = QString::fromUtf8(zelpo::db::bundledHistory(game)).split(u'\n', Qt::SkipEmptyParts).mid(1);
+    if (lines.isEmpty())
+        return {};
+    return { lines.size(), lines.first().section(u',', 0, 0), lines.last().section(u',', 0, 0) };
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(CliInit, FillsTheTablesWithTheBuiltInHistoryAndInfoAgrees)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("ナンバーズ.mdb");
+    const Range n3 = bundledRange(zelpo::db::Game::Numbers3);
+    const Range n4 = bundledRange(zelpo::db::Game::Numbers4);
+    const Range mini = bundledRange(zelpo::db::Game::MiniLoto);
+    ASSERT_GT(n3.draws, 0);
+
+    const Outcome init = runCli({ "init" }, path);
+    EXPECT_EQ(init.code, 0) << init.err.toStdString();
+    EXPECT_EQ(init.out,
+        QStringLiteral("created %1\nnumbers3: %2 draws, %3 to %4\nnumbers4: %5 draws, %6 to %7\n"
+                       "miniloto: %8 draws, %9 to %10\n")
+            .arg(path)
+            .arg(n3.draws)
+            .arg(n3.first, n3.last)
+            .arg(n4.draws)
+            .arg(n4.first, n4.last)
+            .arg(mini.draws)
+            .arg(mini.first, mini.last));
+
+    const Outcome info = runCli({ "info" }, path);
+    EXPECT_EQ(info.code, 0) << info.err.toStdString();
+    EXPECT_EQ(info.out,
+        QStringLiteral(
+            "file\t%1\t%2\nnumbers3\t%3\t%4\t%5\t%6\nnumbers4\t%7\t%8\t%9\t%10\nminiloto\t%11\t%12\t%13\t%14\n")
+            .arg(path)
+            .arg(QFileInfo(path).size())
+            .arg(n3.draws)
+            .arg(n3.first, n3.last)
+            .arg(n3.draws + 1)
+            .arg(n4.draws)
+            .arg(n4.first, n4.last)
+            .arg(n4.draws + 1)
+            .arg(mini.draws)
+            .arg(mini.first, mini.last)
+            .arg(mini.draws + 1));
+
+    const QByteArray before = contents(path);
+    const Outcome again = runCli({ "init", path }, dir.filePath("other.mdb"));
+    EXPECT_EQ(again.code, 1);
+    EXPECT_TRUE(again.err.contains("already exists")) << again.err.toStdString();
+    EXPECT_EQ(contents(path), before);
+}
+
+TEST(CliInit, EmptyMakesBareTablesAndTheDefaultFolderIsMadeWhenMissing)
+{
+    const QTemporaryDir dir;
+    // The user's data folder on a first run: not there yet.
+    const QString path = dir.filePath("share/zelpo/ナンバーズ.mdb");
+    const Outcome init = runCli({ "init", "--empty" }, path);
+    EXPECT_EQ(init.code, 0) << init.err.toStdString();
+    EXPECT_EQ(init.out, "created " + path + " with empty tables\n");
+    const Outcome info = runCli({ "info", "--db", path }, dir.filePath("elsewhere.mdb"));
+    EXPECT_EQ(info.code, 0) << info.err.toStdString();
+    EXPECT_EQ(info.out.section(u'\n', 1), "numbers3\t0\t-\t-\t1\nnumbers4\t0\t-\t-\t1\nminiloto\t0\t-\t-\t1\n");
+
+    // A path given on the command line is taken as it is: no folders are made for it.
+    const QString nested = dir.filePath("no/such/folder/x.mdb");
+    EXPECT_EQ(runCli({ "init", nested }, path).code, 1);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("no")));
+}
+
+TEST(CliInfo, CountsDrawsAboveZeroAndNumbersTheNextDrawAsTheWindowsDo)
+{
+    const TempDatabase database;
+    for (const int kaisai : { 1, 2, 5, 0, -3 })
+        database.addNumbers3(kaisai, 1, 2, 3);
+    database.addMiniLoto(7, { 1, 2, 3, 4, 5 });
+    const Outcome info = runCli({ "info" }, database.path());
+    EXPECT_EQ(info.code, 0) << info.err.toStdString();
+    // Draws 1, 2 and 5: three of them, so the windows show 4 next (not 6).
+    EXPECT_EQ(info.out.section(u'\n', 1), "numbers3\t3\t1\t5\t4\nnumbers4\t0\t-\t-\t1\nminiloto\t1\t7\t7\t2\n");
+}
+
+struct FailureCase {
+    const char* name;
+    QStringList args;
+    int code;
+    const char* message;
+};
+
+class CliInitInfoFailures : public ::testing::TestWithParam<FailureCase> { };
+
+TEST_P(CliInitInfoFailures, ExitCodeAndMessage)
+{
+    const TempDatabase database;
+    database.exec("DROP TABLE ナンバーズ4");
+    QStringList args = GetParam().args;
+    args.replaceInStrings("DIR", database.dir());
+    const Outcome outcome = runCli(args, database.path());
+    EXPECT_EQ(outcome.code, GetParam().code);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_TRUE(outcome.err.contains(QString::fromUtf8(GetParam().message))) << outcome.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CliInitInfoFailures,
+    ::testing::Values(
+        FailureCase { "init_two_paths", { "init", "DIR/a.mdb", "DIR/b.mdb" }, 2, "usage: zelpo-cli init" },
+        FailureCase { "init_unknown_option", { "init", "--full" }, 2, "usage: zelpo-cli init" },
+        FailureCase { "info_extra_argument", { "info", "numbers3" }, 2, "usage: zelpo-cli info" },
+        FailureCase { "info_db_without_value", { "info", "--db" }, 2, "usage: zelpo-cli info" },
+        FailureCase { "info_no_file", { "info", "--db", "DIR/none.mdb" }, 1, "create it with 'zelpo-cli init'" },
+        FailureCase { "info_table_missing", { "info" }, 1, "numbers4:" }),
+    [](const auto& info) { return std::string(info.param.name); });

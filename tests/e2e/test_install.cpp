@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: MIT
+// The program installed into a temporary prefix, as `cmake --install` puts
+// it, run by an ordinary user whose program folder is not writable.
+#include "db/history.h"
+#include "support/testdb.h"
+#include "support/xserver.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using zelpo::test::XServer;
+
+namespace {
+
+constexpr const char* kAppId = "io.github.zelpo.Zelpo";
+constexpr uint kNobody = 65534;
+
+struct Finished {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+// A prefix in a fresh folder, and a home for the user who runs the program.
+class InstalledPrefix {
+public:
+    InstalledPrefix()
+    {
+        // An ordinary user has to reach the files.
+        QFile::setPermissions(m_root.path(),
+            QFile::permissions(m_root.path()) | QFileDevice::ExeOther | QFileDevice::ReadOther | QFileDevice::ExeGroup
+                | QFileDevice::ReadGroup);
+        QDir().mkpath(home());
+        QProcess install;
+        install.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        install.start(QStringLiteral(ZELPO_CMAKE_COMMAND),
+            { QStringLiteral("--install"), QStringLiteral(ZELPO_BUILD_DIR), QStringLiteral("--prefix"), prefix() });
+        m_ok = install.waitForFinished(120000) && install.exitStatus() == QProcess::NormalExit
+            && install.exitCode() == 0;
+        if (!m_ok)
+            return;
+        // Root may write anywhere: run as nobody then; anyone else loses the write permission.
+        if (geteuid() == 0)
+            m_ok = ::chown(QFile::encodeName(home()).constData(), kNobody, kNobody) == 0;
+        else
+            m_ok = QFile::setPermissions(file("bin"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    ~InstalledPrefix()
+    {
+        QFile::setPermissions(file("bin"), QFile::permissions(file("bin")) | QFileDevice::WriteOwner);
+    }
+    InstalledPrefix(const InstalledPrefix&) = delete;
+    InstalledPrefix& operator=(const InstalledPrefix&) = delete;
+
+    bool ok() const { return m_ok; }
+    QString prefix() const { return m_root.filePath(QStringLiteral("usr")); }
+    QString file(const QString& relative) const { return prefix() + u'/' + relative; }
+    QString home() const { return m_root.filePath(QStringLiteral("home")); }
+    QString userDatabase() const { return home() + QStringLiteral("/.local/share/zelpo/ナンバーズ.mdb"); }
+
+    // Starts an installed program as the ordinary user, with the temporary home.
+    void start(QProcess& process, const QString& program, const QStringList& arguments,
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment()) const
+    {
+        environment.insert(QStringLiteral("HOME"), home());
+        environment.remove(QStringLiteral("XDG_DATA_HOME"));
+        environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(home());
+        if (geteuid() == 0) {
+            process.start(QStringLiteral("setpriv"),
+                QStringList { QStringLiteral("--reuid=%1").arg(kNobody), QStringLiteral("--regid=%1").arg(kNobody),
+                    QStringLiteral("--clear-groups"), QStringLiteral("--"), file(QStringLiteral("bin/") + program) }
+                    + arguments);
+        } else {
+            process.start(file(QStringLiteral("bin/") + program), arguments);
+        }
+    }
+
+    Finished run(const QString& program, const QStringList& arguments) const
+    {
+        QProcess process;
+        start(process, program, arguments);
+        Finished result;
+        if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
+            result.code = process.exitCode();
+        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
+
+private:
+    QTemporaryDir m_root;
+    bool m_ok = false;
+};
+
+Finished runTool(const QString& tool, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    Finished result;
+    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
+        result.code = process.exitCode();
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+} // namespace
+
+TEST(Installed, FilesLieWhereTheDesktopLooksAndValidate)
+{
+    const InstalledPrefix installed;
+    ASSERT_TRUE(installed.ok());
+    const QString id = QLatin1String(kAppId);
+    for (const QString& program : { QStringLiteral("bin/zelpo"), QStringLiteral("bin/zelpo-cli") })
+        EXPECT_TRUE(QFileInfo(installed.file(program)).isExecutable()) << program.toStdString();
+    const QString desktop = installed.file("share/applications/" + id + ".desktop");
+    const QString metainfo = installed.file("share/metainfo/" + id + ".metainfo.xml");
+    for (const QString& file : { desktop, metainfo, installed.file("share/icons/hicolor/64x64/apps/" + id + ".png") })
+        EXPECT_TRUE(QFileInfo(file).isFile()) << file.toStdString();
+
+    const QString desktopValidate = QStandardPaths::findExecutable("desktop-file-validate");
+    const QString appstreamcli = QStandardPaths::findExecutable("appstreamcli");
+    if (desktopValidate.isEmpty() || appstreamcli.isEmpty())
+        GTEST_SKIP() << "desktop-file-utils or appstream is not installed";
+    const Finished desktopCheck = runTool(desktopValidate, { desktop });
+    EXPECT_EQ(desktopCheck.code, 0);
+    EXPECT_EQ(desktopCheck.out + desktopCheck.err, "");
+    const Finished metainfoCheck = runTool(appstreamcli, { "validate", "--no-net", metainfo });
+    EXPECT_EQ(metainfoCheck.code, 0) << metainfoCheck.out.toStdString() << metainfoCheck.err.toStdString();
+}
+
+TEST(Installed, TheCommandLineKeepsTheDatabaseInTheUserDataFolder)
+{
+    const InstalledPrefix installed;
+    ASSERT_TRUE(installed.ok());
+    const Finished init = installed.run("zelpo-cli", { "init" });
+    ASSERT_EQ(init.code, 0) << init.err.toStdString();
+    EXPECT_EQ(init.out.section(u'\n', 0, 0), "created " + installed.userDatabase());
+    EXPECT_FALSE(QFileInfo::exists(installed.file("bin/ナンバーズ.mdb")));
+
+    const Finished info = installed.run("zelpo-cli", { "info" });
+    ASSERT_EQ(info.code, 0) << info.err.toStdString();
+    const QStringList lines = info.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0],
+        QStringLiteral("file\t%1\t%2").arg(installed.userDatabase()).arg(QFileInfo(installed.userDatabase()).size()));
+    const qsizetype numbers3 = QString::fromUtf8(zelpo::db::bundledHistory(zelpo::db::Game::Numbers3)).count(u'\n') - 1;
+    EXPECT_EQ(lines[1], QStringLiteral("numbers3\t%1\t1\t%1\t%2").arg(numbers3).arg(numbers3 + 1));
+}
+
+TEST(Installed, TheFirstStartAsksAndCreatesTheDatabaseInTheUserDataFolder)
+{
+    const XServer x;
+    ASSERT_TRUE(x.running());
+    const InstalledPrefix installed;
+    ASSERT_TRUE(installed.ok());
+
+    QProcess zelpo;
+    zelpo.setProcessChannelMode(QProcess::ForwardedChannels);
+    installed.start(zelpo, "zelpo", {}, x.environment());
+    ASSERT_TRUE(zelpo.waitForStarted());
+
+    // The question comes before the main menu, under the program's name.
+    const QString question = x.waitForWindow("ナンバーズ Zelpo");
+    ASSERT_FALSE(question.isEmpty()) << "the question did not appear";
+    EXPECT_FALSE(QFileInfo::exists(installed.userDatabase()));
+    x.focus(question);
+    x.key("Return"); // Yes is the default answer
+    const QDeadlineTimer deadline(30000);
+    while (!QFileInfo::exists(installed.userDatabase()) && !deadline.hasExpired())
+        QThread::msleep(100);
+    ASSERT_TRUE(QFileInfo::exists(installed.userDatabase()));
+
+    const QString menu = x.waitForWindow("ナンバーズ Zelpo", 20000, question);
+    ASSERT_FALSE(menu.isEmpty()) << "the main menu did not appear";
+    x.focus(menu);
+    x.key("Escape");
+    ASSERT_TRUE(zelpo.waitForFinished(20000));
+    EXPECT_EQ(zelpo.exitCode(), 0);
+    EXPECT_FALSE(QFileInfo::exists(installed.file("bin/ナンバーズ.mdb")));
+    const Finished info = installed.run("zelpo-cli", { "info" });
+    EXPECT_EQ(info.code, 0) << info.err.toStdString();
+    EXPECT_TRUE(info.out.startsWith("file\t" + installed.userDatabase())) << info.out.toStdString();
+}
