@@ -66,7 +66,7 @@ TEST(EndToEnd, RegistersANumbers3AndANumbers4DrawFromTheNumbers3Window)
 {
     const XServer x;
     ASSERT_TRUE(x.running());
-    const Installation installation;
+    const Installation installation(Installation::Database::Empty);
     ASSERT_TRUE(installation.ok());
 
     QProcess zelpo;

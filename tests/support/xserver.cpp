@@ -100,7 +100,10 @@ Installation::Installation(Database database)
     if (!m_ok || database == Database::None)
         return;
     QProcess init;
-    init.start(program(QStringLiteral("zelpo-cli")), { QStringLiteral("init") });
+    QStringList arguments { QStringLiteral("init") };
+    if (database == Database::Empty)
+        arguments << QStringLiteral("--empty");
+    init.start(program(QStringLiteral("zelpo-cli")), arguments);
     m_ok = init.waitForFinished(30000) && init.exitCode() == 0;
 }
 

@@ -38,10 +38,11 @@ private:
 };
 
 // A copy of the real program in a folder of its own, with a fresh database
-// beside it (made by `zelpo-cli init`), as a user would keep it.
+// beside it (made by `zelpo-cli init`, with the built-in history or empty),
+// as a user would keep it.
 class Installation {
 public:
-    enum class Database { Created, None };
+    enum class Database { Created, Empty, None };
     explicit Installation(Database database = Database::Created);
     bool ok() const { return m_ok; }
     QString program(const QString& name) const { return m_dir.filePath(name); }
