@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -35,30 +36,23 @@ INSTANTIATE_TEST_SUITE_P(Executables, Paths,
 
 namespace {
 
-// The user's environment for one test: HOME and XDG_DATA_HOME in a temporary
-// folder, and the application named as both executables name it.
+// HOME and XDG_DATA_HOME in a temporary folder for one test, and the
+// application named as both executables name it.
 class UserEnvironment {
 public:
     explicit UserEnvironment(bool withXdgDataHome)
-        : m_home(qgetenv("HOME"))
-        , m_xdg(qgetenv("XDG_DATA_HOME"))
-        , m_hadXdg(qEnvironmentVariableIsSet("XDG_DATA_HOME"))
+        : m_saved(QProcessEnvironment::systemEnvironment())
         , m_name(QCoreApplication::applicationName())
     {
-        qputenv("HOME", m_dir.filePath("home").toUtf8());
-        if (withXdgDataHome)
-            qputenv("XDG_DATA_HOME", m_dir.filePath("xdg").toUtf8());
-        else
-            qunsetenv("XDG_DATA_HOME");
+        qputenv("HOME", path("home").toUtf8());
+        withXdgDataHome ? qputenv("XDG_DATA_HOME", path("xdg").toUtf8()) : qunsetenv("XDG_DATA_HOME");
         QCoreApplication::setApplicationName("zelpo");
     }
     ~UserEnvironment()
     {
-        qputenv("HOME", m_home);
-        if (m_hadXdg)
-            qputenv("XDG_DATA_HOME", m_xdg);
-        else
-            qunsetenv("XDG_DATA_HOME");
+        for (const char* name : { "HOME", "XDG_DATA_HOME" }) {
+            m_saved.contains(name) ? qputenv(name, m_saved.value(name).toUtf8()) : qunsetenv(name);
+        }
         QCoreApplication::setApplicationName(m_name);
     }
     UserEnvironment(const UserEnvironment&) = delete;
@@ -68,9 +62,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_home;
-    QByteArray m_xdg;
-    bool m_hadXdg;
+    QProcessEnvironment m_saved;
     QString m_name;
 };
 

@@ -50,28 +50,3 @@ TEST(EndToEnd, TheMainMenuAppearsOpensNumbers3AndClosesCleanly)
     EXPECT_EQ(zelpo.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(zelpo.exitCode(), 0);
 }
-
-TEST(EndToEnd, WithoutADatabaseTheQuestionComesFirstAndNoLeavesTheFolderAsItWas)
-{
-    const XServer x;
-    ASSERT_TRUE(x.running());
-    const Installation installation(Installation::Database::None);
-    ASSERT_TRUE(installation.ok());
-
-    QProcess zelpo;
-    zelpo.setProcessEnvironment(x.environment());
-    zelpo.setProcessChannelMode(QProcess::ForwardedChannels);
-    zelpo.start(installation.program("zelpo"));
-    ASSERT_TRUE(zelpo.waitForStarted());
-    const QString question = x.waitForWindow("ナンバーズ Zelpo");
-    ASSERT_FALSE(question.isEmpty()) << "the question did not appear";
-    x.focus(question);
-    x.key("Escape"); // No
-    const QString menu = x.waitForWindow("ナンバーズ Zelpo", 20000, question);
-    ASSERT_FALSE(menu.isEmpty()) << "the main menu did not appear";
-    x.focus(menu);
-    x.key("Escape");
-    ASSERT_TRUE(zelpo.waitForFinished(20000));
-    EXPECT_EQ(zelpo.exitCode(), 0);
-    EXPECT_FALSE(QFileInfo::exists(installation.database()));
-}

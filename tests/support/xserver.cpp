@@ -97,7 +97,7 @@ Installation::Installation(Database database)
     const QString bin = QStringLiteral(ZELPO_BIN_DIR);
     m_ok = QFile::copy(bin + QStringLiteral("/zelpo"), program(QStringLiteral("zelpo")))
         && QFile::copy(bin + QStringLiteral("/zelpo-cli"), program(QStringLiteral("zelpo-cli")));
-    if (!m_ok || database == Database::None)
+    if (!m_ok)
         return;
     QProcess init;
     QStringList arguments { QStringLiteral("init") };

@@ -42,7 +42,7 @@ private:
 // as a user would keep it.
 class Installation {
 public:
-    enum class Database { Created, Empty, None };
+    enum class Database { Created, Empty };
     explicit Installation(Database database = Database::Created);
     bool ok() const { return m_ok; }
     QString program(const QString& name) const { return m_dir.filePath(name); }
