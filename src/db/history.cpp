@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlQuery>
 
 #include <algorithm>
 
@@ -62,33 +63,28 @@ CreatedDatabase createDatabaseWithHistory(const QString& path)
         histories.emplace_back(game, std::move(draws));
     }
 
-    result.failure = createDatabaseFile(path);
-    if (!result.ok())
-        return result;
-
-    const Status status = write(path, fullSelect(Game::Numbers3), QString(), [&](Writer& writer) {
-        const QString atari = QStringLiteral(" ");
+    const QString atari = QStringLiteral(" ");
+    result.failure = createDatabaseFile(path, [&](QSqlQuery& query) {
         for (const auto& [game, history] : histories) {
-            QSqlQuery insert = writer.prepare(insertStatement(game));
+            if (!query.prepare(insertStatement(game)))
+                return false;
             const auto numberCount = static_cast<std::size_t>(numberColumns(game).size());
             for (const csv::Draw& draw : history.draws) {
                 int column = 0;
-                insert.bindValue(column++, draw.kaisai);
+                query.bindValue(column++, draw.kaisai);
                 for (std::size_t n = 0; n < numberCount; ++n)
-                    insert.bindValue(column++, draw.numbers[n]);
+                    query.bindValue(column++, draw.numbers[n]);
                 for (const std::string& kounyu : draw.kounyu)
-                    insert.bindValue(column++, QString::fromStdString(kounyu));
-                insert.bindValue(column, atari);
-                writer.exec(insert);
+                    query.bindValue(column++, QString::fromStdString(kounyu));
+                query.bindValue(column, atari);
+                if (!query.exec())
+                    return false;
             }
-            insert.finish();
         }
+        return true;
     });
-    if (!status.ok()) {
-        QFile::remove(path);
-        result.failure = QStringLiteral("cannot store the history in %1: %2").arg(path, describe(status));
+    if (!result.ok())
         return result;
-    }
 
     for (const auto& [game, history] : histories) {
         StoredHistory stored { game, static_cast<int>(history.draws.size()), 0, 0 };

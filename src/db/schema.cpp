@@ -68,7 +68,7 @@ QString createTableStatement(Game game)
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(tableName(game), defs.join(QStringLiteral(", ")));
 }
 
-QString createDatabaseFile(const QString& path)
+QString createDatabaseFile(const QString& path, const FillTables& fill)
 {
     if (QFileInfo::exists(path))
         return QStringLiteral("%1 already exists; it is left as it is").arg(path);
@@ -85,7 +85,7 @@ QString createDatabaseFile(const QString& path)
             QSqlQuery query(database);
             const bool ok = query.exec(QStringLiteral("BEGIN")) && query.exec(createTableStatement(Game::Numbers3))
                 && query.exec(createTableStatement(Game::Numbers4)) && query.exec(createTableStatement(Game::MiniLoto))
-                && query.exec(QStringLiteral("COMMIT"));
+                && (!fill || fill(query)) && query.exec(QStringLiteral("COMMIT"));
             if (!ok)
                 failure = query.lastError().text();
             query.finish();

@@ -5,6 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QSqlQuery;
+
 namespace zelpo::db {
 
 enum class Game { Numbers3, Numbers4, MiniLoto };
@@ -21,8 +25,12 @@ QStringList numberColumns(Game game);
 // CREATE TABLE statement used by `zelpo-cli init` (and by tests that need a file).
 QString createTableStatement(Game game);
 
-// Creates a new database file holding the three tables. Refuses to touch an
-// existing file. Returns an empty string on success, else the reason.
-QString createDatabaseFile(const QString& path);
+// Fills the new tables; false when a statement failed (its error stays on `query`).
+using FillTables = std::function<bool(QSqlQuery& query)>;
+
+// Creates a new database file holding the three tables, filled by `fill` when
+// given, all in one transaction. Refuses to touch an existing file; leaves no
+// file behind when it fails. Returns an empty string on success, else the reason.
+QString createDatabaseFile(const QString& path, const FillTables& fill = {});
 
 } // namespace zelpo::db
