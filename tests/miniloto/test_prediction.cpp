@@ -182,6 +182,14 @@ TEST(MiniLotoPrediction, OneDrawMakesTheThirdPredictionRepeatTheSecond)
     }
 }
 
+TEST(MiniLotoPrediction, OneDrawFourthPassWrapsBelowZero)
+{
+    // Retries halve some seeds down to 0; the fourth pass then subtracts the
+    // count of 1 from them, which must wrap to 0xFFFFFFFF, not stop at 0.
+    const Predictions predictions = predict(historyOf({ { 31, 19, 20, 1, 8 } }));
+    EXPECT_EQ(predictions[3], "3-5-8-11-16");
+}
+
 struct Overflow {
     std::uint32_t draws;
     std::array<int, 5> numbers;

@@ -43,7 +43,10 @@ INSTANTIATE_TEST_SUITE_P(Counts, DigitRanking,
         RankingCase { "a_new_second_pushes_the_second_to_third", { { 2, 1 }, { 4, 5 }, { 6, 3 }, { 7, 3 }, { 8, 4 } },
             { 4, 8, 6 } },
         RankingCase { "three_way_tie_in_digit_order", { { 8, 2 }, { 5, 2 }, { 0, 2 } }, { 0, 5, 8 } },
-        RankingCase { "a_fourth_digit_drops_out", { { 1, 4 }, { 2, 3 }, { 3, 2 }, { 4, 1 } }, { 1, 2, 3 } }),
+        RankingCase { "a_fourth_digit_drops_out", { { 1, 4 }, { 2, 3 }, { 3, 2 }, { 4, 1 } }, { 1, 2, 3 } },
+        // 3 takes second place from 2: 2's count moves down with it, so a later 4
+        // (one follower) cannot displace 2 from third.
+        RankingCase { "the_old_second_count_moves_to_third", { { 1, 5 }, { 2, 2 }, { 3, 3 }, { 4, 1 } }, { 1, 3, 2 } }),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
