@@ -46,9 +46,17 @@ constexpr int kSqliteConstraint = 19;
 constexpr int kSqliteNotADatabase = 26;
 constexpr int kSqliteCantOpen = 14;
 
+// The engine's own words ("no such table: ミニロト"); the driver's tail
+// ("Unable to execute statement") only when the engine said nothing.
+QString engineText(const QSqlError& error)
+{
+    const QString text = error.databaseText().trimmed();
+    return text.isEmpty() ? error.text().trimmed() : text;
+}
+
 Status classify(const QSqlError& error, Failure fallback)
 {
-    const QString text = error.text();
+    const QString text = engineText(error);
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
     if (ok) {
@@ -63,12 +71,15 @@ Status classify(const QSqlError& error, Failure fallback)
     return { fallback, text };
 }
 
-// SQLite URI for the file, so that the open mode can say "never create".
+// SQLite URI for the file, so that the open mode can say "never create". The
+// path is made absolute first: a plain file name is never read as a URI or as
+// one of the engine's special names.
 QString fileUri(const QString& path, bool readOnly)
 {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
     QString escaped;
-    escaped.reserve(path.size() + 16);
-    for (const QChar c : path) {
+    escaped.reserve(absolute.size() + 16);
+    for (const QChar c : absolute) {
         if (c == u'%' || c == u'?' || c == u'#')
             escaped += QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
         else
@@ -98,16 +109,27 @@ public:
 
     Status open(const QString& path, bool readOnly)
     {
-        if (path.isEmpty() || !QFileInfo(path).isFile())
+        const QFileInfo info(path);
+        if (path.isEmpty() || !info.exists())
             return { Failure::Missing, path };
+        if (info.isDir())
+            return { Failure::Open, QStringLiteral("%1 is a folder, not a database file").arg(path) };
+        if (!info.isFile())
+            return { Failure::Open, QStringLiteral("%1 is not a regular file").arg(path) };
+        // The engine would take an empty file for an empty database and then
+        // report each table as missing.
+        if (info.size() == 0)
+            return { Failure::Open, QStringLiteral("%1 is an empty file, not a database").arg(path) };
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         database.setDatabaseName(fileUri(path, readOnly));
         QString options = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
         if (readOnly)
             options += QStringLiteral(";QSQLITE_OPEN_READONLY");
         database.setConnectOptions(options);
-        if (!database.open())
-            return classify(database.lastError(), Failure::Open);
+        if (!database.open()) {
+            const Status failed = classify(database.lastError(), Failure::Open);
+            return { failed.failure(), QStringLiteral("%1: %2").arg(path, failed.detail()) };
+        }
         return {};
     }
 
@@ -159,6 +181,14 @@ private:
     bool m_active = false;
 };
 
+// A failure found after the file was opened, with the file named.
+Status inFile(const QString& path, const Status& status)
+{
+    if (status.ok())
+        return status;
+    return { status.failure(), QStringLiteral("%1: %2").arg(path, status.detail()) };
+}
+
 } // namespace
 
 QString describe(const Status& status)
@@ -167,6 +197,8 @@ QString describe(const Status& status)
     case Failure::None:
         return QStringLiteral("ok");
     case Failure::Missing:
+        if (status.detail().isEmpty())
+            return QStringLiteral("no database file was named");
         return QStringLiteral("database file not found: %1").arg(status.detail());
     case Failure::Open:
         return QStringLiteral("cannot open the database: %1").arg(status.detail());
@@ -207,27 +239,37 @@ QVariant Row::value(QStringView column) const
     throw ReadError { QStringLiteral("no column %1").arg(column) };
 }
 
+std::optional<int> integerValue(const QVariant& value)
+{
+    if (value.isNull())
+        return std::nullopt;
+    bool ok = false;
+    qlonglong n = 0;
+    // Integers come back as integers from a file this program wrote; texts
+    // and reals only from files made elsewhere.
+    if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int) {
+        n = value.toLongLong(&ok);
+    } else if (value.typeId() == QMetaType::Double) {
+        const double d = value.toDouble();
+        ok = std::isfinite(d) && d == std::floor(d) && std::abs(d) <= std::numeric_limits<int>::max();
+        n = ok ? static_cast<qlonglong>(d) : 0;
+    } else {
+        n = value.toString().trimmed().toLongLong(&ok);
+    }
+    if (!ok || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(n);
+}
+
 int Row::integer(QStringView column) const
 {
     const QVariant v = value(column);
     if (v.isNull())
         throw ReadError { QStringLiteral("%1 is empty").arg(column) };
-    bool ok = false;
-    qlonglong n = 0;
-    // Integers come back as integers from a file this program wrote; texts
-    // and reals only from files made elsewhere.
-    if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int) {
-        n = v.toLongLong(&ok);
-    } else if (v.typeId() == QMetaType::Double) {
-        const double d = v.toDouble();
-        ok = std::isfinite(d) && d == std::floor(d) && std::abs(d) <= std::numeric_limits<int>::max();
-        n = ok ? static_cast<qlonglong>(d) : 0;
-    } else {
-        n = v.toString().trimmed().toLongLong(&ok);
-    }
-    if (!ok || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
-        throw ReadError { QStringLiteral("%1 holds %2, not a number").arg(column, v.toString()) };
-    return static_cast<int>(n);
+    const std::optional<int> n = integerValue(v);
+    if (!n)
+        throw ReadError { QStringLiteral("%1 holds %2, not a whole number").arg(column, v.toString()) };
+    return *n;
 }
 
 QString Row::text(QStringView column) const
@@ -244,6 +286,14 @@ QString statementText(QStringView fixedSql, const QString& where)
     return sql;
 }
 
+QString orderedStatement(QStringView fixedSql, const QString& where)
+{
+    // By the number's value: a file made elsewhere may hold the numbers as
+    // texts, which the engine would otherwise order as 1, 10, 100, 2 ...
+    return QStringLiteral("SELECT * FROM (") + statementText(fixedSql, where)
+        + QStringLiteral(") ORDER BY CAST(kaisai AS INTEGER)");
+}
+
 Status read(const QString& database, QStringView fixedSql, const QString& where, const RowVisitor& visit)
 {
     const WaitCursor waitCursor;
@@ -253,21 +303,21 @@ Status read(const QString& database, QStringView fixedSql, const QString& where,
 
     QSqlQuery query(connection.database());
     query.setForwardOnly(true);
-    // Rows always reach the caller by draw number, even from a file whose table
-    // has no key and whose rows were stored out of order.
-    const QString sql
-        = QStringLiteral("SELECT * FROM (") + statementText(fixedSql, where) + QStringLiteral(") ORDER BY kaisai");
-    if (!query.exec(sql))
-        return classify(query.lastError(), Failure::Statement);
+    if (!query.exec(orderedStatement(fixedSql, where)))
+        return inFile(database, classify(query.lastError(), Failure::Statement));
     try {
         const Row row(query);
-        while (query.next())
+        while (query.next()) {
+            // Every reader and every count walks only draws with a readable
+            // number, whether or not it asks for the number itself.
+            row.integer(u"kaisai");
             visit(row);
+        }
     } catch (const ReadError& error) {
-        return { Failure::Read, error.detail };
+        return inFile(database, { Failure::Read, error.detail });
     }
     if (query.lastError().isValid())
-        return classify(query.lastError(), Failure::Read);
+        return inFile(database, classify(query.lastError(), Failure::Read));
     return {};
 }
 
@@ -318,19 +368,19 @@ Status write(
         QSqlQuery check(connection.database());
         check.setForwardOnly(true);
         if (!check.exec(statementText(fixedSelect, where)))
-            return classify(check.lastError(), Failure::Statement);
+            return inFile(database, classify(check.lastError(), Failure::Statement));
     }
 
     Transaction transaction(connection.database());
     if (Status begun = transaction.begin(); !begun)
-        return begun;
+        return inFile(database, begun);
     Writer writer(connection.name());
     try {
         work(writer);
     } catch (const WriteAbort& abort) {
-        return abort.status;
+        return inFile(database, abort.status);
     }
-    return transaction.commit();
+    return inFile(database, transaction.commit());
 }
 
 void setWaitCursorHooks(WaitCursorHooks hooks)

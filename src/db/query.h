@@ -16,6 +16,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <optional>
 
 namespace zelpo::db {
 
@@ -25,7 +26,7 @@ enum class Failure {
     Open,      // the file is there but cannot be opened (not a database, no permission)
     Busy,      // another program holds a lock longer than we wait
     Statement, // the engine refused the statement (bad SQL, missing table or column)
-    Read,      // a value could not be read while walking the rows
+    Read,      // a value could not be read while walking the rows, a draw number included
     Duplicate, // a draw number that is already stored
     Write,     // any other refused change
 };
@@ -50,7 +51,13 @@ private:
 };
 
 // A human-readable English summary of a failure, for the command line and logs.
+// Failures found once the file is open name the file in their detail.
 QString describe(const Status& status);
+
+// A stored value as a whole number: integers, reals without a fraction and
+// texts holding a decimal integer (blanks around it allowed), within the int
+// range. Anything else, null included, gives nothing.
+std::optional<int> integerValue(const QVariant& value);
 
 // One row of a result, columns looked up by name as the windows do.
 class Row {
@@ -74,8 +81,16 @@ using RowVisitor = std::function<void(const Row&)>;
 // The statement as a query function builds it: fixed text, then the clause.
 QString statementText(QStringView fixedSql, const QString& where);
 
-// Runs a reader's SELECT and hands every row to `visit`, in ascending
-// `kaisai` order whatever order the file stores them in.
+// The statement read() runs: the function's statement, its rows ordered by
+// the numeric value of `kaisai` whether the file stores it as integer or text.
+QString orderedStatement(QStringView fixedSql, const QString& where);
+
+// Runs a reader's SELECT and hands every row to `visit`, in ascending numeric
+// `kaisai` order whatever order (or storage class) the file keeps them in.
+// A row whose `kaisai` integerValue() cannot read (null, '12a', 1.5) is an
+// unreadable row: the walk ends there and the result is Failure::Read, for
+// every reader and count alike. Rows visited before it are then not a whole
+// answer; a caller shows nothing of them.
 Status read(const QString& database, QStringView fixedSql, const QString& where, const RowVisitor& visit);
 
 // The open read-write connection a writer works on; every change made through

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
+#include "db/drawcount.h"
 #include "db/query.h"
 #include "db/schema.h"
 #include "support/testdb.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
@@ -78,6 +82,82 @@ TEST(Query, AValueThatIsNotANumberEndsTheWalkAsAFailedQuery)
     }
 }
 
+// A Numbers 3 table as another program may make it: the draw number as text.
+void createTextNumberedTable(const TempDatabase& database)
+{
+    database.exec(QStringLiteral("CREATE TABLE ナンバーズ3 (kaisai TEXT, N100 INTEGER, N10 INTEGER, N1 INTEGER, "
+                                 "kounyu1 TEXT, kounyu2 TEXT, kounyu3 TEXT, kounyu4 TEXT, kounyu5 TEXT, atari TEXT)"));
+}
+
+TEST(Query, DrawNumbersStoredAsTextComeInNumericOrder)
+{
+    const TempDatabase database(TempDatabase::Tables::None);
+    createTextNumberedTable(database);
+    for (const char* kaisai : { "1", "10", "100", "2", "9", " 11", "3" })
+        database.exec(QStringLiteral("INSERT INTO ナンバーズ3 VALUES ('%1',1,2,3,'','','','','',' ')").arg(kaisai));
+    zelpo::db::Status status;
+    EXPECT_EQ(readKaisai(database.path(), QString(), &status), (QStringList { "1", "2", "3", "9", "10", "11", "100" }));
+    EXPECT_TRUE(status.ok()) << zelpo::db::describe(status).toStdString();
+}
+
+// A draw number that is not a whole number is an unreadable row for every
+// reader, also for one that never asks for it and for the draw count.
+struct UnreadableNumber {
+    const char* name;
+    const char* value; // as SQL
+};
+
+class QueryOnUnreadableDrawNumber : public ::testing::TestWithParam<UnreadableNumber> { };
+
+TEST_P(QueryOnUnreadableDrawNumber, FailsAsAFailedRead)
+{
+    const TempDatabase database(TempDatabase::Tables::None);
+    createTextNumberedTable(database);
+    database.exec(QStringLiteral("INSERT INTO ナンバーズ3 VALUES (1,1,2,3,'','','','','',' ')"));
+    database.exec(QStringLiteral("INSERT INTO ナンバーズ3 VALUES (%1,4,5,6,'','','','','',' ')").arg(GetParam().value));
+    database.exec(QStringLiteral("INSERT INTO ナンバーズ3 VALUES (2,7,8,9,'','','','','',' ')"));
+
+    const auto digitsOnly = zelpo::db::read(database.path(), u"SELECT kaisai,N100 FROM ナンバーズ3 ", QString(),
+        [](const zelpo::db::Row& row) { row.integer(u"N100"); });
+    EXPECT_EQ(digitsOnly.failure(), Failure::Read) << zelpo::db::describe(digitsOnly).toStdString();
+    EXPECT_TRUE(digitsOnly.detail().startsWith(database.path())) << digitsOnly.detail().toStdString();
+    zelpo::db::Status counted;
+    EXPECT_EQ(zelpo::db::nextDrawNumber(database.path(), zelpo::db::kCountNumbers3, QString(), &counted), std::nullopt);
+    EXPECT_EQ(counted.failure(), Failure::Read);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, QueryOnUnreadableDrawNumber,
+    ::testing::Values(UnreadableNumber { "text", "'12a'" }, UnreadableNumber { "fraction", "1.5" },
+        UnreadableNumber { "null", "NULL" }, UnreadableNumber { "empty_text", "''" },
+        UnreadableNumber { "beyond_int", "4294967296" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Tests run as root, where file permissions never refuse a write: the open
+// mode is checked on the connection itself while a read is under way.
+TEST(Query, ReadersOpenTheFileReadOnly)
+{
+    const TempDatabase database;
+    database.addNumbers3(1, 1, 2, 3);
+    QStringList seen;
+    const auto status = zelpo::db::read(
+        database.path(), u"SELECT kaisai FROM ナンバーズ3 ", QString(), [&](const zelpo::db::Row&) {
+            for (const QString& name : QSqlDatabase::connectionNames()) {
+                if (!name.startsWith(u"zelpo-"))
+                    continue;
+                const QSqlDatabase connection = QSqlDatabase::database(name, false);
+                seen << name;
+                EXPECT_TRUE(connection.connectOptions().split(u';').contains(u"QSQLITE_OPEN_READONLY"))
+                    << connection.connectOptions().toStdString();
+                EXPECT_TRUE(connection.databaseName().endsWith(u"?mode=ro")) << connection.databaseName().toStdString();
+                QSqlQuery change(connection);
+                EXPECT_FALSE(change.exec(QStringLiteral("UPDATE ナンバーズ3 SET N1=9")));
+            }
+        });
+    EXPECT_TRUE(status.ok()) << zelpo::db::describe(status).toStdString();
+    EXPECT_EQ(seen.size(), 1);
+    EXPECT_EQ(database.rows(QStringLiteral("SELECT N1 FROM ナンバーズ3")), QStringList { "3" });
+}
+
 struct BrokenFileCase {
     const char* name;
     Failure expected;
@@ -88,14 +168,17 @@ class QueryOnBrokenFile : public ::testing::TestWithParam<BrokenFileCase> { };
 TEST_P(QueryOnBrokenFile, FailsWithoutCrashingAndWithoutCreatingTheFile)
 {
     const TempDatabase database(TempDatabase::Tables::None);
-    const QString path = database.dir() + QStringLiteral("/file.mdb");
     const std::string kind = GetParam().name;
-    if (kind == "corrupt") {
+    const QString path = kind == "unnamed" ? QString() : database.dir() + QStringLiteral("/file.mdb");
+    if (kind == "corrupt" || kind == "empty file") {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(4096, 'z'));
+        file.write(QByteArray(kind == "corrupt" ? 4096 : 0, 'z'));
     } else if (kind == "no tables") {
+        database.exec(QStringLiteral("CREATE TABLE other (x)"));
         QFile::copy(database.path(), path);
+    } else if (kind == "folder") {
+        ASSERT_TRUE(QDir(database.dir()).mkdir(QStringLiteral("file.mdb")));
     }
     bool visited = false;
     const auto status = zelpo::db::read(
@@ -108,12 +191,14 @@ TEST_P(QueryOnBrokenFile, FailsWithoutCrashingAndWithoutCreatingTheFile)
               writer.exec(QStringLiteral("INSERT INTO ナンバーズ3 VALUES (1,1,1,1,'','','','','',' ')"));
           });
     EXPECT_FALSE(written.ok());
-    EXPECT_EQ(QFileInfo::exists(path), kind != "missing");
+    EXPECT_EQ(QFileInfo::exists(path), kind != "missing" && kind != "unnamed");
+    EXPECT_FALSE(QFileInfo::exists(database.dir() + QStringLiteral("/mode=rw")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, QueryOnBrokenFile,
     ::testing::Values(BrokenFileCase { "missing", Failure::Missing }, BrokenFileCase { "corrupt", Failure::Open },
-        BrokenFileCase { "no tables", Failure::Statement }),
+        BrokenFileCase { "no tables", Failure::Statement }, BrokenFileCase { "folder", Failure::Open },
+        BrokenFileCase { "empty file", Failure::Open }, BrokenFileCase { "unnamed", Failure::Missing }),
     [](const auto& info) {
         std::string name = info.param.name;
         std::replace(name.begin(), name.end(), ' ', '_');

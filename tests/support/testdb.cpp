@@ -61,8 +61,11 @@ TempDatabase::TempDatabase(Tables tables)
         return;
     }
     withConnection(m_path, [&](QSqlDatabase& database) {
-        if (tables == Tables::None)
+        if (tables == Tables::None) {
+            // A database file without tables, not an empty file.
+            QSqlQuery(database).exec(QStringLiteral("PRAGMA user_version=1"));
             return;
+        }
         for (const db::Game game : { db::Game::Numbers3, db::Game::Numbers4, db::Game::MiniLoto }) {
             QString statement = db::createTableStatement(game);
             statement.replace(QStringLiteral(" PRIMARY KEY"), QString());
