@@ -39,7 +39,13 @@ bool isLineBreak(char c)
 
 std::string quotedForMessage(std::string_view value)
 {
-    return '"' + std::string(value) + '"';
+    return '"' + forMessage(value) + '"';
+}
+
+// A column as the header spells it, fit for a message.
+std::string columnForMessage(std::string_view name)
+{
+    return forMessage(name);
 }
 
 // A field that should hold a whole number: blanks around it are allowed, a
@@ -110,13 +116,13 @@ std::optional<Problem> mapHeader(Table table, const Record& header, ColumnMap& m
 
     for (std::size_t column = 0; column < header.fields.size(); ++column) {
         const std::string_view name = trimmed(header.fields[column]);
-        map.spelling.emplace_back(name);
+        map.spelling.push_back(columnForMessage(name));
         const std::string key = lowered(name);
         for (auto& [knownName, slot] : known) {
             if (knownName != key)
                 continue;
             if (*slot != kAbsent)
-                return Problem { header.line, std::string(name), "the column appears twice in the header" };
+                return Problem { header.line, map.spelling.back(), "the column appears twice in the header" };
             *slot = column;
         }
     }
@@ -203,7 +209,116 @@ std::optional<Problem> checkRow(Table table, const ColumnMap& map, Record& recor
     return std::nullopt;
 }
 
+// Hands every row that is not empty to `onRow` as a draw or as the row's
+// fault; `onRow` says whether to go on. Returns a fault of the file as a whole.
+template <class OnRow>
+std::optional<Problem> walkDraws(Table table, std::string_view utf8, OnRow onRow)
+{
+    if (utf8.size() > kLargestText)
+        return tooLarge(utf8.size());
+    utf8.remove_prefix(utf8BomLength(utf8));
+    RecordReader reader(utf8);
+    Record record;
+    if (!reader.next(record, kMostColumns)) {
+        if (reader.problem())
+            return reader.problem();
+        return Problem { 0, {}, "the file is empty: it has no header line" };
+    }
+    ColumnMap map;
+    if (std::optional<Problem> problem = mapHeader(table, record, map))
+        return problem;
+
+    std::vector<std::size_t> lineOfDraw(kHighestDraw + 1, 0);
+    while (reader.next(record, map.spelling.size())) {
+        if (isEmptyRow(record))
+            continue;
+        Draw draw;
+        std::optional<Problem> problem = checkRow(table, map, record, draw);
+        if (!problem) {
+            std::size_t& line = lineOfDraw[static_cast<std::size_t>(draw.kaisai)];
+            if (line != 0) {
+                problem = Problem { record.line, map.spelling[map.kaisai],
+                    "draw " + std::to_string(draw.kaisai) + " is also on line " + std::to_string(line) };
+            } else {
+                line = record.line;
+            }
+        }
+        if (!onRow(draw, problem))
+            return std::nullopt;
+    }
+    std::optional<Problem> fault = reader.problem();
+    if (fault && reader.tooManyFields())
+        fault->reason += " where the header has " + std::to_string(map.spelling.size());
+    return fault;
+}
+
 } // namespace
+
+Problem tooLarge(std::size_t bytes)
+{
+    return Problem { 0, {},
+        "too large to be a draw history (" + std::to_string(bytes) + " bytes or more; at most "
+            + std::to_string(kLargestInput) + ")" };
+}
+
+std::string forMessage(std::string_view value, std::size_t longest)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    std::size_t characters = 0;
+    std::size_t i = 0;
+    while (i < value.size()) {
+        if (characters == longest) {
+            text += "\u2026";
+            break;
+        }
+        ++characters;
+        const auto byte = static_cast<unsigned char>(value[i]);
+        if (byte < 0x80) {
+            ++i;
+            if (byte == '\n') {
+                text += "\\n";
+            } else if (byte == '\r') {
+                text += "\\r";
+            } else if (byte == '\t') {
+                text += "\\t";
+            } else if (byte < 0x20 || byte == 0x7F) {
+                text += "\\x";
+                text += kHex[byte >> 4];
+                text += kHex[byte & 0xF];
+            } else {
+                text += static_cast<char>(byte);
+            }
+            continue;
+        }
+        const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+        if (byte < 0xC2 || i + length > value.size() || firstInvalidUtf8(value.substr(i, length))) {
+            // Not UTF-8: shown as the byte it is.
+            text += "\\x";
+            text += kHex[byte >> 4];
+            text += kHex[byte & 0xF];
+            ++i;
+            continue;
+        }
+        char32_t code = byte & (0xFF >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k)
+            code = (code << 6) | (static_cast<unsigned char>(value[i + k]) & 0x3F);
+        // C1 controls, line and paragraph separators, and the marks that turn
+        // the direction of text around.
+        const bool control = (code >= 0x80 && code <= 0x9F) || code == 0x2028 || code == 0x2029
+            || (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069) || code == 0x200E
+            || code == 0x200F || code == 0x061C;
+        if (control) {
+            text += "\\u";
+            for (int shift = 12; shift >= 0; shift -= 4)
+                text += kHex[(code >> shift) & 0xF];
+        } else {
+            text.append(value.substr(i, length));
+        }
+        i += length;
+    }
+    return text;
+}
 
 std::string describe(const Problem& problem)
 {
@@ -217,74 +332,97 @@ std::string describe(const Problem& problem)
     return text + problem.reason;
 }
 
-Records splitRecords(std::string_view text)
+void RecordReader::endLine()
 {
-    Records result;
-    std::size_t line = 1;
-    std::size_t i = 0;
-    const std::size_t size = text.size();
-    const auto endLine = [&] {
-        if (text[i] == '\r' && i + 1 < size && text[i + 1] == '\n')
-            ++i;
-        ++i;
-        ++line;
-    };
+    if (m_text[m_at] == '\r' && m_at + 1 < m_text.size() && m_text[m_at + 1] == '\n')
+        ++m_at;
+    ++m_at;
+    ++m_line;
+}
 
-    while (i < size) {
-        if (isLineBreak(text[i])) {
-            endLine();
+// The field from its opening quote on; the reader stands after the closing one.
+bool RecordReader::readQuoted(std::string& field)
+{
+    const std::size_t size = m_text.size();
+    ++m_at;
+    while (m_at < size) {
+        const std::size_t quote = std::min(m_text.find('"', m_at), size);
+        for (std::size_t k = m_at; k < quote; ++k) {
+            const char c = m_text[k];
+            if (c == '\n' || (c == '\r' && !(k + 1 < size && m_text[k + 1] == '\n')))
+                ++m_line;
+        }
+        field.append(m_text.substr(m_at, quote - m_at));
+        m_at = quote;
+        if (m_at == size)
+            break;
+        if (m_at + 1 < size && m_text[m_at + 1] == '"') {
+            field += '"';
+            m_at += 2;
             continue;
         }
-        Record record;
-        record.line = line;
-        for (;;) {
-            std::string field;
-            if (i < size && text[i] == '"') {
-                const std::size_t opened = line;
-                ++i;
-                bool closed = false;
-                while (i < size) {
-                    const char c = text[i];
-                    if (c == '"') {
-                        if (i + 1 < size && text[i + 1] == '"') {
-                            field += '"';
-                            i += 2;
-                            continue;
-                        }
-                        ++i;
-                        closed = true;
-                        break;
-                    }
-                    if (c == '\n' || (c == '\r' && !(i + 1 < size && text[i + 1] == '\n')))
-                        ++line;
-                    field += c;
-                    ++i;
-                }
-                if (!closed) {
-                    result.problem = Problem { opened, {}, "a quoted field is never closed" };
-                    return result;
-                }
-                if (i < size && text[i] != ',' && !isLineBreak(text[i])) {
-                    result.problem = Problem { line, {}, "text follows the closing quote of a field" };
-                    return result;
-                }
-            } else {
-                const std::size_t start = i;
-                while (i < size && text[i] != ',' && !isLineBreak(text[i]))
-                    ++i;
-                field.assign(text.substr(start, i - start));
-            }
-            record.fields.push_back(std::move(field));
-            if (i < size && text[i] == ',') {
-                ++i;
-                continue;
-            }
-            if (i < size)
-                endLine();
-            break;
-        }
-        result.records.push_back(std::move(record));
+        ++m_at;
+        return true;
     }
+    return false;
+}
+
+bool RecordReader::next(Record& record, std::size_t mostFields)
+{
+    record.fields.clear();
+    if (m_problem)
+        return false;
+    const std::size_t size = m_text.size();
+    while (m_at < size && isLineBreak(m_text[m_at]))
+        endLine();
+    if (m_at >= size)
+        return false;
+
+    record.line = m_line;
+    for (;;) {
+        if (record.fields.size() >= mostFields) {
+            m_problem = Problem { record.line, {}, "more than " + std::to_string(mostFields) + " fields" };
+            m_tooManyFields = true;
+            record.fields.clear();
+            return false;
+        }
+        std::string& field = record.fields.emplace_back();
+        if (m_at < size && m_text[m_at] == '"') {
+            const std::size_t opened = m_line;
+            if (!readQuoted(field)) {
+                m_problem = Problem { opened, {}, "a quoted field is never closed" };
+                record.fields.clear();
+                return false;
+            }
+            if (m_at < size && m_text[m_at] != ',' && !isLineBreak(m_text[m_at])) {
+                m_problem = Problem { m_line, {}, "text follows the closing quote of a field" };
+                record.fields.clear();
+                return false;
+            }
+        } else {
+            const std::size_t start = m_at;
+            while (m_at < size && m_text[m_at] != ',' && !isLineBreak(m_text[m_at]))
+                ++m_at;
+            field.assign(m_text.substr(start, m_at - start));
+        }
+        if (m_at < size && m_text[m_at] == ',') {
+            ++m_at;
+            continue;
+        }
+        if (m_at < size)
+            endLine();
+        return true;
+    }
+}
+
+Records splitRecords(std::string_view text, std::size_t mostFields)
+{
+    Records result;
+    RecordReader reader(text);
+    Record record;
+    while (reader.next(record, mostFields))
+        result.records.push_back(std::move(record));
+    result.problem = reader.problem();
     return result;
 }
 
@@ -402,46 +540,32 @@ const std::vector<std::string>& numberColumns(Table table)
 Draws readDraws(Table table, std::string_view utf8)
 {
     Draws result;
-    utf8.remove_prefix(utf8BomLength(utf8));
-    Records split = splitRecords(utf8);
-    if (split.problem) {
-        result.problem = std::move(split.problem);
-        return result;
-    }
-    std::vector<Record>& records = split.records;
-    if (records.empty()) {
-        result.problem = Problem { 0, {}, "the file is empty: it has no header line" };
-        return result;
-    }
-
-    ColumnMap map;
-    if (std::optional<Problem> problem = mapHeader(table, records.front(), map)) {
-        result.problem = std::move(problem);
-        return result;
-    }
-
-    std::vector<std::size_t> lineOfDraw(kHighestDraw + 1, 0);
-    result.draws.reserve(records.size() - 1);
-    for (std::size_t r = 1; r < records.size(); ++r) {
-        Record& record = records[r];
-        if (isEmptyRow(record))
-            continue;
-        Draw draw;
-        std::optional<Problem> problem = checkRow(table, map, record, draw);
-        if (!problem && lineOfDraw[static_cast<std::size_t>(draw.kaisai)] != 0) {
-            problem = Problem { record.line, map.spelling[map.kaisai],
-                "draw " + std::to_string(draw.kaisai) + " is also on line "
-                    + std::to_string(lineOfDraw[static_cast<std::size_t>(draw.kaisai)]) };
-        }
+    std::optional<Problem> fault = walkDraws(table, utf8, [&](Draw& draw, std::optional<Problem>& problem) {
         if (problem) {
-            result.draws.clear();
             result.problem = std::move(problem);
-            return result;
+            return false;
         }
-        lineOfDraw[static_cast<std::size_t>(draw.kaisai)] = record.line;
         result.draws.push_back(std::move(draw));
-    }
+        return true;
+    });
+    if (fault)
+        result.problem = std::move(fault);
+    if (result.problem)
+        result.draws.clear();
     return result;
+}
+
+std::vector<Problem> rowProblems(Table table, std::string_view utf8)
+{
+    std::vector<Problem> problems;
+    std::optional<Problem> fault = walkDraws(table, utf8, [&](Draw&, std::optional<Problem>& problem) {
+        if (problem)
+            problems.push_back(std::move(*problem));
+        return true;
+    });
+    if (fault)
+        problems.push_back(std::move(*fault));
+    return problems;
 }
 
 } // namespace zelpo::db::csv

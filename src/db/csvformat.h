@@ -27,6 +27,27 @@ struct Problem {
 // "line 12, column N10: "x" is not a digit from 0 to 9"
 std::string describe(const Problem& problem);
 
+// A value from a file as it may appear in a message: control characters
+// escaped (\n, \t, \x1B, \u0085 ...) so that they never reach a terminal,
+// and cut after `longest` characters with "…".
+std::string forMessage(std::string_view value, std::size_t longest = 40);
+
+// ---- Limits ----------------------------------------------------------------
+// Every input is bounded, whatever reads it, so that memory and time stay in
+// proportion to what a draw history can be.
+
+// Far above any real history (32767 draws of a few dozen bytes each): a
+// larger input is refused as too large without being read further.
+inline constexpr std::size_t kLargestInput = 64 * 1024 * 1024;
+// The most UTF-8 an input within kLargestInput can decode to (a Shift_JIS
+// half-width kana byte becomes three bytes).
+inline constexpr std::size_t kLargestText = 3 * kLargestInput;
+// A header with more columns than this is not a draw history.
+inline constexpr std::size_t kMostColumns = 1024;
+
+// "too large to be a draw history (N bytes or more; at most M)"
+Problem tooLarge(std::size_t bytes);
+
 // ---- Records ---------------------------------------------------------------
 
 struct Record {
@@ -43,7 +64,35 @@ struct Records {
 // in double quotes may hold commas, line breaks and doubled quotes; a quote
 // inside an unquoted field is kept as it is. Lines that are entirely empty
 // are skipped.
-Records splitRecords(std::string_view text);
+class RecordReader {
+public:
+    explicit RecordReader(std::string_view text)
+        : m_text(text)
+    {
+    }
+
+    // Reads the next record into `record`; false at the end of the text or at
+    // a fault, which problem() then tells. A record with more than `mostFields`
+    // fields is a fault as soon as the field beyond them begins: it is never
+    // collected.
+    bool next(Record& record, std::size_t mostFields);
+    const std::optional<Problem>& problem() const { return m_problem; }
+    // The fault is a record beyond `mostFields`.
+    bool tooManyFields() const { return m_tooManyFields; }
+
+private:
+    void endLine();
+    bool readQuoted(std::string& field);
+
+    std::string_view m_text;
+    std::size_t m_at = 0;
+    std::size_t m_line = 1;
+    std::optional<Problem> m_problem;
+    bool m_tooManyFields = false;
+};
+
+// Every record of the text, each of at most `mostFields` fields.
+Records splitRecords(std::string_view text, std::size_t mostFields = kMostColumns);
 
 // ---- Writing ---------------------------------------------------------------
 
@@ -107,7 +156,14 @@ const std::vector<std::string>& numberColumns(Table table);
 // number columns are required, `kounyu1`..`kounyu5` optional (stored as
 // kEmptyPrediction when absent, as given when present), and for Mini Loto a
 // `bonus` column fills kounyu1. Every row is checked; the first fault found
-// is returned and no draw with it.
+// is returned and no draw with it. Text beyond kLargestText is refused
+// unread; a header beyond kMostColumns columns, or a row with more fields
+// than the header, is refused before the row is collected.
 Draws readDraws(Table table, std::string_view utf8);
+
+// Every row readDraws() would refuse, in file order, not only the first: what
+// a table written out as CSV holds that could not be read back. A fault of
+// the file as a whole (header, quoting, size) is the last entry.
+std::vector<Problem> rowProblems(Table table, std::string_view utf8);
 
 } // namespace zelpo::db::csv

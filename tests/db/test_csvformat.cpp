@@ -281,8 +281,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReadDrawsRefuses,
         BadRowCase { "line_after_multiline_field", Table::Numbers3,
             "kaisai,memo,N100,N10,N1\n1,\"a\nb\",1,2,3\n2,,1,2,a\n", { 4, "N1", "\"a\" is not a digit from 0 to 9" } },
         BadRowCase { "too_few_fields", Table::Numbers3, kN3 + "2,1,2\n", { 3, "", "3 fields where the header has 4" } },
-        BadRowCase {
-            "too_many_fields", Table::Numbers3, kN3 + "2,1,2,3,4\n", { 3, "", "5 fields where the header has 4" } },
+        BadRowCase { "too_many_fields", Table::Numbers3, kN3 + "2,1,2,3,4\n",
+            { 3, "", "more than 4 fields where the header has 4" } },
         BadRowCase {
             "draw_twice", Table::Numbers3, kN3 + "2,0,0,0\n1,1,2,3\n", { 4, "kaisai", "draw 1 is also on line 2" } },
         BadRowCase { "mini_above_31", Table::MiniLoto, kMini + "2,1,2,32,4,5,6\n",
@@ -316,4 +316,66 @@ TEST(Problem, DescribedWithLineAndColumn)
     EXPECT_EQ(describe({ 3, "", "3 fields where the header has 4" }), "line 3: 3 fields where the header has 4");
     EXPECT_EQ(
         describe({ 0, "", "the file is empty: it has no header line" }), "the file is empty: it has no header line");
+}
+
+// ---- Hostile input ---------------------------------------------------------
+
+struct MessageCase {
+    const char* name;
+    std::string value;
+    std::string shown;
+};
+
+class ValueForMessage : public testing::TestWithParam<MessageCase> { };
+
+TEST_P(ValueForMessage, EscapesControlsAndCutsLongValues)
+{
+    EXPECT_EQ(forMessage(GetParam().value), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ValueForMessage,
+    testing::Values(MessageCase { "plain", "1994-10-07", "1994-10-07" },
+        MessageCase { "clear_screen", "\x1b[2J\x1b[Himported 1 draws", "\\x1B[2J\\x1B[Himported 1 draws" },
+        MessageCase { "breaks_and_tab", "a\r\nb\tc\x7f", "a\\r\\nb\\tc\\x7F" },
+        MessageCase { "c1_and_direction_marks", "x\xc2\x85y\xe2\x80\xaez", "x\\u0085y\\u202Ez" },
+        MessageCase { "not_utf8", "\x97\x5c", "\\x97\\" },
+        MessageCase { "forty_characters_stay", std::string(40, '7'), std::string(40, '7') },
+        MessageCase { "cut_after_forty", std::string(5'000'000, '9'), std::string(40, '9') + "\u2026" },
+        MessageCase {
+            "cut_counts_characters", "予想" + std::string(39, '1'), "予想" + std::string(38, '1') + "\u2026" }),
+    [](const testing::TestParamInfo<MessageCase>& info) { return info.param.name; });
+
+TEST(ReadDrawsBounds, AFieldBeyondTheHeaderEndsTheReadWhereItBegins)
+{
+    // Ten million commas would be ten million fields if the row were collected.
+    const std::string text = "kaisai,N100,N10,N1\n1,1,2,3\n2" + std::string(10'000'000, ',') + "\n";
+    const Draws read = readDraws(Table::Numbers3, text);
+    ASSERT_TRUE(read.problem);
+    EXPECT_EQ(describe(*read.problem), "line 3: more than 4 fields where the header has 4");
+
+    const Records split = splitRecords(std::string(kMostColumns + 5, ','));
+    ASSERT_TRUE(split.problem);
+    EXPECT_EQ(describe(*split.problem), "line 1: more than 1024 fields");
+}
+
+TEST(ReadDrawsBounds, MessagesQuoteOnlyTheStartOfAHostileField)
+{
+    const Draws read
+        = readDraws(Table::Numbers3, "kaisai,N100,N10,N1\n1,\x1b[2J" + std::string(1'000'000, '8') + ",2,3\n");
+    ASSERT_TRUE(read.problem);
+    EXPECT_EQ(describe(*read.problem),
+        "line 2, column N100: \"\\x1B[2J" + std::string(36, '8') + "\u2026\" is not a digit from 0 to 9");
+    const Draws twice = readDraws(Table::Numbers3, "kaisai,N100,N10,N1,\"N1\"\n");
+    ASSERT_TRUE(twice.problem);
+    EXPECT_EQ(describe(*twice.problem), "line 1, column N1: the column appears twice in the header");
+}
+
+TEST(RowProblems, EveryRefusedRowInFileOrder)
+{
+    const std::vector<Problem> problems = rowProblems(
+        Table::Numbers4, "kaisai,N1000,N100,N10,N1\n0,1,2,3,4\n1,1,2,3,4\n2,15,0,0,0\n1,1,2,3,4\n3,1,2,3,4\n");
+    EXPECT_EQ(problems,
+        (std::vector<Problem> { { 2, "kaisai", "\"0\" is not a draw number from 1 to 32767" },
+            { 4, "N1000", "\"15\" is not a digit from 0 to 9" }, { 5, "kaisai", "draw 1 is also on line 3" } }));
+    EXPECT_TRUE(rowProblems(Table::Numbers3, "kaisai,N100,N10,N1\n1,1,2,3\n").empty());
 }
