@@ -2,6 +2,7 @@
 #include "db/transfer.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <QVariant>
 
 #include <algorithm>
@@ -28,14 +29,21 @@ struct StoredDraw {
     std::optional<int> bonus; // Mini Loto: kounyu1 when it holds a number from 1 to 31
 };
 
+// A draw's numbers as the game's window lists them: Numbers digits joined,
+// Mini Loto numbers joined by "-" with the ten texts "0" to "9" given a zero.
 QString numbersText(Game game, const std::array<int, 5>& numbers, std::optional<int> bonus)
 {
     QString text;
     const int count = static_cast<int>(numberColumns(game).size());
     for (int i = 0; i < count; ++i) {
-        if (game == Game::MiniLoto && i > 0)
-            text += u'-';
-        text += QString::number(numbers[static_cast<std::size_t>(i)]);
+        const int number = numbers[static_cast<std::size_t>(i)];
+        if (game == Game::MiniLoto) {
+            if (i > 0)
+                text += u'-';
+            if (number >= 0 && number <= 9)
+                text += u'0';
+        }
+        text += QString::number(number);
     }
     if (bonus)
         text += QStringLiteral(" bonus %1").arg(*bonus);
@@ -98,9 +106,69 @@ csv::Table csvTable(Game game)
     return csv::Table::MiniLoto;
 }
 
+InputBytes readInput(QIODevice& device)
+{
+    InputBytes result;
+    constexpr qint64 kChunk = 1 << 20;
+    constexpr auto kLargest = static_cast<qint64>(csv::kLargestInput);
+    if (!device.isSequential() && device.size() > kLargest) {
+        result.problem = csv::tooLarge(static_cast<std::size_t>(device.size()));
+        return result;
+    }
+    if (!device.isSequential())
+        result.bytes.reserve(device.size());
+    for (;;) {
+        const qint64 had = result.bytes.size();
+        // One byte beyond the limit is enough to know the input is too large.
+        const qint64 wanted = std::min(kChunk, kLargest + 1 - had);
+        result.bytes.resize(had + wanted);
+        const qint64 got = device.read(result.bytes.data() + had, wanted);
+        if (got < 0) {
+            result.bytes.clear();
+            result.error = device.errorString();
+            return result;
+        }
+        result.bytes.resize(had + got);
+        if (result.bytes.size() > kLargest) {
+            result.problem = csv::tooLarge(static_cast<std::size_t>(result.bytes.size()));
+            result.bytes.clear();
+            return result;
+        }
+        if (got == 0) // the end of a file, or a stream closed by its writer
+            return result;
+    }
+}
+
+namespace {
+
+// The line of the first byte that does not belong to Shift_JIS. Line breaks
+// are never part of a Shift_JIS character, so each line decodes on its own.
+std::size_t firstBadShiftJisLine(std::string_view bytes)
+{
+    QStringDecoder decoder("Shift_JIS", QStringConverter::Flag::Stateless);
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
+            end = bytes.size();
+        const QByteArrayView line(bytes.data() + start, static_cast<qsizetype>(end - start));
+        const QString decoded = decoder.decode(line);
+        if (decoder.hasError())
+            return csv::lineAt(bytes, start);
+        start = end + 1;
+    }
+    return 0;
+}
+
+} // namespace
+
 DecodedText decodeText(const QByteArray& bytes, std::optional<csv::Encoding> encoding)
 {
     DecodedText result;
+    if (static_cast<std::size_t>(bytes.size()) > csv::kLargestInput) {
+        result.problem = csv::tooLarge(static_cast<std::size_t>(bytes.size()));
+        return result;
+    }
     const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     const csv::Encoding chosen = encoding.value_or(csv::detectEncoding(view));
     switch (chosen) {
@@ -125,19 +193,19 @@ DecodedText decodeText(const QByteArray& bytes, std::optional<csv::Encoding> enc
         result.problem = problem(0, "this build cannot read Shift_JIS; save the file as UTF-8");
         return result;
     }
-    const QString text = decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
-        if (encoding) {
-            result.problem = problem(0, "the file is not valid Shift_JIS");
-        } else {
-            const std::size_t bad = csv::firstInvalidUtf8(view).value_or(0);
-            result.problem = problem(csv::lineAt(view, bad),
-                "the text is neither UTF-8 nor Shift_JIS (this line is not UTF-8); name its encoding with --encoding");
-        }
+        const std::size_t line = firstBadShiftJisLine(view);
+        result.problem = problem(line,
+            encoding ? "the text is not valid Shift_JIS"
+                     : "the text is neither UTF-8 nor Shift_JIS; name its encoding with --encoding");
         return result;
     }
-    const QByteArray utf8 = text.toUtf8();
-    result.utf8.assign(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    // Straight into the result, without a second copy of a large text.
+    QStringEncoder encoder(QStringConverter::Utf8);
+    result.utf8.resize(static_cast<std::size_t>(encoder.requiredSpace(text.size())));
+    char* end = encoder.appendToBuffer(result.utf8.data(), text);
+    result.utf8.resize(static_cast<std::size_t>(end - result.utf8.data()));
     return result;
 }
 
@@ -182,10 +250,9 @@ ImportResult importDraws(
             = writer.prepare(QStringLiteral("SELECT kaisai,%1,kounyu1 FROM %2").arg(numbers.join(u','), table));
         writer.exec(stored);
         while (stored.next()) {
-            bool ok = false;
-            const QVariant key = stored.value(0);
-            const int kaisai = key.isNull() ? 0 : key.toInt(&ok);
-            if (!ok || kaisai <= 0)
+            // A draw number the readers cannot read is not a stored draw.
+            const int kaisai = integerValue(stored.value(0)).value_or(0);
+            if (kaisai <= 0)
                 continue;
             ++storedDraws;
             highestDraw = std::max(highestDraw, kaisai);

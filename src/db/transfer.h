@@ -7,6 +7,7 @@
 #include "db/schema.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,17 @@ QString fullSelect(Game game);
 
 csv::Table csvTable(Game game);
 
+struct InputBytes {
+    QByteArray bytes;
+    std::optional<csv::Problem> problem; // too large
+    QString error;                       // the system's reason when reading failed
+    bool ok() const { return !problem && error.isEmpty(); }
+};
+
+// Reads an open device to its end, a file or an endless stream alike, and
+// stops as soon as it holds more than csv::kLargestInput bytes.
+InputBytes readInput(QIODevice& device);
+
 struct DecodedText {
     std::string utf8; // without a byte-order mark
     std::optional<csv::Problem> problem;
@@ -27,7 +39,8 @@ struct DecodedText {
 
 // The file's bytes as UTF-8, read in `encoding` or, when none is given, in
 // the encoding detectEncoding() finds. Bytes that do not belong to the
-// encoding are a problem, never silently replaced.
+// encoding are a problem on the line that holds them, never silently
+// replaced. More than csv::kLargestInput bytes are refused as too large.
 DecodedText decodeText(const QByteArray& bytes, std::optional<csv::Encoding> encoding);
 
 inline constexpr int kConflictsReported = 5;

@@ -157,10 +157,13 @@ TEST(ImportEncodedProblem, BytesThatFitNoEncodingAreRefusedNotReplaced)
     };
     const QList<Case> cases {
         { "kaisai,N100,N10,N1\n1,1,2,3\n2,1,2,3,\xFF\xFF\n", std::nullopt,
-            "line 3: the text is neither UTF-8 nor Shift_JIS (this line is not UTF-8); name its encoding with "
-            "--encoding" },
+            "line 3: the text is neither UTF-8 nor Shift_JIS; name its encoding with --encoding" },
+        // Shift_JIS on line 2 that is not UTF-8; the byte that fits neither is on line 4.
+        { "kaisai,N100,N10,N1,kounyu1\r\n1,1,2,3,\x97\x5C\x91\x7A\r\n2,1,2,3,x\r\n3,1,2,3,\x81\x20\r\n", std::nullopt,
+            "line 4: the text is neither UTF-8 nor Shift_JIS; name its encoding with --encoding" },
         { kShiftJis, zelpo::db::csv::Encoding::Utf8, "line 1: the text is not valid UTF-8" },
-        { "kaisai,N100,N10,N1\n1,1,2,3,\x97", zelpo::db::csv::Encoding::ShiftJis, "the file is not valid Shift_JIS" },
+        { "kaisai,N100,N10,N1\n1,1,2,3,\x97", zelpo::db::csv::Encoding::ShiftJis,
+            "line 2: the text is not valid Shift_JIS" },
         { QByteArray("\xFF\xFEk\0", 4), std::nullopt, "the file is in UTF-16; save it as UTF-8 or Shift_JIS" },
     };
     for (const Case& c : cases) {
@@ -223,7 +226,8 @@ TEST(ImportStored, MiniLotoComparesTheSetOfNumbersAndABonusOnlyWhenBothAreNumber
         = "kaisai,NO1,NO2,NO3,NO4,NO5,bonus\n1,1,3,17,20,25,26\n2,2,11,12,21,30,28\n3,1,8,10,24,30,28\n";
     const auto result = zelpo::db::importDraws(database.path(), Game::MiniLoto, file);
     EXPECT_EQ(result.conflicts,
-        QStringList { "draw 3 is stored with 1-8-10-24-30 bonus 27, line 4 of the file has 1-8-10-24-30 bonus 28" });
+        QStringList {
+            "draw 3 is stored with 01-08-10-24-30 bonus 27, line 4 of the file has 01-08-10-24-30 bonus 28" });
 
     database.exec("UPDATE ミニロト SET kounyu1='28' WHERE kaisai=3");
     const auto retried = zelpo::db::importDraws(database.path(), Game::MiniLoto, file);
