@@ -9,22 +9,25 @@ std::optional<QString> takeOption(QStringList& args, const QString& name, bool* 
         *missingValue = false;
     const QString prefix = name + u'=';
     for (qsizetype i = 0; i < args.size(); ++i) {
+        QString value;
         if (args[i].startsWith(prefix)) {
-            const QString value = args[i].mid(prefix.size());
+            value = args[i].mid(prefix.size());
             args.removeAt(i);
-            return value;
-        }
-        if (args[i] == name) {
-            if (i + 1 >= args.size()) {
-                if (missingValue)
-                    *missingValue = true;
-                args.removeAt(i);
-                return std::nullopt;
-            }
-            const QString value = args[i + 1];
+        } else if (args[i] == name && i + 1 < args.size()) {
+            value = args[i + 1];
             args.remove(i, 2);
-            return value;
+        } else if (args[i] == name) {
+            args.removeAt(i);
+        } else {
+            continue;
         }
+        // An empty value names nothing: "--db ''" is a usage error, not a file.
+        if (value.isEmpty()) {
+            if (missingValue)
+                *missingValue = true;
+            return std::nullopt;
+        }
+        return value;
     }
     return std::nullopt;
 }

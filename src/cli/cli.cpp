@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli.h"
 
+#include <QIODevice>
+
 #include <array>
 
 namespace zelpo::cli {
@@ -34,6 +36,11 @@ void printUsage(QTextStream& stream)
 
 } // namespace
 
+QString cannotWriteOutput(const QString& reason)
+{
+    return QStringLiteral("cannot write standard output: %1").arg(reason);
+}
+
 int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const QString& defaultDatabase)
 {
     if (arguments.isEmpty() || arguments.first() == QLatin1String("--help")
@@ -44,8 +51,16 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const 
     for (const Command& command : kCommands) {
         if (arguments.first() == QLatin1String(command.name)) {
             Context context { arguments.mid(1), out, err, defaultDatabase };
-            const int code = command.run(context);
+            int code = command.run(context);
             out.flush();
+            if (out.status() == QTextStream::WriteFailed) {
+                // A script must never take a cut-short output for a whole one.
+                const QIODevice* device = out.device();
+                err << "zelpo-cli: "
+                    << cannotWriteOutput(device ? device->errorString() : QStringLiteral("the stream refused the text"))
+                    << '\n';
+                code = code == 0 ? 1 : code;
+            }
             err.flush();
             return code;
         }

@@ -15,8 +15,13 @@ struct Context {
     QString defaultDatabase; // the program's own database (see app/paths.h)
 };
 
-// Runs `arguments` (without the program name); returns the exit code.
+// Runs `arguments` (without the program name); returns the exit code: 0 when
+// the command did what it was asked, 1 when it failed (standard output that
+// could not be written included), 2 for arguments it cannot take.
 int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const QString& defaultDatabase);
+
+// "cannot write standard output: <reason>"
+QString cannotWriteOutput(const QString& reason);
 
 // The subcommands, each in a file of its own.
 int runInit(Context& context);

@@ -3,10 +3,13 @@
 // on standard output or into a file.
 #include "cli/args.h"
 #include "cli/cli.h"
+#include "cli/output.h"
 #include "db/transfer.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <string_view>
+#include <vector>
 
 namespace zelpo::cli {
 namespace {
@@ -14,6 +17,24 @@ namespace {
 void printUsage(QTextStream& stream)
 {
     stream << "usage: zelpo-cli export numbers3|numbers4|miniloto [FILE] [--db PATH] [--force]\n";
+}
+
+constexpr int kRowsNamed = 10;
+
+// The export holds every row as stored; a row that import would refuse makes
+// the file a backup that cannot be restored whole, which the user must know.
+void warnAboutRowsImportRefuses(QTextStream& err, db::Game game, const QByteArray& text)
+{
+    const std::vector<db::csv::Problem> problems = db::csv::rowProblems(
+        db::csvTable(game), std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    if (problems.empty())
+        return;
+    err << "zelpo-cli: warning: import would refuse " << problems.size() << (problems.size() == 1 ? " row" : " rows")
+        << " of this export:\n";
+    for (std::size_t i = 0; i < problems.size() && i < kRowsNamed; ++i)
+        err << "zelpo-cli:   " << QString::fromStdString(db::csv::describe(problems[i])) << '\n';
+    if (problems.size() > kRowsNamed)
+        err << "zelpo-cli:   and " << problems.size() - kRowsNamed << " more\n";
 }
 
 } // namespace
@@ -41,6 +62,13 @@ int runExport(Context& context)
 
     if (hasFile) {
         const QFileInfo target(path);
+        // Replacing a named pipe or a device by a regular file would break
+        // whatever else uses it; those are never written, --force or not.
+        if (const QString kind = notARegularFile(path); !kind.isEmpty()) {
+            context.err << "zelpo-cli: " << path << " is " << kind
+                        << "; export writes only regular files or standard output\n";
+            return 1;
+        }
         if (target.exists() && target.canonicalFilePath() == QFileInfo(database).canonicalFilePath()) {
             context.err << "zelpo-cli: " << path << " is the database itself; choose another file\n";
             return 1;
@@ -58,17 +86,15 @@ int runExport(Context& context)
     }
     if (!hasFile) {
         context.out << QString::fromUtf8(result.text);
-        return 0;
-    }
-
-    // Written aside and renamed into place: a failed export leaves no half file
-    // and leaves a file it was to replace as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(result.text) != result.text.size() || !file.commit()) {
-        context.err << "zelpo-cli: cannot write " << path << ": " << file.errorString() << '\n';
+    } else if (const QString failure = replaceFile(path, result.text); !failure.isEmpty()) {
+        // Written aside and renamed into place: a failed export leaves no half
+        // file, and a file it was to replace as it was.
+        context.err << "zelpo-cli: cannot write " << path << ": " << failure << '\n';
         return 1;
+    } else {
+        context.out << "exported " << result.draws << " draws to " << path << '\n';
     }
-    context.out << "exported " << result.draws << " draws to " << path << '\n';
+    warnAboutRowsImportRefuses(context.err, *game, result.text);
     return 0;
 }
 

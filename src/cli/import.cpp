@@ -11,10 +11,6 @@
 namespace zelpo::cli {
 namespace {
 
-// Far above any real history (32767 draws of a few dozen bytes each); a
-// bigger file is not a draw history and is not read into memory.
-constexpr qint64 kLargestFile = 64 * 1024 * 1024;
-
 void printUsage(QTextStream& stream)
 {
     stream << "usage: zelpo-cli import numbers3|numbers4|miniloto FILE [--db PATH] [--encoding utf-8|shift_jis]\n";
@@ -31,21 +27,22 @@ std::optional<QByteArray> readFile(const QString& path, QTextStream& err)
         err << "zelpo-cli: cannot read " << path << ": it is a folder\n";
         return std::nullopt;
     }
+    // A pipe, a device or a file alike: read up to the limit and no further.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         err << "zelpo-cli: cannot read " << path << ": " << file.errorString() << '\n';
         return std::nullopt;
     }
-    if (file.size() > kLargestFile) {
-        err << "zelpo-cli: " << path << " is too large to be a draw history (" << file.size() << " bytes)\n";
+    db::InputBytes input = db::readInput(file);
+    if (input.problem) {
+        err << "zelpo-cli: " << path << ": " << QString::fromStdString(db::csv::describe(*input.problem)) << '\n';
         return std::nullopt;
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        err << "zelpo-cli: cannot read " << path << ": " << file.errorString() << '\n';
+    if (!input.error.isEmpty()) {
+        err << "zelpo-cli: cannot read " << path << ": " << input.error << '\n';
         return std::nullopt;
     }
-    return bytes;
+    return std::move(input.bytes);
 }
 
 } // namespace

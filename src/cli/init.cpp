@@ -31,7 +31,9 @@ int runInit(Context& context)
 {
     QStringList args = context.args;
     const bool empty = takeFlag(args, QStringLiteral("--empty"));
-    if (args.size() > 1 || (!args.isEmpty() && args.first().startsWith(QLatin1String("--")))) {
+    // A path is a plain file name, never empty.
+    if (args.size() > 1
+        || (!args.isEmpty() && (args.first().isEmpty() || args.first().startsWith(QLatin1String("--"))))) {
         context.err << "usage: zelpo-cli init [--empty] [PATH]\n";
         return 2;
     }

@@ -76,7 +76,7 @@ Status classify(const QSqlError& error, Failure fallback)
 // one of the engine's special names.
 QString fileUri(const QString& path, bool readOnly)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString absolute = plainFilePath(path);
     QString escaped;
     escaped.reserve(absolute.size() + 16);
     for (const QChar c : absolute) {
@@ -109,7 +109,7 @@ public:
 
     Status open(const QString& path, bool readOnly)
     {
-        const QFileInfo info(path);
+        const QFileInfo info(plainFilePath(path));
         if (path.isEmpty() || !info.exists())
             return { Failure::Missing, path };
         if (info.isDir())
@@ -190,6 +190,13 @@ Status inFile(const QString& path, const Status& status)
 }
 
 } // namespace
+
+QString plainFilePath(const QString& path)
+{
+    if (path.isEmpty())
+        return path;
+    return QFileInfo(path.startsWith(u':') ? QStringLiteral("./") + path : path).absoluteFilePath();
+}
 
 QString describe(const Status& status)
 {

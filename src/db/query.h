@@ -54,6 +54,10 @@ private:
 // Failures found once the file is open name the file in their detail.
 QString describe(const Status& status);
 
+// `path` as the absolute name of a plain file: never read as an SQLite URI
+// ("file:x.db"), as the engine's ":memory:" or as one of Qt's ":/" resources.
+QString plainFilePath(const QString& path);
+
 // A stored value as a whole number: integers, reals without a fraction and
 // texts holding a decimal integer (blanks around it allowed), within the int
 // range. Anything else, null included, gives nothing.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "db/schema.h"
 
+#include "db/query.h"
+
 #include <QFile>
 
 #include <QFileInfo>
@@ -70,7 +72,12 @@ QString createTableStatement(Game game)
 
 QString createDatabaseFile(const QString& path, const FillTables& fill)
 {
-    if (QFileInfo::exists(path))
+    if (path.isEmpty())
+        return QStringLiteral("no file name was given");
+    // The engine reads "file:..." as a URI and ":memory:" as no file at all;
+    // the plain path is always the file it names.
+    const QString file = plainFilePath(path);
+    if (QFileInfo::exists(file))
         return QStringLiteral("%1 already exists; it is left as it is").arg(path);
 
     // The only place that may create a file: a connection with the create flag.
@@ -78,7 +85,7 @@ QString createDatabaseFile(const QString& path, const FillTables& fill)
     QString failure;
     {
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        database.setDatabaseName(path);
+        database.setDatabaseName(file);
         if (!database.open()) {
             failure = database.lastError().text();
         } else {
@@ -93,9 +100,11 @@ QString createDatabaseFile(const QString& path, const FillTables& fill)
         }
     }
     QSqlDatabase::removeDatabase(name);
+    if (failure.isEmpty() && !QFileInfo(file).isFile())
+        failure = QStringLiteral("the file is not there after creating it");
     if (failure.isEmpty())
         return {};
-    QFile::remove(path);
+    QFile::remove(file);
     return QStringLiteral("cannot create %1: %2").arg(path, failure);
 }
 
