@@ -99,6 +99,28 @@ QStringList TempDatabase::rows(const QString& sql) const
     return result;
 }
 
+QStringList TempDatabase::dump() const
+{
+    QStringList lines = rows(QStringLiteral("SELECT name, sql FROM sqlite_master ORDER BY name"));
+    for (const QString& table :
+        rows(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"))) {
+        withConnection(m_path, [&](QSqlDatabase& database) {
+            QSqlQuery query(database);
+            EXPECT_TRUE(query.exec(QStringLiteral("SELECT * FROM \"%1\" ORDER BY rowid").arg(table)));
+            while (query.next()) {
+                QStringList values { table };
+                for (int i = 0; i < query.record().count(); ++i) {
+                    const QVariant value = query.value(i);
+                    values << (value.isNull() ? QStringLiteral("NULL")
+                                              : QString::fromLatin1(value.typeName()) + u':' + value.toString());
+                }
+                lines << values.join(u'|');
+            }
+        });
+    }
+    return lines;
+}
+
 void TempDatabase::addNumbers3(int kaisai, int h, int t, int u, const QStringList& kounyu) const
 {
     exec(QStringLiteral("INSERT INTO ナンバーズ3 VALUES (%1,%2,%3,%4,%5)")

@@ -27,6 +27,8 @@ public:
     void exec(const QString& sql) const;
     // Every row of a SELECT, its values joined by '|'.
     QStringList rows(const QString& sql) const;
+    // The schema and every row of every table, with each value's storage class.
+    QStringList dump() const;
 
     // Rows with every column; missing kounyu texts are stored as "".
     void addNumbers3(int kaisai, int h, int t, int u, const QStringList& kounyu = {}) const;
