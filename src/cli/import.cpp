@@ -75,14 +75,14 @@ int runImport(Context& context)
     }
 
     const QString path = args.last();
-    const std::optional<QByteArray> bytes = readFile(path, context.err);
+    std::optional<QByteArray> bytes = readFile(path, context.err);
     if (!bytes) {
         context.err << "zelpo-cli: nothing imported\n";
         return 1;
     }
 
     const QString database = databaseOption.value_or(context.defaultDatabase);
-    const db::ImportResult result = db::importDraws(database, *game, *bytes, encoding);
+    const db::ImportResult result = db::importDraws(database, *game, std::move(*bytes), encoding);
     if (result.problem) {
         context.err << "zelpo-cli: " << path << ": " << QString::fromStdString(db::csv::describe(*result.problem))
                     << '\n';

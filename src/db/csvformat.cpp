@@ -341,12 +341,14 @@ void RecordReader::endLine()
 }
 
 // The field from its opening quote on; the reader stands after the closing one.
-bool RecordReader::readQuoted(std::string& field)
+RecordReader::Quoted RecordReader::readQuoted(std::string& field)
 {
     const std::size_t size = m_text.size();
     ++m_at;
     while (m_at < size) {
         const std::size_t quote = std::min(m_text.find('"', m_at), size);
+        if (field.size() + (quote - m_at) > kLongestField)
+            return Quoted::TooLong;
         for (std::size_t k = m_at; k < quote; ++k) {
             const char c = m_text[k];
             if (c == '\n' || (c == '\r' && !(k + 1 < size && m_text[k + 1] == '\n')))
@@ -357,13 +359,22 @@ bool RecordReader::readQuoted(std::string& field)
         if (m_at == size)
             break;
         if (m_at + 1 < size && m_text[m_at + 1] == '"') {
+            if (field.size() == kLongestField)
+                return Quoted::TooLong;
             field += '"';
             m_at += 2;
             continue;
         }
         ++m_at;
-        return true;
+        return Quoted::Closed;
     }
+    return Quoted::Unclosed;
+}
+
+bool RecordReader::fail(Record& record, Problem problem)
+{
+    m_problem = std::move(problem);
+    record.fields.clear();
     return false;
 }
 
@@ -381,28 +392,31 @@ bool RecordReader::next(Record& record, std::size_t mostFields)
     record.line = m_line;
     for (;;) {
         if (record.fields.size() >= mostFields) {
-            m_problem = Problem { record.line, {}, "more than " + std::to_string(mostFields) + " fields" };
             m_tooManyFields = true;
-            record.fields.clear();
-            return false;
+            return fail(record, Problem { record.line, {}, "more than " + std::to_string(mostFields) + " fields" });
         }
+        const auto tooLong = [line = m_line] {
+            return Problem { line, {}, "a field longer than " + std::to_string(kLongestField) + " bytes" };
+        };
         std::string& field = record.fields.emplace_back();
         if (m_at < size && m_text[m_at] == '"') {
             const std::size_t opened = m_line;
-            if (!readQuoted(field)) {
-                m_problem = Problem { opened, {}, "a quoted field is never closed" };
-                record.fields.clear();
-                return false;
+            switch (readQuoted(field)) {
+            case Quoted::Closed:
+                break;
+            case Quoted::Unclosed:
+                return fail(record, Problem { opened, {}, "a quoted field is never closed" });
+            case Quoted::TooLong:
+                return fail(record, tooLong());
             }
-            if (m_at < size && m_text[m_at] != ',' && !isLineBreak(m_text[m_at])) {
-                m_problem = Problem { m_line, {}, "text follows the closing quote of a field" };
-                record.fields.clear();
-                return false;
-            }
+            if (m_at < size && m_text[m_at] != ',' && !isLineBreak(m_text[m_at]))
+                return fail(record, Problem { m_line, {}, "text follows the closing quote of a field" });
         } else {
             const std::size_t start = m_at;
             while (m_at < size && m_text[m_at] != ',' && !isLineBreak(m_text[m_at]))
                 ++m_at;
+            if (m_at - start > kLongestField)
+                return fail(record, tooLong());
             field.assign(m_text.substr(start, m_at - start));
         }
         if (m_at < size && m_text[m_at] == ',') {

@@ -44,6 +44,10 @@ inline constexpr std::size_t kLargestInput = 64 * 1024 * 1024;
 inline constexpr std::size_t kLargestText = 3 * kLargestInput;
 // A header with more columns than this is not a draw history.
 inline constexpr std::size_t kMostColumns = 1024;
+// Nor is a field longer than this: a prediction text is a few characters.
+// Without it one giant value would be copied many times over on its way
+// into the database.
+inline constexpr std::size_t kLongestField = 64 * 1024;
 
 // "too large to be a draw history (N bytes or more; at most M)"
 Problem tooLarge(std::size_t bytes);
@@ -73,16 +77,18 @@ public:
 
     // Reads the next record into `record`; false at the end of the text or at
     // a fault, which problem() then tells. A record with more than `mostFields`
-    // fields is a fault as soon as the field beyond them begins: it is never
-    // collected.
+    // fields, or a field longer than kLongestField bytes, is a fault as soon
+    // as the reader comes to it: neither is ever collected.
     bool next(Record& record, std::size_t mostFields);
     const std::optional<Problem>& problem() const { return m_problem; }
     // The fault is a record beyond `mostFields`.
     bool tooManyFields() const { return m_tooManyFields; }
 
 private:
+    enum class Quoted { Closed, Unclosed, TooLong };
     void endLine();
-    bool readQuoted(std::string& field);
+    Quoted readQuoted(std::string& field);
+    bool fail(Record& record, Problem problem);
 
     std::string_view m_text;
     std::size_t m_at = 0;

@@ -193,32 +193,43 @@ DecodedText decodeText(const QByteArray& bytes, std::optional<csv::Encoding> enc
         result.problem = problem(0, "this build cannot read Shift_JIS; save the file as UTF-8");
         return result;
     }
-    QString text = decoder.decode(bytes);
+    // In slices of whole lines (a line break is never part of a character),
+    // each turned into UTF-8 at once: the whole text is never held as UTF-16.
+    QStringEncoder encoder(QStringConverter::Utf8);
+    constexpr qsizetype kSlice = 1 << 20;
+    for (qsizetype at = 0, end = 0; at < bytes.size() && !decoder.hasError(); at = end) {
+        end = at + kSlice < bytes.size() ? bytes.indexOf('\n', at + kSlice) : -1;
+        end = end < 0 ? bytes.size() : end + 1;
+        const QString slice = decoder.decode(QByteArrayView(bytes).sliced(at, end - at));
+        const std::size_t had = result.utf8.size();
+        result.utf8.resize(had + static_cast<std::size_t>(encoder.requiredSpace(slice.size())));
+        char* written = encoder.appendToBuffer(result.utf8.data() + had, slice);
+        result.utf8.resize(static_cast<std::size_t>(written - result.utf8.data()));
+    }
     if (decoder.hasError()) {
+        result.utf8.clear();
         const std::size_t line = firstBadShiftJisLine(view);
         result.problem = problem(line,
             encoding ? "the text is not valid Shift_JIS"
                      : "the text is neither UTF-8 nor Shift_JIS; name its encoding with --encoding");
         return result;
     }
-    // Straight into the result, without a second copy of a large text.
-    QStringEncoder encoder(QStringConverter::Utf8);
-    result.utf8.resize(static_cast<std::size_t>(encoder.requiredSpace(text.size())));
-    char* end = encoder.appendToBuffer(result.utf8.data(), text);
-    result.utf8.resize(static_cast<std::size_t>(end - result.utf8.data()));
     return result;
 }
 
-ImportResult importDraws(
-    const QString& database, Game game, const QByteArray& bytes, std::optional<csv::Encoding> encoding)
+ImportResult importDraws(const QString& database, Game game, QByteArray bytes, std::optional<csv::Encoding> encoding)
 {
     ImportResult result;
     DecodedText decoded = decodeText(bytes, encoding);
+    // Each form of the text is let go as soon as the next one is made, so
+    // that a large file is held about once while the database does its work.
+    bytes = QByteArray();
     if (decoded.problem) {
         result.problem = std::move(decoded.problem);
         return result;
     }
     csv::Draws file = csv::readDraws(csvTable(game), decoded.utf8);
+    decoded.utf8 = std::string();
     if (file.problem) {
         result.problem = std::move(file.problem);
         return result;
@@ -304,13 +315,15 @@ ImportResult importDraws(
                 ++alreadyStored;
                 continue;
             }
-            const csv::Draw& draw = draws[i];
+            csv::Draw& draw = draws[i];
             int column = 0;
             insert.bindValue(column++, draw.kaisai);
             for (std::size_t n = 0; n < numberCount; ++n)
                 insert.bindValue(column++, draw.numbers[n]);
-            for (const std::string& kounyu : draw.kounyu)
+            for (std::string& kounyu : draw.kounyu) {
                 insert.bindValue(column++, fromUtf8(kounyu));
+                kounyu = std::string(); // bound; not needed again
+            }
             insert.bindValue(column, atari);
             writer.exec(insert);
             ++imported;

@@ -63,7 +63,7 @@ struct ImportResult {
 // counted; one stored with other numbers is a conflict. On any fault of the
 // file, any conflict or any refusal of the database nothing is written.
 ImportResult importDraws(
-    const QString& database, Game game, const QByteArray& bytes, std::optional<csv::Encoding> encoding = std::nullopt);
+    const QString& database, Game game, QByteArray bytes, std::optional<csv::Encoding> encoding = std::nullopt);
 
 struct ExportResult {
     Status status;

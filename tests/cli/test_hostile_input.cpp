@@ -50,7 +50,8 @@ TEST_P(CliUnderAttack, RefusesWithAReasonAndLeavesTheDatabaseAlone)
     writeFile(dir + "/commas.csv", header + "2" + QByteArray(4'000'000, ',') + "\n");
     writeFile(dir + "/wide.csv", QByteArray(2'000'000, ',') + "\n");
     writeFile(dir + "/screen.csv", header + "2,\x1b[2J\x1b[Himported 1 draws,2,3,4\n");
-    writeFile(dir + "/long.csv", header + "2,1,2,3,4\n3," + QByteArray(5'000'000, '7') + ",2,3,4\n");
+    writeFile(dir + "/long.csv", header + "2,1,2,3,4\n3," + QByteArray(60'000, '7') + ",2,3,4\n");
+    writeFile(dir + "/huge_field.csv", header + "2,1,2,3,\"" + QByteArray(5'000'000, '7') + "\"\n");
     writeFile(dir + "/sjis.csv", header + "2,1,2,3,\x97\x5C\x91\x7A\n3,1,2,3,\x81\x20\n");
     QFile sparse(dir + "/huge.csv");
     ASSERT_TRUE(sparse.open(QIODevice::WriteOnly));
@@ -88,7 +89,9 @@ INSTANTIATE_TEST_SUITE_P(Inputs, CliUnderAttack,
             "zelpo-cli: {dir}/screen.csv: line 2, column N100: \"\\x1B[2J\\x1B[Himported 1 draws\" is not a digit from "
             "0 "
             "to 9" },
-        Attack { "a_five_megabyte_field", { "import", "numbers3", "{dir}/long.csv" }, 1,
+        Attack { "a_five_megabyte_field", { "import", "numbers3", "{dir}/huge_field.csv" }, 1,
+            "zelpo-cli: {dir}/huge_field.csv: line 2: a field longer than 65536 bytes" },
+        Attack { "a_long_field_quoted_in_a_message", { "import", "numbers3", "{dir}/long.csv" }, 1,
             "zelpo-cli: {dir}/long.csv: line 3, column N100: \"7777777777777777777777777777777777777777…\" is not a "
             "digit from 0 to 9" },
         Attack { "bad_shift_jis_byte", { "import", "numbers3", "{dir}/sjis.csv" }, 1,

@@ -353,6 +353,17 @@ TEST(ReadDrawsBounds, AFieldBeyondTheHeaderEndsTheReadWhereItBegins)
     ASSERT_TRUE(read.problem);
     EXPECT_EQ(describe(*read.problem), "line 3: more than 4 fields where the header has 4");
 
+    for (const std::string& field : { std::string(kLongestField + 1, '5'),
+             '"' + std::string(kLongestField + 1, '5') + '"', '"' + std::string(2 * kLongestField + 2, '"') + '"' }) {
+        const Draws tooLong = readDraws(Table::Numbers3, "kaisai,N100,N10,N1,kounyu1\n\n1,2,3,4," + field + "\n");
+        ASSERT_TRUE(tooLong.problem);
+        EXPECT_EQ(describe(*tooLong.problem), "line 3: a field longer than 65536 bytes");
+    }
+    const Draws longest
+        = readDraws(Table::Numbers3, "kaisai,N100,N10,N1,kounyu1\n1,2,3,4," + std::string(kLongestField, 'x'));
+    ASSERT_FALSE(longest.problem) << describe(*longest.problem);
+    EXPECT_EQ(longest.draws.at(0).kounyu[0].size(), kLongestField);
+
     const Records split = splitRecords(std::string(kMostColumns + 5, ','));
     ASSERT_TRUE(split.problem);
     EXPECT_EQ(describe(*split.problem), "line 1: more than 1024 fields");
@@ -361,7 +372,7 @@ TEST(ReadDrawsBounds, AFieldBeyondTheHeaderEndsTheReadWhereItBegins)
 TEST(ReadDrawsBounds, MessagesQuoteOnlyTheStartOfAHostileField)
 {
     const Draws read
-        = readDraws(Table::Numbers3, "kaisai,N100,N10,N1\n1,\x1b[2J" + std::string(1'000'000, '8') + ",2,3\n");
+        = readDraws(Table::Numbers3, "kaisai,N100,N10,N1\n1,\x1b[2J" + std::string(60'000, '8') + ",2,3\n");
     ASSERT_TRUE(read.problem);
     EXPECT_EQ(describe(*read.problem),
         "line 2, column N100: \"\\x1B[2J" + std::string(36, '8') + "\u2026\" is not a digit from 0 to 9");

@@ -173,6 +173,23 @@ TEST(ImportEncodedProblem, BytesThatFitNoEncodingAreRefusedNotReplaced)
     EXPECT_TRUE(tableRows(database, Game::Numbers3).isEmpty());
 }
 
+TEST(ImportEncodedProblem, ALargeShiftJisFileDecodesWholeAcrossItsSlices)
+{
+    // 予 (0x97 0x5C) over and over, so that characters straddle every slice
+    // boundary of the decoder; the header is an odd number of bytes long.
+    QByteArray bytes = "kaisai,N100,N10,N1,kounyu1\n";
+    QString expected;
+    for (int kaisai = 1; kaisai <= 60; ++kaisai) {
+        bytes += QByteArray::number(kaisai) + ",1,2,3,";
+        bytes += QByteArray(40'000, 'x').replace("x", "\x97\x5C");
+        bytes += '\n';
+    }
+    const zelpo::db::DecodedText decoded = zelpo::db::decodeText(bytes, zelpo::db::csv::Encoding::ShiftJis);
+    ASSERT_FALSE(decoded.problem);
+    EXPECT_EQ(QString::fromStdString(decoded.utf8).count(u'予'), 60 * 40'000);
+    EXPECT_EQ(QString::fromStdString(decoded.utf8).count(u'\uFFFD'), 0);
+}
+
 // ---- Draws already stored ----------------------------------------------------
 
 TEST(ImportStored, TheSameNumbersAreSkippedAndCounted)
