@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "db/query.h"
 
+#include "db/csvformat.h"
+
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -275,7 +277,8 @@ int Row::integer(QStringView column) const
         throw ReadError { QStringLiteral("%1 is empty").arg(column) };
     const std::optional<int> n = integerValue(v);
     if (!n)
-        throw ReadError { QStringLiteral("%1 holds %2, not a whole number").arg(column, v.toString()) };
+        throw ReadError { QStringLiteral("%1 holds \"%2\", not a whole number")
+                              .arg(column, QString::fromStdString(csv::forMessage(v.toString().toStdString()))) };
     return *n;
 }
 
@@ -293,12 +296,12 @@ QString statementText(QStringView fixedSql, const QString& where)
     return sql;
 }
 
-QString orderedStatement(QStringView fixedSql, const QString& where)
+QString orderedStatement(QStringView fixedSql, const QString& where, bool irregular)
 {
     // By the number's value: a file made elsewhere may hold the numbers as
     // texts, which the engine would otherwise order as 1, 10, 100, 2 ...
     return QStringLiteral("SELECT * FROM (") + statementText(fixedSql, where)
-        + QStringLiteral(") ORDER BY CAST(kaisai AS INTEGER)");
+        + (irregular ? QStringLiteral(") ORDER BY CAST(kaisai AS INTEGER)") : QStringLiteral(") ORDER BY kaisai"));
 }
 
 Status read(const QString& database, QStringView fixedSql, const QString& where, const RowVisitor& visit)
@@ -310,14 +313,25 @@ Status read(const QString& database, QStringView fixedSql, const QString& where,
 
     QSqlQuery query(connection.database());
     query.setForwardOnly(true);
-    if (!query.exec(orderedStatement(fixedSql, where)))
+    // Draw numbers stored as int-sized integers, as this program stores them,
+    // are ordered by the engine as they stand (for a keyed table in the key's
+    // order, with no sort) and need no check. Any other value makes the walk
+    // convert them to order them, and check every one.
+    const QString irregular = QStringLiteral("SELECT 1 FROM (") + statementText(fixedSql, where)
+        + QStringLiteral(") WHERE typeof(kaisai)<>'integer' OR kaisai NOT BETWEEN -2147483648 AND 2147483647 LIMIT 1");
+    if (!query.exec(irregular))
+        return inFile(database, classify(query.lastError(), Failure::Statement));
+    const bool checked = query.next();
+    query.finish();
+    if (!query.exec(orderedStatement(fixedSql, where, checked)))
         return inFile(database, classify(query.lastError(), Failure::Statement));
     try {
         const Row row(query);
         while (query.next()) {
             // Every reader and every count walks only draws with a readable
             // number, whether or not it asks for the number itself.
-            row.integer(u"kaisai");
+            if (checked)
+                row.integer(u"kaisai");
             visit(row);
         }
     } catch (const ReadError& error) {

@@ -86,8 +86,9 @@ using RowVisitor = std::function<void(const Row&)>;
 QString statementText(QStringView fixedSql, const QString& where);
 
 // The statement read() runs: the function's statement, its rows ordered by
-// the numeric value of `kaisai` whether the file stores it as integer or text.
-QString orderedStatement(QStringView fixedSql, const QString& where);
+// the numeric value of `kaisai`, converted first when `irregular` (the file
+// stores some draw numbers as text, reals or nulls).
+QString orderedStatement(QStringView fixedSql, const QString& where, bool irregular);
 
 // Runs a reader's SELECT and hands every row to `visit`, in ascending numeric
 // `kaisai` order whatever order (or storage class) the file keeps them in.

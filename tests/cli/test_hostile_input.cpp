@@ -151,7 +151,7 @@ TEST(CliReaders, DrawNumbersStoredAsTextAreReadInNumericOrder)
     const Outcome unreadable = runCli({ "predict", "numbers3" }, database.path());
     EXPECT_EQ(unreadable.code, 1);
     EXPECT_EQ(unreadable.out, "");
-    EXPECT_TRUE(unreadable.err.contains("kaisai holds 12a, not a whole number")) << unreadable.err.toStdString();
+    EXPECT_TRUE(unreadable.err.contains("kaisai holds \"12a\", not a whole number")) << unreadable.err.toStdString();
 }
 
 TEST(CliExport, WarnsAboutEveryRowImportWouldRefuseAndStillSucceeds)
