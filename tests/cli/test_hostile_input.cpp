@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(Inputs, CliUnderAttack,
             "usage: zelpo-cli export numbers3|numbers4|miniloto [FILE] [--db PATH] [--force]" },
         Attack { "database_named_empty_with_equals", { "search", "miniloto", "1", "2", "3", "4", "5", "--db=" }, 2,
             "usage: zelpo-cli search numbers3 --straight|--box DIGITS [--db PATH]" },
-        Attack { "init_with_an_empty_path", { "init", "" }, 2, "usage: zelpo-cli init [PATH]" },
+        Attack { "init_with_an_empty_path", { "init", "" }, 2, "usage: zelpo-cli init [--empty] [PATH]" },
         Attack { "database_not_there", { "predict", "miniloto", "--db", "{dir}/other.mdb" }, 1,
             "zelpo-cli predict: database file not found: {dir}/other.mdb" },
         Attack { "database_without_tables", { "predict", "miniloto", "--db", "{dir}/notables.mdb" }, 1,
@@ -119,9 +119,9 @@ TEST(CliInit, APathIsThePlainFileItNames)
     const TempDatabase database;
     for (const QString name : { "file:y.db", "file:m.db?mode=memory", ":memory:" }) {
         const QString path = QDir::current().relativeFilePath(database.dir() + u'/' + name);
-        const Outcome created = runCli({ "init", path }, database.path());
+        const Outcome created = runCli({ "init", "--empty", path }, database.path());
         EXPECT_EQ(created.code, 0) << created.err.toStdString();
-        EXPECT_EQ(created.out, "created " + path + "\n");
+        EXPECT_EQ(created.out, "created " + path + " with empty tables\n");
         EXPECT_TRUE(QFileInfo(database.dir() + u'/' + name).isFile()) << name.toStdString();
         EXPECT_EQ(runCli({ "predict", "numbers3", "--db", path }, database.path()).code, 0) << name.toStdString();
     }
