@@ -25,6 +25,10 @@ constexpr std::array kCommands {
     Command { "search", runSearch,
         "search GAME --straight|--box DIGITS | miniloto N N N N N [--db PATH]  list the matching draws" },
     Command { "stats", runStats, "stats GAME [--db PATH]    print the digit counts per position" },
+    Command { "check", runCheck, "check GAME [--db PATH] [--json]  score the stored predictions against their draws" },
+    Command { "backtest", runBacktest,
+        "backtest GAME [--db PATH] [--from N] [--to N] [--json]  score the predictions the program made before each "
+        "draw" },
 };
 
 void printUsage(QTextStream& stream)

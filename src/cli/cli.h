@@ -31,5 +31,7 @@ int runSearch(Context& context);
 int runImport(Context& context);
 int runExport(Context& context);
 int runStats(Context& context);
+int runCheck(Context& context);
+int runBacktest(Context& context);
 
 } // namespace zelpo::cli

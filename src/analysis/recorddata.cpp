@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#include "analysis/recorddata.h"
+
+#include "db/drawcount.h"
+#include "miniloto/minilotodata.h"
+#include "numbers3/numbers3data.h"
+#include "numbers4/numbers4data.h"
+
+namespace zelpo::analysis {
+namespace {
+
+// The backtest of Mini Loto needs the bonus beside the five numbers.
+constexpr QStringView kMiniLotoDrawsSql = u"SELECT kaisai,NO1,NO2,NO3,NO4,NO5,kounyu1 FROM ミニロト ";
+constexpr QStringView kMiniLotoColumns[] = { u"NO1", u"NO2", u"NO3", u"NO4", u"NO5" };
+
+const numbers::Table& numbersTable(db::Game game)
+{
+    return game == db::Game::Numbers3 ? numbers3::kTable : numbers4::kTable;
+}
+
+Draw drawOf(db::Game game, const db::Row& row)
+{
+    Draw draw;
+    draw.kaisai = row.integer(u"kaisai");
+    if (game == db::Game::MiniLoto) {
+        for (std::size_t k = 0; k < 5; ++k)
+            draw.numbers[k] = row.integer(kMiniLotoColumns[k]);
+        draw.bonus = parseBonus(row.text(u"kounyu1").toStdString());
+    } else {
+        const numbers::Table& table = numbersTable(game);
+        for (std::size_t p = 0; p < static_cast<std::size_t>(table.positions); ++p)
+            draw.numbers[p] = row.integer(table.digitColumns[p]);
+    }
+    return draw;
+}
+
+QStringView storedSql(db::Game game)
+{
+    return game == db::Game::MiniLoto ? miniloto::kSearchSql : numbersTable(game).searchSql;
+}
+
+QStringView drawsSql(db::Game game)
+{
+    return game == db::Game::MiniLoto ? kMiniLotoDrawsSql : numbersTable(game).predictSql;
+}
+
+template <class T>
+std::optional<T> unlessFailed(const db::Status& result, db::Status* status, T&& value)
+{
+    if (status)
+        *status = result;
+    if (!result)
+        return std::nullopt;
+    return std::forward<T>(value);
+}
+
+} // namespace
+
+Game gameOf(db::Game game)
+{
+    switch (game) {
+    case db::Game::Numbers3:
+        return Game::Numbers3;
+    case db::Game::Numbers4:
+        return Game::Numbers4;
+    case db::Game::MiniLoto:
+        return Game::MiniLoto;
+    }
+    return Game::Numbers3;
+}
+
+std::optional<StoredDraws> readStoredDraws(db::Game game, const QString& database, db::Status* status)
+{
+    static constexpr QStringView kColumns[] = { u"kounyu1", u"kounyu2", u"kounyu3", u"kounyu4", u"kounyu5" };
+    // Mini Loto keeps its bonus in kounyu1 and its predictions after it.
+    const std::size_t firstStored = game == db::Game::MiniLoto ? 1 : 0;
+    StoredDraws result { gameOf(game), {}, {} };
+    const db::Status read = db::read(database, storedSql(game), db::kWherePositive, [&](const db::Row& row) {
+        result.draws.push_back(drawOf(game, row));
+        std::array<std::string, 5>& texts = result.stored.emplace_back();
+        for (std::size_t k = firstStored; k < std::size(kColumns); ++k)
+            texts[k - firstStored] = row.text(kColumns[k]).toStdString();
+    });
+    return unlessFailed(read, status, std::move(result));
+}
+
+Record checkStored(const StoredDraws& draws)
+{
+    Record record(draws.game);
+    const std::size_t count = draws.game == Game::MiniLoto ? 4 : 5;
+    for (std::size_t i = 0; i < draws.draws.size(); ++i)
+        checkStored(record, draws.draws[i], std::span(draws.stored[i]).first(count));
+    return record;
+}
+
+std::optional<Record> checkStored(db::Game game, const QString& database, db::Status* status)
+{
+    const std::optional<StoredDraws> draws = readStoredDraws(game, database, status);
+    if (!draws)
+        return std::nullopt;
+    return checkStored(*draws);
+}
+
+Record backtest(const StoredDraws& draws, Range range, bool keepSteps)
+{
+    return backtest(draws.game, draws.draws, range, keepSteps);
+}
+
+std::optional<Record> backtest(db::Game game, const QString& database, Range range, db::Status* status)
+{
+    Backtest walk(gameOf(game), range);
+    // Draws after the last target can change nothing.
+    QString where = db::kWherePositive;
+    if (range.to)
+        where += QStringLiteral(" AND kaisai<=%1").arg(*range.to);
+    const db::Status read
+        = db::read(database, drawsSql(game), where, [&](const db::Row& row) { walk.add(drawOf(game, row)); });
+    return unlessFailed(read, status, Record(walk.record()));
+}
+
+} // namespace zelpo::analysis

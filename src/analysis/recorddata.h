@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+// The game tables as the prediction record reads them, through the one query
+// procedure: the draws numbered from 1, in draw order.
+#pragma once
+
+#include "analysis/backtest.h"
+#include "db/query.h"
+#include "db/schema.h"
+
+#include <optional>
+#include <vector>
+
+namespace zelpo::analysis {
+
+Game gameOf(db::Game game);
+
+// The draws with the texts stored beside them (Numbers kounyu1..kounyu5,
+// Mini Loto kounyu2..kounyu5), as the window needs them for both the backtest
+// and the hit check.
+struct StoredDraws {
+    Game game;
+    std::vector<Draw> draws;
+    std::vector<std::array<std::string, 5>> stored; // one per draw; Mini Loto uses four
+};
+
+std::optional<StoredDraws> readStoredDraws(db::Game game, const QString& database, db::Status* status = nullptr);
+
+// The hit check of the stored predictions over the whole table.
+Record checkStored(const StoredDraws& draws);
+std::optional<Record> checkStored(db::Game game, const QString& database, db::Status* status = nullptr);
+
+// The backtest over the draws in memory, or read from the table with only the
+// columns the method and the scoring need.
+Record backtest(const StoredDraws& draws, Range range, bool keepSteps = false);
+std::optional<Record> backtest(db::Game game, const QString& database, Range range, db::Status* status = nullptr);
+
+} // namespace zelpo::analysis

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+// zelpo-cli check GAME [--db PATH] [--json]: the hit check of the predictions
+// stored with the draws.
+// zelpo-cli backtest GAME [--db PATH] [--from N] [--to N] [--json]: the
+// program's own method scored draw by draw against the draws that followed.
+// Both print one line per class (class, hits, expected, ratio, p) and one per
+// winning ticket, tab-separated, or one JSON object with --json.
+#include "analysis/recorddata.h"
+#include "analysis/report.h"
+#include "cli/args.h"
+#include "cli/cli.h"
+
+#include <array>
+
+namespace zelpo::cli {
+namespace {
+
+struct GameEntry {
+    const char* name;
+    db::Game game;
+};
+
+constexpr std::array kGames {
+    GameEntry { "numbers3", db::Game::Numbers3 },
+    GameEntry { "numbers4", db::Game::Numbers4 },
+    GameEntry { "miniloto", db::Game::MiniLoto },
+};
+
+struct Request {
+    db::Game game;
+    QString database;
+    analysis::Range range;
+    bool json = false;
+};
+
+std::optional<Request> parse(Context& context, const char* command, bool withRange)
+{
+    const auto usage = [&] {
+        context.err << "usage: zelpo-cli " << command << " GAME [--db PATH]"
+                    << (withRange ? " [--from N] [--to N]" : "") << " [--json]\n"
+                    << "  GAME: numbers3, numbers4, miniloto\n";
+        return std::nullopt;
+    };
+    QStringList args = context.args;
+    Request request { db::Game::Numbers3, {}, {}, takeFlag(args, QStringLiteral("--json")) };
+    if (withRange) {
+        for (auto [name, bound] :
+            { std::pair { "--from", &request.range.from }, std::pair { "--to", &request.range.to } }) {
+            bool missingValue = false;
+            const std::optional<QString> text = takeOption(args, QLatin1String(name), &missingValue);
+            if (missingValue)
+                return usage();
+            if (text) {
+                bool ok = false;
+                *bound = text->toInt(&ok);
+                if (!ok) {
+                    context.err << "zelpo-cli " << command << ": " << name << " needs a draw number, not '" << *text
+                                << "'\n";
+                    return usage();
+                }
+            }
+        }
+    }
+    Context rest { args, context.out, context.err, context.defaultDatabase };
+    const auto choice = takeGameAndDatabase(rest, command, kGames);
+    if (!choice)
+        return std::nullopt;
+    request.game = choice->game->game;
+    request.database = choice->database;
+    return request;
+}
+
+int print(Context& context, const char* command, const std::optional<analysis::Record>& record,
+    const db::Status& status, bool json)
+{
+    if (!record) {
+        context.err << "zelpo-cli " << command << ": " << db::describe(status) << '\n';
+        return 1;
+    }
+    context.out << QString::fromStdString(json ? analysis::jsonReport(*record) : analysis::textReport(*record));
+    return 0;
+}
+
+} // namespace
+
+int runCheck(Context& context)
+{
+    const std::optional<Request> request = parse(context, "check", false);
+    if (!request)
+        return 2;
+    db::Status status;
+    return print(
+        context, "check", analysis::checkStored(request->game, request->database, &status), status, request->json);
+}
+
+int runBacktest(Context& context)
+{
+    const std::optional<Request> request = parse(context, "backtest", true);
+    if (!request)
+        return 2;
+    db::Status status;
+    return print(context, "backtest", analysis::backtest(request->game, request->database, request->range, &status),
+        status, request->json);
+}
+
+} // namespace zelpo::cli
