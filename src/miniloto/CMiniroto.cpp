@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "miniloto/CMiniroto.h"
 
+#include "analysis/predictionrecorddialog.h"
 #include "db/drawcount.h"
 #include "entry/CHenkou.h"
 #include "miniloto/CMinitouroku.h"
@@ -33,6 +34,7 @@ CMiniroto::CMiniroto(QWidget* parent)
     connect(button(1018), &QPushButton::clicked, this, &CMiniroto::OntourokuB);
     connect(button(1019), &QPushButton::clicked, this, &CMiniroto::Onhelp);
     connect(&list1(), &ui::ListView::listDoubleClicked, this, &CMiniroto::OnDblclkList1);
+    analysis::offerPredictionRecord(*this, list1(), db::Game::MiniLoto);
 }
 
 CMiniroto::~CMiniroto() = default;

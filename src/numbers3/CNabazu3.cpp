@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "numbers3/CNabazu3.h"
 
+#include "analysis/predictionrecorddialog.h"
 #include "db/drawcount.h"
 #include "entry/CHenkou.h"
 #include "entry/CToutoku.h"
@@ -31,6 +32,7 @@ CNabazu3::CNabazu3(QWidget* parent)
     connect(button(1015), &QPushButton::clicked, this, &CNabazu3::OnTourokuB);
     connect(button(1019), &QPushButton::clicked, this, &CNabazu3::OnHelpB);
     connect(&list1(), &ui::ListView::listDoubleClicked, this, &CNabazu3::OnDblclkList1);
+    analysis::offerPredictionRecord(*this, list1(), db::Game::Numbers3);
 }
 
 CNabazu3::~CNabazu3() = default;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "numbers4/CNabazu4.h"
 
+#include "analysis/predictionrecorddialog.h"
 #include "db/drawcount.h"
 #include "entry/CHenkou.h"
 #include "entry/CToutoku.h"
@@ -31,6 +32,7 @@ CNabazu4::CNabazu4(QWidget* parent)
     connect(button(1017), &QPushButton::clicked, this, &CNabazu4::OnKuriaB);
     connect(button(1019), &QPushButton::clicked, this, &CNabazu4::OnHelpB);
     connect(&list1(), &ui::ListView::listDoubleClicked, this, &CNabazu4::OnDblclkList1);
+    analysis::offerPredictionRecord(*this, list1(), db::Game::Numbers4);
 }
 
 CNabazu4::~CNabazu4() = default;

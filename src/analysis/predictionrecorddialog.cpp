@@ -1,0 +1,312 @@
+// SPDX-License-Identifier: MIT
+#include "analysis/predictionrecorddialog.h"
+
+#include "ui/dialogbuilder.h"
+#include "ui/gamewindow.h"
+#include "ui/listview.h"
+#include "ui/modal.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace zelpo::analysis {
+namespace {
+
+// Results beyond this level of chance count as better than chance.
+constexpr double kLevel = 0.05;
+// A cumulative line needs no more points than the chart has pixels.
+constexpr std::size_t kMaxPoints = 1500;
+
+QString gameTitle(Game game)
+{
+    switch (game) {
+    case Game::Numbers3:
+        return QStringLiteral("ナンバーズ3");
+    case Game::Numbers4:
+        return QStringLiteral("ナンバーズ4");
+    case Game::MiniLoto:
+        return QStringLiteral("ミニロト");
+    }
+    return {};
+}
+
+QString label(const HitClass& hitClass)
+{
+    return QString::fromUtf8(hitClass.label.data(), static_cast<qsizetype>(hitClass.label.size()));
+}
+
+template <class Widget>
+Widget* withId(Widget* widget, int id)
+{
+    widget->setProperty(ui::kControlIdProperty, id);
+    widget->setAccessibleDescription(QString::number(id));
+    return widget;
+}
+
+// The charted lines of a game: which classes each pair of lines adds up.
+struct ChartLine {
+    ClassSet classes;
+    QString name;
+};
+
+std::vector<ChartLine> chartLines(Game game)
+{
+    switch (game) {
+    case Game::Numbers3:
+        return { { 1u << 1, QStringLiteral("ボックス") }, { 1u << 2, QStringLiteral("ミニ") } };
+    case Game::Numbers4:
+        return { { 1u << 1, QStringLiteral("ボックス") } };
+    case Game::MiniLoto:
+        return { { (1u << 2) | (1u << 3), QStringLiteral("3等・4等") } };
+    }
+    return {};
+}
+
+} // namespace
+
+PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* parent)
+    : QDialog(parent)
+    , m_draws(std::move(draws))
+    , m_backtest(m_draws.game)
+{
+    setWindowTitle(gameTitle(m_draws.game) + QStringLiteral("　予想の成績"));
+
+    int highest = 0;
+    for (const Draw& draw : m_draws.draws)
+        highest = std::max(highest, draw.kaisai);
+    const int lowest = m_draws.draws.empty() ? 1 : std::max(1, m_draws.draws.front().kaisai);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* explanation = new QLabel(QStringLiteral("各回の直前までの当選数字からこのプログラムが出していた予想を、"
+                                                  "その回の当選数字と照らし合わせた成績です。"),
+        this);
+    explanation->setWordWrap(true);
+    layout->addWidget(explanation);
+
+    auto* range = new QHBoxLayout;
+    m_from = withId(new QSpinBox(this), kFromId);
+    m_to = withId(new QSpinBox(this), kToId);
+    for (QSpinBox* bound : { m_from, m_to }) {
+        bound->setRange(1, std::max(highest, 1));
+        bound->setKeyboardTracking(false);
+    }
+    m_from->setValue(lowest);
+    m_to->setValue(std::max(highest, 1));
+    range->addWidget(new QLabel(QStringLiteral("対象　第"), this));
+    range->addWidget(m_from);
+    range->addWidget(new QLabel(QStringLiteral("回から第"), this));
+    range->addWidget(m_to);
+    range->addWidget(new QLabel(QStringLiteral("回まで"), this));
+    range->addStretch();
+    layout->addLayout(range);
+
+    m_classes = withId(new ui::ListView(this), kClassListId);
+    int column = 0;
+    for (const char16_t* header : { u"等級", u"当たり", u"期待値", u"比", u"p値" }) {
+        // The class on the left, the figures right-aligned.
+        ui::addColumn(*m_classes, QString::fromUtf16(header), column, 0, column == 0 ? 0 : 1, 90);
+        ++column;
+    }
+    m_classes->setFixedHeight(m_classes->sizeHintForRow(0) * 5 + 30);
+    layout->addWidget(m_classes);
+
+    m_verdict = withId(new QLabel(this), kVerdictId);
+    m_verdict->setWordWrap(true);
+    layout->addWidget(m_verdict);
+
+    m_chart = new QChart;
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    auto* chartView = withId(new QChartView(m_chart, this), kChartId);
+    chartView->setRenderHint(QPainter::Antialiasing);
+    chartView->setMinimumSize(560, 280);
+    layout->addWidget(chartView, 1);
+
+    layout->addWidget(new QLabel(QStringLiteral("保存されている予想の当選確認"), this));
+    m_hits = withId(new ui::ListView(this), kHitListId);
+    column = 0;
+    for (const char16_t* header : { u"開催回数", u"予想", u"予想数字", u"等級" }) {
+        ui::addColumn(*m_hits, QString::fromUtf16(header), column, 0, 0, column >= 2 ? 120 : 70);
+        ++column;
+    }
+    m_hits->setMinimumHeight(120);
+    layout->addWidget(m_hits);
+
+    auto* close = withId(new QPushButton(QStringLiteral("閉　じ　る"), this), kCloseId);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    connect(m_from, &QSpinBox::valueChanged, this, &PredictionRecordDialog::recompute);
+    connect(m_to, &QSpinBox::valueChanged, this, &PredictionRecordDialog::recompute);
+
+    fillHits(checkStored(m_draws));
+    recompute();
+}
+
+PredictionRecordDialog::~PredictionRecordDialog() = default;
+
+QWidget* PredictionRecordDialog::control(int id) const
+{
+    return ui::findControl(*this, id);
+}
+
+void PredictionRecordDialog::recompute()
+{
+    m_backtest = backtest(m_draws, Range { m_from->value(), m_to->value() }, true);
+    fillClasses();
+    fillChart();
+}
+
+void PredictionRecordDialog::fillClasses()
+{
+    const std::span<const HitClass> classes = hitClasses(m_backtest.game());
+    const std::span<const ClassScore> scores = m_backtest.classes();
+    QStringList better;
+    {
+        const ui::ListView::Batch batch(*m_classes);
+        ui::deleteItems(*m_classes);
+        for (std::size_t c = 0; c < scores.size(); ++c) {
+            const int row = static_cast<int>(c);
+            const std::optional<double> ratio = scores[c].ratio();
+            ui::addItem(*m_classes, label(classes[c]), row, 0);
+            ui::addItem(*m_classes, QString::number(scores[c].hits), row, 1);
+            ui::addItem(*m_classes, QString::number(scores[c].expected, 'f', 2), row, 2);
+            ui::addItem(*m_classes, ratio ? QString::number(*ratio, 'f', 2) : QStringLiteral("－"), row, 3);
+            ui::addItem(*m_classes, QString::number(scores[c].p(), 'f', 3), row, 4);
+            if (scores[c].hits > 0 && scores[c].p() < kLevel)
+                better << label(classes[c]);
+        }
+    }
+    if (m_backtest.draws() == 0)
+        m_verdict->setText(QStringLiteral("この範囲には成績を付けられる回がありません。"));
+    else if (!better.isEmpty())
+        m_verdict->setText(better.join(u'、')
+            + QStringLiteral("は、偶然で期待されるより多く当たっています（5%水準で偶然を上回っています）。"));
+    else
+        m_verdict->setText(
+            QStringLiteral("どの等級の当たりも偶然で期待される程度で、5%水準で偶然を上回るものはありません。"));
+}
+
+void PredictionRecordDialog::fillChart()
+{
+    m_chart->removeAllSeries();
+    for (QAbstractAxis* axis : m_chart->axes())
+        m_chart->removeAxis(axis);
+    const std::vector<Step>& steps = m_backtest.steps();
+    const std::size_t stride = std::max<std::size_t>(1, (steps.size() + kMaxPoints - 1) / kMaxPoints);
+    const std::size_t classCount = hitClasses(m_backtest.game()).size();
+
+    auto* xAxis = new QValueAxis;
+    xAxis->setTitleText(QStringLiteral("開催回数"));
+    xAxis->setLabelFormat(QStringLiteral("%d"));
+    auto* yAxis = new QValueAxis;
+    yAxis->setTitleText(QStringLiteral("当たりの累計"));
+    yAxis->setLabelFormat(QStringLiteral("%d"));
+    m_chart->addAxis(xAxis, Qt::AlignBottom);
+    m_chart->addAxis(yAxis, Qt::AlignLeft);
+    const auto attach = [&](QXYSeries* series) {
+        m_chart->addSeries(series);
+        series->attachAxis(xAxis);
+        series->attachAxis(yAxis);
+    };
+
+    double top = 1;
+    for (const ChartLine& line : chartLines(m_backtest.game())) {
+        QList<QPointF> hits;
+        QList<QPointF> expected;
+        hits.reserve(static_cast<qsizetype>(steps.size() / stride + 2));
+        expected.reserve(hits.capacity());
+        int hitSum = 0;
+        double expectedSum = 0;
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            for (std::size_t c = 0; c < classCount; ++c) {
+                if ((line.classes >> c) & 1u) {
+                    hitSum += steps[i].hits[c];
+                    expectedSum += steps[i].expected[c];
+                }
+            }
+            if (i % stride == 0 || i + 1 == steps.size()) {
+                hits.append(QPointF(steps[i].draw, hitSum));
+                expected.append(QPointF(steps[i].draw, expectedSum));
+            }
+        }
+        top = std::max({ top, static_cast<double>(hitSum), expectedSum });
+        auto* hitSeries = new QLineSeries;
+        hitSeries->setName(line.name + QStringLiteral("の当たり"));
+        hitSeries->replace(hits);
+        auto* expectedSeries = new QLineSeries;
+        expectedSeries->setName(line.name + QStringLiteral("の期待値"));
+        expectedSeries->replace(expected);
+        QPen dashed = expectedSeries->pen();
+        dashed.setStyle(Qt::DashLine);
+        expectedSeries->setPen(dashed);
+        attach(hitSeries);
+        attach(expectedSeries);
+    }
+    if (m_backtest.game() == Game::MiniLoto) {
+        // The rare classes are marked where they fell, on the line of the common ones.
+        auto* marks = new QScatterSeries;
+        marks->setName(QStringLiteral("1等・2等の当たり"));
+        marks->setMarkerSize(9);
+        int common = 0;
+        for (const Step& step : steps) {
+            common += step.hits[2] + step.hits[3];
+            if (step.hits[0] + step.hits[1] > 0)
+                marks->append(step.draw, common);
+        }
+        attach(marks);
+    }
+    if (!steps.empty())
+        xAxis->setRange(steps.front().draw, std::max(steps.back().draw, steps.front().draw + 1));
+    yAxis->setRange(0, top * 1.05);
+}
+
+void PredictionRecordDialog::fillHits(const Record& check)
+{
+    const std::span<const HitClass> classes = hitClasses(check.game());
+    const ui::ListView::Batch batch(*m_hits);
+    int row = 0;
+    for (const Hit& hit : check.hits()) {
+        QStringList won;
+        for (std::size_t c = 0; c < classes.size(); ++c) {
+            if ((hit.classes >> c) & 1u)
+                won << label(classes[c]);
+        }
+        ui::addItem(*m_hits, QString::number(hit.draw), row, 0);
+        ui::addItem(*m_hits, QString::number(hit.prediction), row, 1);
+        ui::addItem(*m_hits, QString::fromStdString(hit.ticket), row, 2);
+        ui::addItem(*m_hits, won.join(u'・'), row, 3);
+        ++row;
+    }
+}
+
+void openPredictionRecord(QWidget* owner, db::Game game, const QString& database)
+{
+    std::optional<StoredDraws> draws = readStoredDraws(game, database);
+    if (!draws) {
+        ui::showMessage(owner, QStringLiteral("　当選数字を読み込めませんでした。。"), ui::MessageIcon::Stop);
+        return;
+    }
+    PredictionRecordDialog dialog(std::move(*draws), owner);
+    ui::runModal(dialog);
+}
+
+void offerPredictionRecord(ui::GameWindow& window, QWidget& drawList, db::Game game)
+{
+    window.addContextEntry(drawList, QStringLiteral("予想の成績(&S)..."),
+        [&window, game] { openPredictionRecord(&window, game, window.m_strDatabase); });
+}
+
+} // namespace zelpo::analysis
