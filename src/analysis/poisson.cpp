@@ -5,6 +5,25 @@
 
 namespace zelpo::analysis {
 
+namespace {
+
+// P(X = k). As a product while that stays in the normal range, where it is
+// exact to about k rounding errors; in log space otherwise, where the error
+// grows with the size of the logarithms.
+double pointProbability(int k, double lambda)
+{
+    if (k <= 500 && lambda < 700) {
+        double term = std::exp(-lambda);
+        for (int i = 1; i <= k; ++i)
+            term *= lambda / i;
+        if (term > 1e-290)
+            return term;
+    }
+    return std::exp(-lambda + k * std::log(lambda) - std::lgamma(k + 1.0));
+}
+
+} // namespace
+
 double poissonUpperTail(int hits, double expected)
 {
     if (hits <= 0)
@@ -12,13 +31,11 @@ double poissonUpperTail(int hits, double expected)
     if (!(expected > 0))
         return 0.0;
     const double lambda = expected;
-    // log P(X = k) = -lambda + k log(lambda) - log(k!)
-    const auto logTerm = [lambda](int k) { return -lambda + k * std::log(lambda) - std::lgamma(k + 1.0); };
     if (hits > lambda) {
         // The upper tail is the smaller one: sum it upward from `hits`. Each
         // term is the last times lambda / (k + 1) < 1, so it shrinks at least
         // geometrically.
-        double term = std::exp(logTerm(hits));
+        double term = pointProbability(hits, lambda);
         double sum = 0;
         for (int k = hits; term > sum * 1e-17 && term > 0; ++k) {
             sum += term;
@@ -28,7 +45,7 @@ double poissonUpperTail(int hits, double expected)
     }
     // Otherwise sum the lower tail P(X <= hits - 1), at most about one half,
     // downward from its largest term.
-    double term = std::exp(logTerm(hits - 1));
+    double term = pointProbability(hits - 1, lambda);
     double sum = 0;
     for (int k = hits - 1; k >= 0 && term > sum * 1e-17; --k) {
         sum += term;
