@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/backtest.h"
 
-#include <algorithm>
-
 namespace zelpo::analysis {
 
 PredictionWalk::PredictionWalk(Game game)
@@ -26,7 +24,28 @@ void PredictionWalk::take(const Draw& draw)
     ++m_taken;
 }
 
-std::span<const std::string> PredictionWalk::next(const Draw& draw)
+void PredictionWalk::predict()
+{
+    if (m_game == Game::MiniLoto) {
+        // Sets of five distinct numbers from 1 to 31: tickets as they are.
+        m_miniLotoSets = miniloto::predictSets(m_miniLoto);
+        m_ticketCount = m_miniLotoSets.size();
+        for (std::size_t i = 0; i < m_ticketCount; ++i)
+            m_tickets[i] = { static_cast<int>(i) + 1, Ticket { m_miniLotoSets[i] } };
+        return;
+    }
+    // The method writes one decimal character per digit.
+    m_numbersTexts = m_game == Game::Numbers3 ? m_numbers3.result() : m_numbers4.result();
+    m_ticketCount = m_numbersTexts.size();
+    for (std::size_t i = 0; i < m_ticketCount; ++i) {
+        Ticket ticket;
+        for (std::size_t p = 0; p < m_numbersTexts[i].size() && p < ticket.numbers.size(); ++p)
+            ticket.numbers[p] = m_numbersTexts[i][p] - '0';
+        m_tickets[i] = { static_cast<int>(i) + 1, ticket };
+    }
+}
+
+std::span<const NumberedTicket> PredictionWalk::next(const Draw& draw)
 {
     // The draws of the previous number join the history only now, so that a
     // number stored twice is predicted from the same draws both times.
@@ -42,17 +61,18 @@ std::span<const std::string> PredictionWalk::next(const Draw& draw)
     if (m_taken == 0)
         return {};
     if (!m_predictionsReady) {
-        if (m_game == Game::MiniLoto) {
-            const miniloto::Predictions predictions = miniloto::predict(m_miniLoto);
-            std::copy(predictions.begin(), predictions.end(), m_predictions.begin());
-            m_predictionCount = predictions.size();
-        } else {
-            m_predictions = m_game == Game::Numbers3 ? m_numbers3.result() : m_numbers4.result();
-            m_predictionCount = m_predictions.size();
-        }
+        predict();
         m_predictionsReady = true;
     }
-    return std::span(m_predictions).first(m_predictionCount);
+    return std::span(m_tickets).first(m_ticketCount);
+}
+
+std::string PredictionWalk::text(int prediction) const
+{
+    const auto index = static_cast<std::size_t>(prediction) - 1;
+    if (m_game == Game::MiniLoto)
+        return index < m_miniLotoSets.size() ? miniloto::setText(m_miniLotoSets[index]) : std::string();
+    return index < m_numbersTexts.size() ? m_numbersTexts[index] : std::string();
 }
 
 Backtest::Backtest(Game game, Range range, bool keepSteps)
@@ -64,9 +84,10 @@ Backtest::Backtest(Game game, Range range, bool keepSteps)
 
 void Backtest::add(const Draw& draw)
 {
-    const std::span<const std::string> predictions = m_walk.next(draw);
-    if (!predictions.empty() && m_range.contains(draw.kaisai))
-        m_record.score(draw, predictions, true);
+    const std::span<const NumberedTicket> tickets = m_walk.next(draw);
+    if (!tickets.empty() && m_range.contains(draw.kaisai))
+        m_record.score(
+            draw, tickets, [this](int prediction) { return m_walk.text(prediction); }, true);
 }
 
 Record backtest(Game game, std::span<const Draw> draws, Range range, bool keepSteps)

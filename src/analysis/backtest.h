@@ -26,10 +26,14 @@ public:
     // taken, or it holds a Numbers digit outside 0..9 (such a draw is never
     // taken into the history either). Draws come in ascending draw number;
     // draws sharing a number get the same predictions.
-    std::span<const std::string> next(const Draw& draw);
+    std::span<const NumberedTicket> next(const Draw& draw);
+
+    // The text of a prediction that next() gave last, as the window shows it.
+    std::string text(int prediction) const;
 
 private:
     void take(const Draw& draw);
+    void predict();
 
     Game m_game;
     numbers3::Predictor m_numbers3;
@@ -37,8 +41,10 @@ private:
     miniloto::History m_miniLoto;
     int m_taken = 0;
     std::vector<Draw> m_waiting; // draws of the current number, taken when the number changes
-    std::array<std::string, 5> m_predictions;
-    std::size_t m_predictionCount = 0;
+    numbers::Predictions m_numbersTexts;
+    miniloto::PredictedSets m_miniLotoSets {};
+    std::array<NumberedTicket, 5> m_tickets;
+    std::size_t m_ticketCount = 0;
     bool m_predictionsReady = false;
 };
 

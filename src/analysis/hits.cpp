@@ -2,6 +2,8 @@
 #include "analysis/hits.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 namespace zelpo::analysis {
 namespace {
@@ -24,20 +26,41 @@ bool isDigit(char c)
 }
 
 // Orderings of the digits that are distinct: n! over the product of the
-// factorials of each digit's multiplicity.
+// factorials of each digit's multiplicity. For three or four digits the
+// number of equal pairs tells the pattern: abc 0, aab 1, aaa 3; abcd 0,
+// aabc 1, aabb 2, aaab 3, aaaa 6.
 int distinctOrderings(std::span<const int> digits)
 {
-    std::array<int, 10> multiplicity {};
-    for (const int d : digits)
-        ++multiplicity[static_cast<std::size_t>(d)];
-    int orderings = 1;
-    for (int n = 2; n <= static_cast<int>(digits.size()); ++n)
-        orderings *= n;
-    for (const int m : multiplicity) {
-        for (int n = 2; n <= m; ++n)
-            orderings /= n;
+    int equalPairs = 0;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        for (std::size_t j = i + 1; j < digits.size(); ++j)
+            equalPairs += digits[i] == digits[j];
     }
-    return orderings;
+    static constexpr int kThree[] = { 6, 3, 0, 1 };
+    static constexpr int kFour[] = { 24, 12, 6, 4, 0, 0, 1 };
+    return digits.size() == 3 ? kThree[equalPairs] : kFour[equalPairs];
+}
+
+// The same number for every ordering of the same digits: a product of one
+// prime per digit, which factors in only one way.
+std::uint32_t multisetKey(std::span<const int> digits)
+{
+    static constexpr std::uint32_t kPrimes[] = { 2, 3, 5, 7, 11, 13, 17, 19, 23, 29 };
+    std::uint32_t key = 1;
+    for (const int d : digits)
+        key *= kPrimes[d];
+    return key;
+}
+
+// Bit n for each number n from 1 to 31 among `numbers`.
+std::uint32_t numberMask(std::span<const int> numbers)
+{
+    std::uint32_t mask = 0;
+    for (const int n : numbers) {
+        if (n >= 1 && n <= 31)
+            mask |= 1u << n;
+    }
+    return mask;
 }
 
 std::optional<Ticket> parseNumbersTicket(std::size_t digits, std::string_view text)
@@ -120,10 +143,9 @@ int parseBonus(std::string_view text)
 ClassSet classesWon(Game game, const Ticket& ticket, const Draw& draw)
 {
     if (game == Game::MiniLoto) {
-        int matched = 0;
-        for (const int number : ticket.numbers)
-            matched += std::find(draw.numbers.begin(), draw.numbers.end(), number) != draw.numbers.end();
-        const bool bonus = std::find(ticket.numbers.begin(), ticket.numbers.end(), draw.bonus) != ticket.numbers.end();
+        const std::uint32_t mine = numberMask(ticket.numbers);
+        const int matched = std::popcount(mine & numberMask(draw.numbers));
+        const bool bonus = draw.bonus >= 1 && draw.bonus <= 31 && ((mine >> draw.bonus) & 1u);
         if (matched == 5)
             return 1u << 0;
         if (matched == 4)
@@ -132,13 +154,15 @@ ClassSet classesWon(Game game, const Ticket& ticket, const Draw& draw)
             return 1u << 3;
         return 0;
     }
+    if (!isScorable(game, draw))
+        return 0;
     const std::size_t n = positions(game);
     const auto mine = std::span(ticket.numbers).first(n);
     const auto drawn = std::span(draw.numbers).first(n);
     ClassSet won = 0;
     if (std::equal(mine.begin(), mine.end(), drawn.begin()))
         won |= 1u << 0;
-    if (std::is_permutation(mine.begin(), mine.end(), drawn.begin()))
+    if (multisetKey(mine) == multisetKey(drawn))
         won |= 1u << 1;
     if (game == Game::Numbers3 && mine[1] == drawn[1] && mine[2] == drawn[2])
         won |= 1u << 2;

@@ -126,6 +126,14 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
 
     m_chart = new QChart;
     m_chart->legend()->setAlignment(Qt::AlignBottom);
+    m_xAxis = new QValueAxis(m_chart);
+    m_xAxis->setTitleText(QStringLiteral("開催回数"));
+    m_xAxis->setLabelFormat(QStringLiteral("%d"));
+    m_yAxis = new QValueAxis(m_chart);
+    m_yAxis->setTitleText(QStringLiteral("当たりの累計"));
+    m_yAxis->setLabelFormat(QStringLiteral("%d"));
+    m_chart->addAxis(m_xAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_yAxis, Qt::AlignLeft);
     auto* chartView = withId(new QChartView(m_chart, this), kChartId);
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumSize(560, 280);
@@ -201,25 +209,15 @@ void PredictionRecordDialog::fillClasses()
 
 void PredictionRecordDialog::fillChart()
 {
+    // The series go with the old range; the axes stay.
     m_chart->removeAllSeries();
-    for (QAbstractAxis* axis : m_chart->axes())
-        m_chart->removeAxis(axis);
     const std::vector<Step>& steps = m_backtest.steps();
     const std::size_t stride = std::max<std::size_t>(1, (steps.size() + kMaxPoints - 1) / kMaxPoints);
     const std::size_t classCount = hitClasses(m_backtest.game()).size();
-
-    auto* xAxis = new QValueAxis;
-    xAxis->setTitleText(QStringLiteral("開催回数"));
-    xAxis->setLabelFormat(QStringLiteral("%d"));
-    auto* yAxis = new QValueAxis;
-    yAxis->setTitleText(QStringLiteral("当たりの累計"));
-    yAxis->setLabelFormat(QStringLiteral("%d"));
-    m_chart->addAxis(xAxis, Qt::AlignBottom);
-    m_chart->addAxis(yAxis, Qt::AlignLeft);
     const auto attach = [&](QXYSeries* series) {
         m_chart->addSeries(series);
-        series->attachAxis(xAxis);
-        series->attachAxis(yAxis);
+        series->attachAxis(m_xAxis);
+        series->attachAxis(m_yAxis);
     };
 
     double top = 1;
@@ -269,8 +267,8 @@ void PredictionRecordDialog::fillChart()
         attach(marks);
     }
     if (!steps.empty())
-        xAxis->setRange(steps.front().draw, std::max(steps.back().draw, steps.front().draw + 1));
-    yAxis->setRange(0, top * 1.05);
+        m_xAxis->setRange(steps.front().draw, std::max(steps.back().draw, steps.front().draw + 1));
+    m_yAxis->setRange(0, top * 1.05);
 }
 
 void PredictionRecordDialog::fillHits(const Record& check)

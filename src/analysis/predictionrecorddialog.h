@@ -10,6 +10,7 @@
 class QChart;
 class QLabel;
 class QSpinBox;
+class QValueAxis;
 
 namespace zelpo::ui {
 class GameWindow;
@@ -51,6 +52,8 @@ private:
     ui::ListView* m_classes;
     QLabel* m_verdict;
     QChart* m_chart;
+    QValueAxis* m_xAxis;
+    QValueAxis* m_yAxis;
     ui::ListView* m_hits;
 };
 

@@ -6,6 +6,7 @@
 
 #include "analysis/hits.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -29,6 +30,15 @@ struct Hit {
     ClassSet classes = 0;
 };
 
+// A ticket with its prediction number, counted from 1.
+struct NumberedTicket {
+    int prediction = 0;
+    Ticket ticket;
+};
+
+// The text of a prediction, asked for only when it won.
+using PredictionText = std::function<std::string(int prediction)>;
+
 // What one scored draw added to each class.
 struct Step {
     int draw = 0;
@@ -51,10 +61,10 @@ public:
     // Empty unless asked for: one entry per scored draw, in order.
     const std::vector<Step>& steps() const { return m_steps; }
 
-    // Scores `tickets` (the texts of predictions 1, 2, ...) against a
-    // scorable draw. Texts that are no ticket are skipped. A draw counts as
-    // scored when `countEmpty` or when at least one ticket was read.
-    void score(const Draw& draw, std::span<const std::string> tickets, bool countEmpty);
+    // Scores the tickets against a scorable draw. The draw counts as scored
+    // when it has tickets or when `countEmpty`.
+    void score(
+        const Draw& draw, std::span<const NumberedTicket> tickets, const PredictionText& textOf, bool countEmpty);
 
 private:
     Game m_game;

@@ -18,6 +18,22 @@ const numbers::Table& numbersTable(db::Game game)
     return game == db::Game::Numbers3 ? numbers3::kTable : numbers4::kTable;
 }
 
+// The bonus as stored, read without a detour through a std::string: one
+// number for every draw of the history.
+int bonusOf(const QString& text)
+{
+    char ascii[8];
+    if (text.size() > static_cast<qsizetype>(sizeof ascii))
+        return 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80)
+            return 0;
+        ascii[i] = static_cast<char>(c);
+    }
+    return parseBonus(std::string_view(ascii, static_cast<std::size_t>(text.size())));
+}
+
 Draw drawOf(db::Game game, const db::Row& row)
 {
     Draw draw;
@@ -25,7 +41,7 @@ Draw drawOf(db::Game game, const db::Row& row)
     if (game == db::Game::MiniLoto) {
         for (std::size_t k = 0; k < 5; ++k)
             draw.numbers[k] = row.integer(kMiniLotoColumns[k]);
-        draw.bonus = parseBonus(row.text(u"kounyu1").toStdString());
+        draw.bonus = bonusOf(row.text(u"kounyu1"));
     } else {
         const numbers::Table& table = numbersTable(game);
         for (std::size_t p = 0; p < static_cast<std::size_t>(table.positions); ++p)

@@ -25,7 +25,10 @@ std::uint32_t changed(std::uint32_t seed, Change change, std::uint32_t count)
 
 // One pass: five picks, each drawn again from a halved seed while it repeats
 // an earlier pick of the pass. The halving stays in the seed for later passes.
-std::string draw(std::array<std::uint32_t, 5>& seeds, const Pick& pick)
+// A template, so that the generator's own pick is called directly: a backtest
+// makes four passes for every draw of the history.
+template <class PickFunction>
+NumberSet draw(std::array<std::uint32_t, 5>& seeds, const PickFunction& pick)
 {
     std::array<int, 5> picks {};
     const auto taken = [&](int value, std::size_t before) {
@@ -49,13 +52,7 @@ std::string draw(std::array<std::uint32_t, 5>& seeds, const Pick& pick)
         }
     }
     std::sort(picks.begin(), picks.end());
-    std::string text;
-    for (const int value : picks) {
-        if (!text.empty())
-            text += '-';
-        text += std::to_string(value);
-    }
-    return text;
+    return picks;
 }
 
 } // namespace
@@ -72,22 +69,56 @@ std::uint32_t halve(std::uint32_t seed)
     return static_cast<std::uint32_t>(static_cast<std::int32_t>(seed) / 2);
 }
 
+namespace {
+
+template <class PickFunction>
+PredictedSets predictWith(const History& history, const PickFunction& pick)
+{
+    static constexpr Change kPasses[] = { Change::Multiply, Change::Add, Change::Multiply, Change::Subtract };
+    std::array<std::uint32_t, 5> seeds = history.sums;
+    PredictedSets sets;
+    for (std::size_t pass = 0; pass < sets.size(); ++pass) {
+        for (std::uint32_t& seed : seeds)
+            seed = changed(seed, kPasses[pass], history.count);
+        sets[pass] = draw(seeds, pick);
+    }
+    return sets;
+}
+
+Predictions texts(const PredictedSets& sets)
+{
+    Predictions predictions;
+    for (std::size_t i = 0; i < sets.size(); ++i)
+        predictions[i] = setText(sets[i]);
+    return predictions;
+}
+
+} // namespace
+
+std::string setText(const NumberSet& set)
+{
+    std::string text;
+    for (const int value : set) {
+        if (!text.empty())
+            text += '-';
+        text += std::to_string(value);
+    }
+    return text;
+}
+
+PredictedSets predictSets(const History& history)
+{
+    return predictWith(history, [](std::uint32_t seed) { return pick(seed); });
+}
+
 Predictions predict(const History& history)
 {
-    return predict(history, static_cast<int (*)(std::uint32_t)>(&pick));
+    return texts(predictSets(history));
 }
 
 Predictions predict(const History& history, const Pick& pick)
 {
-    static constexpr Change kPasses[] = { Change::Multiply, Change::Add, Change::Multiply, Change::Subtract };
-    std::array<std::uint32_t, 5> seeds = history.sums;
-    Predictions predictions;
-    for (std::size_t pass = 0; pass < predictions.size(); ++pass) {
-        for (std::uint32_t& seed : seeds)
-            seed = changed(seed, kPasses[pass], history.count);
-        predictions[pass] = draw(seeds, pick);
-    }
-    return predictions;
+    return texts(predictWith(history, pick));
 }
 
 } // namespace zelpo::miniloto

@@ -43,6 +43,8 @@ struct History {
 };
 
 using Predictions = std::array<std::string, 4>;
+using NumberSet = std::array<int, 5>; // ascending
+using PredictedSets = std::array<NumberSet, 4>;
 
 // From a seed's pattern to a number from 1 to 31.
 using Pick = std::function<int(std::uint32_t seed)>;
@@ -55,6 +57,13 @@ std::uint32_t halve(std::uint32_t seed);
 
 // The four texts such as "5-13-18-23-31", in order.
 Predictions predict(const History& history);
+
+// The same four sets as numbers, for work that needs no texts (a backtest
+// predicts every draw of the history); predict() is their texts.
+PredictedSets predictSets(const History& history);
+
+// {5, 13, 18, 23, 31} -> "5-13-18-23-31".
+std::string setText(const NumberSet& set);
 
 // The same with another pick function (which must return 1..31).
 Predictions predict(const History& history, const Pick& pick);

@@ -78,7 +78,7 @@ void expectWalkEqualsFromScratch(Game game, const std::vector<Draw>& draws)
     PredictionWalk walk(game);
     int targets = 0;
     for (const Draw& draw : draws) {
-        const std::span<const std::string> walked = walk.next(draw);
+        const std::span<const NumberedTicket> walked = walk.next(draw);
         const bool earlier = std::any_of(draws.begin(), draws.end(),
             [&](const Draw& other) { return other.kaisai < draw.kaisai && isScorable(game, other); });
         if (!isScorable(game, draw) || !earlier) {
@@ -86,8 +86,16 @@ void expectWalkEqualsFromScratch(Game game, const std::vector<Draw>& draws)
             continue;
         }
         ++targets;
-        ASSERT_EQ(std::vector<std::string>(walked.begin(), walked.end()), fromScratch(game, draws, draw.kaisai))
-            << "draw " << draw.kaisai;
+        // Every prediction is a ticket, and its text is the window's.
+        std::vector<std::string> texts;
+        for (std::size_t i = 0; i < walked.size(); ++i) {
+            EXPECT_EQ(walked[i].prediction, static_cast<int>(i) + 1);
+            texts.push_back(walk.text(walked[i].prediction));
+            const std::optional<Ticket> parsed = parseTicket(game, texts.back());
+            ASSERT_TRUE(parsed) << texts.back();
+            EXPECT_EQ(parsed->numbers, walked[i].ticket.numbers) << texts.back();
+        }
+        ASSERT_EQ(texts, fromScratch(game, draws, draw.kaisai)) << "draw " << draw.kaisai;
     }
     EXPECT_GT(targets, static_cast<int>(draws.size()) / 2);
 }

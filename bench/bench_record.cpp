@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+// The prediction record: the walk-forward backtest core on generated
+// histories, and the 予想の成績 window (read, computation and filling) on the
+// real Numbers 3 history.
+#include "analysis/backtest.h"
+#include "analysis/predictionrecorddialog.h"
+#include "analysis/recorddata.h"
+#include "db/transfer.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+using zelpo::analysis::Draw;
+using zelpo::analysis::Game;
+
+std::vector<Draw> generatedDraws(Game game, int count)
+{
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> number(1, 31);
+    std::vector<Draw> draws(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        Draw& draw = draws[static_cast<std::size_t>(i)];
+        draw.kaisai = i + 1;
+        for (int& n : draw.numbers)
+            n = game == Game::MiniLoto ? number(random) : digit(random);
+        draw.bonus = number(random);
+    }
+    return draws;
+}
+
+template <Game game>
+void BM_BacktestCore(benchmark::State& state)
+{
+    const std::vector<Draw> draws = generatedDraws(game, static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zelpo::analysis::backtest(game, draws));
+}
+BENCHMARK(BM_BacktestCore<Game::Numbers3>)->Arg(7054)->Arg(32767)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BacktestCore<Game::Numbers4>)->Arg(7054)->Arg(32767)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BacktestCore<Game::MiniLoto>)->Arg(7054)->Arg(32767)->Unit(benchmark::kMicrosecond);
+
+// A database holding the published Numbers 3 history, made once.
+const QString& realNumbers3Database()
+{
+    static QTemporaryDir dir;
+    static QString path;
+    if (path.isEmpty()) {
+        path = dir.filePath(QStringLiteral("real.mdb"));
+        zelpo::db::createDatabaseFile(path);
+        QFile file(QStringLiteral(ZELPO_SHARED_DATA_DIR "/numbers3.csv"));
+        if (file.open(QIODevice::ReadOnly))
+            zelpo::db::importDraws(path, zelpo::db::Game::Numbers3, file.readAll());
+    }
+    return path;
+}
+
+// What opening the window costs: the one read of the table, the backtest and
+// the hit check, the table, the sentence, the chart and the list filled.
+void BM_RecordWindowRealNumbers3(benchmark::State& state)
+{
+    const QString& path = realNumbers3Database();
+    for (auto _ : state) {
+        std::optional<zelpo::analysis::StoredDraws> draws
+            = zelpo::analysis::readStoredDraws(zelpo::db::Game::Numbers3, path);
+        if (!draws || draws->draws.size() != 7054) {
+            state.SkipWithError("the real history could not be read");
+            return;
+        }
+        zelpo::analysis::PredictionRecordDialog window(std::move(*draws));
+        benchmark::DoNotOptimize(window.backtestRecord().draws());
+    }
+}
+BENCHMARK(BM_RecordWindowRealNumbers3)->Unit(benchmark::kMillisecond);
+
+} // namespace
