@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/backtest.h"
 
+#include "numbers/listing.h"
+
+#include <algorithm>
+
 namespace zelpo::analysis {
 
 PredictionWalk::PredictionWalk(Game game)
@@ -26,22 +30,26 @@ void PredictionWalk::take(const Draw& draw)
 
 void PredictionWalk::predict()
 {
-    if (m_game == Game::MiniLoto) {
-        // Sets of five distinct numbers from 1 to 31: tickets as they are.
-        m_miniLotoSets = miniloto::predictSets(m_miniLoto);
-        m_ticketCount = m_miniLotoSets.size();
-        for (std::size_t i = 0; i < m_ticketCount; ++i)
-            m_tickets[i] = { static_cast<int>(i) + 1, Ticket { m_miniLotoSets[i] } };
-        return;
-    }
-    // The method writes one decimal character per digit.
-    m_numbersTexts = m_game == Game::Numbers3 ? m_numbers3.result() : m_numbers4.result();
-    m_ticketCount = m_numbersTexts.size();
-    for (std::size_t i = 0; i < m_ticketCount; ++i) {
-        Ticket ticket;
-        for (std::size_t p = 0; p < m_numbersTexts[i].size() && p < ticket.numbers.size(); ++p)
-            ticket.numbers[p] = m_numbersTexts[i][p] - '0';
-        m_tickets[i] = { static_cast<int>(i) + 1, ticket };
+    // Every prediction of the method is a ticket: digits 0..9, or five
+    // distinct numbers from 1 to 31.
+    const auto keep = [this](const auto& predicted) {
+        m_ticketCount = predicted.size();
+        for (std::size_t i = 0; i < predicted.size(); ++i) {
+            Ticket ticket;
+            std::copy(predicted[i].begin(), predicted[i].end(), ticket.numbers.begin());
+            m_tickets[i] = { static_cast<int>(i) + 1, ticket };
+        }
+    };
+    switch (m_game) {
+    case Game::Numbers3:
+        keep(m_numbers3.digits());
+        break;
+    case Game::Numbers4:
+        keep(m_numbers4.digits());
+        break;
+    case Game::MiniLoto:
+        keep(miniloto::predictSets(m_miniLoto));
+        break;
     }
 }
 
@@ -70,15 +78,19 @@ std::span<const NumberedTicket> PredictionWalk::next(const Draw& draw)
 std::string PredictionWalk::text(int prediction) const
 {
     const auto index = static_cast<std::size_t>(prediction) - 1;
+    if (index >= m_ticketCount)
+        return {};
+    const std::array<int, 5>& numbers = m_tickets[index].ticket.numbers;
     if (m_game == Game::MiniLoto)
-        return index < m_miniLotoSets.size() ? miniloto::setText(m_miniLotoSets[index]) : std::string();
-    return index < m_numbersTexts.size() ? m_numbersTexts[index] : std::string();
+        return miniloto::setText(numbers);
+    return numbers::winningNumberText(std::span(numbers).first(m_game == Game::Numbers3 ? 3 : 4));
 }
 
 Backtest::Backtest(Game game, Range range, bool keepSteps)
     : m_walk(game)
     , m_range(range)
     , m_record(game, keepSteps)
+    , m_text([this](int prediction) { return m_walk.text(prediction); })
 {
 }
 

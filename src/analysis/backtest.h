@@ -41,8 +41,6 @@ private:
     miniloto::History m_miniLoto;
     int m_taken = 0;
     std::vector<Draw> m_waiting; // draws of the current number, taken when the number changes
-    numbers::Predictions m_numbersTexts;
-    miniloto::PredictedSets m_miniLotoSets {};
     std::array<NumberedTicket, 5> m_tickets;
     std::size_t m_ticketCount = 0;
     bool m_predictionsReady = false;
@@ -59,6 +57,8 @@ struct Range {
 class Backtest {
 public:
     Backtest(Game game, Range range, bool keepSteps = false);
+    Backtest(const Backtest&) = delete;
+    Backtest& operator=(const Backtest&) = delete;
 
     // Takes the next draw in ascending draw number (see PredictionWalk).
     void add(const Draw& draw);
@@ -68,6 +68,7 @@ private:
     PredictionWalk m_walk;
     Range m_range;
     Record m_record;
+    PredictionText m_text; // of the walk's last predictions
 };
 
 Record backtest(Game game, std::span<const Draw> draws, Range range = {}, bool keepSteps = false);

@@ -130,57 +130,133 @@ std::optional<Ticket> parseTicket(Game game, std::string_view text)
 
 int parseBonus(std::string_view text)
 {
-    const std::size_t first = text.find_first_not_of(" \t");
+    const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return 0;
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
     if (text.empty() || text.size() > 2 || !std::all_of(text.begin(), text.end(), isDigit))
         return 0;
     const int value = text.size() == 1 ? text[0] - '0' : (text[0] - '0') * 10 + (text[1] - '0');
     return value >= 1 && value <= 31 ? value : 0;
 }
 
-ClassSet classesWon(Game game, const Ticket& ticket, const Draw& draw)
+DrawMatcher::DrawMatcher(Game game, const Draw& draw)
+    : m_game(game)
 {
     if (game == Game::MiniLoto) {
-        const std::uint32_t mine = numberMask(ticket.numbers);
-        const int matched = std::popcount(mine & numberMask(draw.numbers));
-        const bool bonus = draw.bonus >= 1 && draw.bonus <= 31 && ((mine >> draw.bonus) & 1u);
+        m_key = numberMask(draw.numbers);
+        m_bonus = draw.bonus >= 1 && draw.bonus <= 31 ? 1u << draw.bonus : 0;
+        m_bonusUnread = draw.bonus == kBonusUnread;
+        return;
+    }
+    const std::size_t n = positions(game);
+    std::copy_n(draw.numbers.begin(), n, m_digits.begin());
+    // A draw with a digit outside 0..9 wins nothing.
+    m_scorable = isScorable(game, draw);
+    if (m_scorable)
+        m_key = multisetKey(std::span(m_digits).first(n));
+}
+
+ClassSet DrawMatcher::classesWon(const Ticket& ticket) const
+{
+    const auto& mine = ticket.numbers;
+    if (!m_scorable)
+        return 0;
+    switch (m_game) {
+    case Game::MiniLoto: {
+        // A ticket's numbers are 1..31 by construction.
+        std::uint32_t numbers = 0;
+        for (const int n : mine)
+            numbers |= 1u << (n & 31);
+        const int matched = std::popcount(numbers & m_key);
         if (matched == 5)
             return 1u << 0;
+        if (matched == 4 && m_bonusUnread)
+            return 1u << 2 | kBonusUndecided;
         if (matched == 4)
-            return bonus ? 1u << 1 : 1u << 2;
-        if (matched == 3)
-            return 1u << 3;
-        return 0;
+            return (numbers & m_bonus) ? 1u << 1 : 1u << 2;
+        return matched == 3 ? 1u << 3 : 0;
     }
-    if (!isScorable(game, draw))
-        return 0;
-    const std::size_t n = positions(game);
-    const auto mine = std::span(ticket.numbers).first(n);
-    const auto drawn = std::span(draw.numbers).first(n);
-    ClassSet won = 0;
-    if (std::equal(mine.begin(), mine.end(), drawn.begin()))
-        won |= 1u << 0;
-    if (multisetKey(mine) == multisetKey(drawn))
-        won |= 1u << 1;
-    if (game == Game::Numbers3 && mine[1] == drawn[1] && mine[2] == drawn[2])
-        won |= 1u << 2;
-    return won;
+    case Game::Numbers3: {
+        if (multisetKey(std::span(mine).first(3)) != m_key)
+            return mine[1] == m_digits[1] && mine[2] == m_digits[2] ? 1u << 2 : 0;
+        const bool straight = mine[0] == m_digits[0] && mine[1] == m_digits[1] && mine[2] == m_digits[2];
+        const bool mini = mine[1] == m_digits[1] && mine[2] == m_digits[2];
+        return (straight ? 1u << 0 : 0) | 1u << 1 | (mini ? 1u << 2 : 0);
+    }
+    case Game::Numbers4: {
+        if (multisetKey(std::span(mine).first(4)) != m_key)
+            return 0;
+        const bool straight = std::equal(m_digits.begin(), m_digits.end(), mine.begin());
+        return (straight ? 1u << 0 : 0) | 1u << 1;
+    }
+    }
+    return 0;
+}
+
+void DrawMatcher::tally(std::span<const NumberedTicket> tickets, Tally& tally, std::span<ClassSet> won) const
+{
+    const std::size_t classCount = hitClasses(m_game).size();
+    for (std::size_t i = 0; i < tickets.size(); ++i) {
+        const ClassSet classes = classesWon(tickets[i].ticket);
+        won[i] = classes;
+        for (std::size_t c = 0; c < classCount; ++c)
+            tally.hits[c] += (classes >> c) & 1u;
+    }
+    // Only the box chance differs from ticket to ticket.
+    const std::array<int, kMaxClasses> first
+        = tickets.empty() ? std::array<int, kMaxClasses> {} : chanceNumerators(m_game, tickets[0].ticket);
+    const int count = static_cast<int>(tickets.size());
+    for (std::size_t c = 0; c < classCount; ++c)
+        tally.chances[c] += first[c] * count;
+    if (m_game != Game::MiniLoto) {
+        const std::size_t n = positions(m_game);
+        int box = 0;
+        for (const NumberedTicket& numbered : tickets)
+            box += distinctOrderings(std::span(numbered.ticket.numbers).first(n));
+        tally.chances[1] += box - first[1] * count;
+    }
+}
+
+ClassSet classesWon(Game game, const Ticket& ticket, const Draw& draw)
+{
+    return DrawMatcher(game, draw).classesWon(ticket);
+}
+
+std::array<int, kMaxClasses> chanceNumerators(Game game, const Ticket& ticket)
+{
+    switch (game) {
+    case Game::Numbers3:
+        return { 1, distinctOrderings(std::span(ticket.numbers).first(3)), 10, 0 };
+    case Game::Numbers4:
+        return { 1, distinctOrderings(std::span(ticket.numbers).first(4)), 0, 0 };
+    case Game::MiniLoto:
+        // 4 of the five with the bonus being the fifth: 5 x 1 of the 26 others.
+        return { 1, 5, 125, 3250 };
+    }
+    return {};
+}
+
+double chanceDenominator(Game game)
+{
+    switch (game) {
+    case Game::Numbers3:
+        return 1000;
+    case Game::Numbers4:
+        return 10000;
+    case Game::MiniLoto:
+        return kMiniLotoSets;
+    }
+    return 1;
 }
 
 std::array<double, kMaxClasses> chances(Game game, const Ticket& ticket)
 {
-    switch (game) {
-    case Game::Numbers3:
-        return { 1.0 / 1000, distinctOrderings(std::span(ticket.numbers).first(3)) / 1000.0, 1.0 / 100, 0 };
-    case Game::Numbers4:
-        return { 1.0 / 10000, distinctOrderings(std::span(ticket.numbers).first(4)) / 10000.0, 0, 0 };
-    case Game::MiniLoto:
-        // 4 of the five with the bonus being the fifth: 5 x 1 of the 26 others.
-        return { 1 / kMiniLotoSets, 5 / kMiniLotoSets, 125 / kMiniLotoSets, 3250 / kMiniLotoSets };
-    }
-    return {};
+    const std::array<int, kMaxClasses> numerators = chanceNumerators(game, ticket);
+    std::array<double, kMaxClasses> result {};
+    for (std::size_t c = 0; c < kMaxClasses; ++c)
+        result[c] = numerators[c] / chanceDenominator(game);
+    return result;
 }
 
 } // namespace zelpo::analysis

@@ -3,6 +3,9 @@
 
 #include "analysis/poisson.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace zelpo::analysis {
 
 std::optional<double> ClassScore::ratio() const
@@ -33,31 +36,72 @@ void Record::score(
 {
     if (tickets.empty() && !countEmpty)
         return;
+    Tally tally;
+    std::array<ClassSet, 5> won {};
+    DrawMatcher(m_game, draw).tally(tickets.first(std::min(tickets.size(), won.size())), tally, won);
+    for (std::size_t i = 0; i < won.size() && i < tickets.size(); ++i) {
+        if (!won[i])
+            continue;
+        if (won[i] & kBonusUndecided)
+            m_undecided.push_back({ m_hits.size(), m_keepSteps ? m_steps.size() : SIZE_MAX, draw.occurrence });
+        m_hits.push_back({ draw.kaisai, tickets[i].prediction, textOf(tickets[i].prediction), won[i] });
+    }
+    const double denominator = chanceDenominator(m_game);
+    const std::size_t classCount = hitClasses(m_game).size();
     Step step;
     step.draw = draw.kaisai;
-    const std::size_t classCount = hitClasses(m_game).size();
-    for (const NumberedTicket& numbered : tickets) {
-        const std::array<double, kMaxClasses> chance = chances(m_game, numbered.ticket);
-        const ClassSet won = classesWon(m_game, numbered.ticket, draw);
-        for (std::size_t c = 0; c < classCount; ++c) {
-            const int hit = (won >> c) & 1u;
-            step.hits[c] += hit;
-            step.expected[c] += chance[c];
-        }
-        if (won)
-            m_hits.push_back({ draw.kaisai, numbered.prediction, textOf(numbered.prediction), won });
-    }
     for (std::size_t c = 0; c < classCount; ++c) {
-        m_classes[c].hits += step.hits[c];
-        m_classes[c].expected += step.expected[c];
+        m_classes[c].hits += tally.hits[c];
+        m_chanceSums[c] += tally.chances[c];
+        m_classes[c].expected = static_cast<double>(m_chanceSums[c]) / denominator;
+        step.hits[c] = tally.hits[c];
+        step.expected[c] = tally.chances[c] / denominator;
     }
-    m_tickets += static_cast<int>(tickets.size());
+    m_tickets += static_cast<int>(std::min(tickets.size(), won.size()));
     ++m_draws;
     if (!m_first)
         m_first = draw.kaisai;
     m_last = draw.kaisai;
     if (m_keepSteps)
         m_steps.push_back(step);
+}
+
+std::vector<std::pair<int, int>> Record::undecidedDraws() const
+{
+    std::vector<std::pair<int, int>> draws;
+    for (const Undecided& undecided : m_undecided) {
+        const std::pair draw { m_hits[undecided.hit].draw, undecided.occurrence };
+        if (draws.empty() || draws.back() != draw)
+            draws.push_back(draw);
+    }
+    return draws;
+}
+
+void Record::settleBonuses(std::span<const int> bonuses)
+{
+    std::size_t drawIndex = 0;
+    std::pair<int, int> current { 0, -1 };
+    for (const Undecided& undecided : m_undecided) {
+        Hit& hit = m_hits[undecided.hit];
+        if (std::pair { hit.draw, undecided.occurrence } != current) {
+            current = { hit.draw, undecided.occurrence };
+            ++drawIndex;
+        }
+        const int bonus = drawIndex - 1 < bonuses.size() ? bonuses[drawIndex - 1] : 0;
+        const std::optional<Ticket> ticket = parseTicket(m_game, hit.ticket);
+        const bool withBonus = bonus != 0 && ticket
+            && std::find(ticket->numbers.begin(), ticket->numbers.end(), bonus) != ticket->numbers.end();
+        hit.classes = withBonus ? 1u << 1 : 1u << 2;
+        if (withBonus) {
+            --m_classes[2].hits;
+            ++m_classes[1].hits;
+            if (undecided.step != SIZE_MAX) {
+                --m_steps[undecided.step].hits[2];
+                ++m_steps[undecided.step].hits[1];
+            }
+        }
+    }
+    m_undecided.clear();
 }
 
 void checkStored(Record& record, const Draw& draw, std::span<const std::string> stored)

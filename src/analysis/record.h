@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace zelpo::analysis {
@@ -28,12 +29,6 @@ struct Hit {
     int prediction = 0; // counted from 1
     std::string ticket; // as it was written
     ClassSet classes = 0;
-};
-
-// A ticket with its prediction number, counted from 1.
-struct NumberedTicket {
-    int prediction = 0;
-    Ticket ticket;
 };
 
 // The text of a prediction, asked for only when it won.
@@ -66,6 +61,12 @@ public:
     void score(
         const Draw& draw, std::span<const NumberedTicket> tickets, const PredictionText& textOf, bool countEmpty);
 
+    // Mini Loto draws scored with kBonusUnread whose bonus decides between
+    // class 2 and 3 (draw number, occurrence), in draw order.
+    std::vector<std::pair<int, int>> undecidedDraws() const;
+    // Decides them with their bonuses, in the order undecidedDraws() gave.
+    void settleBonuses(std::span<const int> bonuses);
+
 private:
     Game m_game;
     bool m_keepSteps;
@@ -74,8 +75,15 @@ private:
     std::optional<int> m_first;
     std::optional<int> m_last;
     std::array<ClassScore, kMaxClasses> m_classes {};
+    std::array<long long, kMaxClasses> m_chanceSums {}; // in chanceDenominator(), exact
     std::vector<Hit> m_hits;
     std::vector<Step> m_steps;
+    struct Undecided {
+        std::size_t hit;
+        std::size_t step; // or SIZE_MAX without steps
+        int occurrence;
+    };
+    std::vector<Undecided> m_undecided;
 };
 
 // The hit check of stored predictions, one draw at a time in draw order:

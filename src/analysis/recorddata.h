@@ -7,6 +7,7 @@
 #include "db/query.h"
 #include "db/schema.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -29,8 +30,17 @@ std::optional<StoredDraws> readStoredDraws(db::Game game, const QString& databas
 Record checkStored(const StoredDraws& draws);
 std::optional<Record> checkStored(db::Game game, const QString& database, db::Status* status = nullptr);
 
-// The backtest over the draws in memory, or read from the table with only the
-// columns the method and the scoring need.
+// The draws the clause admits, in draw order, with only what the method
+// needs: Mini Loto's come with kBonusUnread.
+db::Status readDraws(
+    db::Game game, const QString& database, const QString& where, const std::function<void(const Draw&)>& visit);
+
+// The bonuses of the given Mini Loto draws (draw number, occurrence; in draw
+// order), 0 where none is stored.
+std::optional<std::vector<int>> readBonuses(
+    const QString& database, std::span<const std::pair<int, int>> draws, db::Status* status = nullptr);
+
+// The backtest over the draws in memory, or read with readDraws().
 Record backtest(const StoredDraws& draws, Range range, bool keepSteps = false);
 std::optional<Record> backtest(db::Game game, const QString& database, Range range, db::Status* status = nullptr);
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "miniloto/prediction.h"
 
-#include <algorithm>
+#include <bit>
 
 namespace zelpo::miniloto {
 namespace {
@@ -30,28 +30,30 @@ std::uint32_t changed(std::uint32_t seed, Change change, std::uint32_t count)
 template <class PickFunction>
 NumberSet draw(std::array<std::uint32_t, 5>& seeds, const PickFunction& pick)
 {
-    std::array<int, 5> picks {};
-    const auto taken = [&](int value, std::size_t before) {
-        return std::find(picks.begin(), picks.begin() + static_cast<std::ptrdiff_t>(before), value)
-            != picks.begin() + static_cast<std::ptrdiff_t>(before);
-    };
-    for (std::size_t k = 0; k < seeds.size(); ++k) {
-        picks[k] = pick(seeds[k]);
-        while (taken(picks[k], k)) {
-            if (seeds[k] == 0) {
+    std::uint32_t taken = 0; // bit n: n is an earlier pick of the pass
+    const auto isTaken = [&taken](int value) { return (taken >> value) & 1u; };
+    for (std::uint32_t& seed : seeds) {
+        int value = pick(seed);
+        while (isTaken(value)) {
+            if (seed == 0) {
                 // Halving 0 changes nothing, so the retry would never end:
                 // take the smallest number still free instead.
-                int free = 1;
-                while (taken(free, k))
-                    ++free;
-                picks[k] = free;
+                value = 1;
+                while (isTaken(value))
+                    ++value;
                 break;
             }
-            seeds[k] = halve(seeds[k]);
-            picks[k] = pick(seeds[k]);
+            seed = halve(seed);
+            value = pick(seed);
         }
+        taken |= 1u << value;
     }
-    std::sort(picks.begin(), picks.end());
+    // The picks in ascending order: the set bits from the lowest up.
+    NumberSet picks {};
+    for (int& number : picks) {
+        number = std::countr_zero(taken);
+        taken &= taken - 1;
+    }
     return picks;
 }
 

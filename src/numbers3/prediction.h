@@ -19,12 +19,18 @@ using Predictions = numbers::Predictions;
 // order, then the units choices in rank order.
 Predictions compose(const numbers::DigitChains<3>& chains);
 
+// The same five predictions as digits (compose() writes them out), for work
+// that needs no texts: a backtest predicts every draw of the history.
+using PredictedDigits = std::array<Digits, 5>;
+PredictedDigits composeDigits(const numbers::DigitChains<3>& chains);
+
 // Feeds draws one at a time, oldest first, so that a reader need not keep them.
 class Predictor {
 public:
     void add(const Digits& draw) { m_chains.add(draw); }
     void addAll(std::span<const Digits> draws) { m_chains.addAll(draws); }
     Predictions result() const { return compose(m_chains); }
+    PredictedDigits digits() const { return composeDigits(m_chains); }
 
 private:
     numbers::DigitChains<3> m_chains;

@@ -18,12 +18,18 @@ using Predictions = numbers::Predictions;
 // T1H1t1U1, T2H2t2U2, T3H3t3U3, then the mixed T2H1t2U1 and T3H2t3U2.
 Predictions compose(const numbers::DigitChains<4>& chains);
 
+// The same five predictions as digits (compose() writes them out), for work
+// that needs no texts: a backtest predicts every draw of the history.
+using PredictedDigits = std::array<Digits, 5>;
+PredictedDigits composeDigits(const numbers::DigitChains<4>& chains);
+
 // Feeds draws one at a time, oldest first, so that a reader need not keep them.
 class Predictor {
 public:
     void add(const Digits& draw) { m_chains.add(draw); }
     void addAll(std::span<const Digits> draws) { m_chains.addAll(draws); }
     Predictions result() const { return compose(m_chains); }
+    PredictedDigits digits() const { return composeDigits(m_chains); }
 
 private:
     numbers::DigitChains<4> m_chains;
