@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgl-dev libxkbcommon-dev
-    fonts-noto-cjk
+    fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils
     sqlite3

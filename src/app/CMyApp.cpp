@@ -3,6 +3,7 @@
 
 #include "app/CMyDlg.h"
 #include "app/firstrun.h"
+#include "ui/japanese.h"
 #include "ui/modal.h"
 
 #include <QIcon>
@@ -13,8 +14,10 @@ CMyApp::CMyApp(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("zelpo"));
-    setApplicationDisplayName(QStringLiteral("ナンバーズ Zelpo"));
+    // No display name: the toolkit would append it to every window title,
+    // and a title is exactly its template's caption.
     setWindowIcon(QIcon(QStringLiteral(":/zelpo/zelpo.png")));
+    ui::installJapanese(*this);
     ui::installWaitCursor();
 }
 

@@ -24,6 +24,10 @@ CMyDlg::CMyDlg(QWidget* parent)
     : ui::TemplateDialog(res::kMainDialog, parent)
     , m_hIcon(QStringLiteral(":/zelpo/zelpo.png"))
 {
+    // The main menu is the program's main window: a normal top-level window
+    // that can be minimised, which window managers refuse to dialogs.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+        | Qt::WindowCloseButtonHint);
     connect(button(1000), &QPushButton::clicked, this, &CMyDlg::OnButton1);
     connect(button(1001), &QPushButton::clicked, this, &CMyDlg::OnButton2);
     connect(button(1002), &QPushButton::clicked, this, &CMyDlg::OnButton3);

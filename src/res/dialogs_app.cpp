@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main menu (102) and the about box (100).
 #include "res/dialogtemplate.h"
+#include "res/strings.h"
 
 namespace zelpo::res {
 namespace {
@@ -17,16 +18,17 @@ constexpr Control kMainControls[] = {
 
 constexpr Control kAboutControls[] = {
     { kNoId, Kind::Icon, u"", 11, 14, 20, 20 },
-    { kNoId, Kind::Static, u"ナンバーズ Zelpo  Version 1.30", 40, 10, 170, 8 },
-    { kNoId, Kind::Static, u"Copyright (C) 2026 Zelpo の開発者", 40, 24, 170, 8 },
-    { kNoId, Kind::Static, u"サポート: support@zelpo.example", 40, 36, 170, 8 },
-    { kNoId, Kind::Static, u"ホームページ: https://zelpo.example/", 40, 48, 170, 8 },
+    { kNoId, Kind::Static, kVersionLine, 40, 10, 170, 8 },
+    { kNoId, Kind::Static, u"ライセンス: MIT", 40, 24, 170, 8 },
+    // Filled when the box opens with the versions the program runs with.
+    { kAboutToolkitLine, Kind::Static, u"Qt", 40, 36, 170, 8 },
+    { kAboutEngineLine, Kind::Static, u"SQLite", 40, 48, 170, 8 },
     { 1, Kind::DefaultButton, u"OK", 184, 62, 40, 14, TabStop },
 };
 
 } // namespace
 
-const Dialog kMainDialog { 102, u"ナンバーズ Zelpo", u"ＭＳ Ｐゴシック", 9, 186, 170, kMainControls };
+const Dialog kMainDialog { 102, kProgramName, u"ＭＳ Ｐゴシック", 9, 186, 170, kMainControls };
 const Dialog kAboutDialog { 100, u"ナンバーズのﾊﾞｰｼﾞｮﾝ情報", u"ＭＳ Ｐゴシック", 9, 235, 84, kAboutControls };
 
 } // namespace zelpo::res

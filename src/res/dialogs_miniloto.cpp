@@ -29,7 +29,7 @@ constexpr Control kMinirotoControls[] = {
     { 1012, Kind::Edit, u"", 277, 110, 17, 15, Centered | Border | TabStop | Number },
     { 1013, Kind::Edit, u"", 306, 110, 17, 15, Centered | Border | TabStop | Number },
     { 1014, Kind::Edit, u"", 336, 110, 17, 15, Centered | Border | TabStop | Number },
-    { 1003, Kind::ListView, u"", 7, 139, 356, 138, Border | TabStop },
+    { 1003, Kind::ListView, u"", 7, 139, 356, 138, Border | TabStop, u"当選数字一覧" },
     { kNoId, Kind::Static, u"検索件数", 7, 288, 28, 8 },
     { 1008, Kind::Edit, u"", 36, 289, 23, 12, ReadOnly | Centered },
     { kNoId, Kind::Static, u"件", 61, 288, 8, 8 },

@@ -7,7 +7,7 @@ namespace {
 
 constexpr Control kControls[] = {
     { 1, Kind::DefaultButton, u"閉　じ　る", 140, 336, 223, 33, TabStop },
-    { 1003, Kind::ListView, u"List1", 7, 212, 356, 101, Border | TabStop },
+    { 1003, Kind::ListView, u"List1", 7, 212, 356, 101, Border | TabStop, u"当選数字一覧" },
     { 1004, Kind::Edit, u"", 10, 46, 70, 17, Centered | Border | TabStop },
     { 1005, Kind::Edit, u"", 80, 46, 70, 17, Centered | Border | TabStop },
     { 1006, Kind::Edit, u"", 151, 46, 70, 17, Centered | Border | TabStop },
@@ -37,7 +37,7 @@ constexpr Control kControls[] = {
     { 1018, Kind::Edit, u"", 69, 320, 19, 12, ReadOnly },
     { kNoId, Kind::Static, u"件", 89, 320, 10, 10 },
     { 1019, Kind::Button, u"ヘ　ル　プ", 73, 336, 62, 33, TabStop },
-    { 1023, Kind::ListView, u"List2", 15, 94, 341, 58, Border },
+    { 1023, Kind::ListView, u"List2", 15, 94, 341, 58, Border, u"出現回数" },
     { kNoId, Kind::GroupBox, u"  詳細情報  ", 7, 83, 356, 79 },
 };
 

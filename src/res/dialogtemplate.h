@@ -35,12 +35,19 @@ enum Style : unsigned {
 
 inline constexpr int kNoId = -1; // controls that nothing refers to
 
+// The about box's lines that name the toolkit's and the engine's versions.
+inline constexpr int kAboutToolkitLine = 1001;
+inline constexpr int kAboutEngineLine = 1002;
+
 struct Control {
     int id;
     Kind kind;
     std::u16string_view caption;
     int x, y, cx, cy; // dialog units
     unsigned style = None;
+    // What assistive tools call the control when its caption does not say
+    // what it holds (the list views' captions are placeholders).
+    std::u16string_view accessibleName = {};
 };
 
 struct Dialog {

@@ -6,11 +6,16 @@
 
 namespace zelpo::res {
 
+// The program's name: the main menu's caption and the title of a message
+// box that has no window to belong to.
+inline constexpr std::u16string_view kProgramName = u"ナンバーズ Zelpo";
 inline constexpr std::u16string_view kDatabaseFileName = u"ナンバーズ.mdb";
 inline constexpr std::u16string_view kHelpFileName = u"ナンバーズ３＆４＆ミニロト.HLP";
 inline constexpr std::u16string_view kAboutMenuEntry = u"ナンバーズ のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 inline constexpr std::u16string_view kVersionLine = u"ナンバーズ Zelpo  Version 1.30";
 inline constexpr std::u16string_view kHelpFailed = u"起動できませんでした";
+// A read of the database failed (missing file, unreadable value): nothing was shown.
+inline constexpr std::u16string_view kReadFailed = u"　データベースを読み込めませんでした。。";
 
 // Start-up without a usable database.
 inline constexpr std::u16string_view kDatabaseMissingQuestion

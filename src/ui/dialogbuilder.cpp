@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
@@ -51,22 +52,23 @@ QWidget* createControl(QDialog& dialog, const res::Control& control)
     case res::Kind::Static: {
         auto* label = new QLabel(caption, &dialog);
         label->setAlignment(horizontalAlignment(control.style) | Qt::AlignTop);
-        label->setWordWrap(true);
         return label;
     }
     case res::Kind::GroupBox:
         return new QGroupBox(caption, &dialog);
     case res::Kind::Edit: {
         auto* edit = new QLineEdit(&dialog);
-        edit->setAlignment(horizontalAlignment(control.style) | Qt::AlignVCenter);
-        edit->setReadOnly(control.style & res::ReadOnly);
-        if (control.style & res::ReadOnly) {
-            // Displays sit on the dialog's own background, as read-only edits did.
-            QPalette palette = edit->palette();
-            palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-            edit->setPalette(palette);
-        }
-        edit->setFrame(control.style & res::Border);
+        // A borderless edit writes its text from the top, level with the
+        // labels beside it; a framed one centres it in the frame.
+        const bool border = control.style & res::Border;
+        edit->setAlignment(horizontalAlignment(control.style) | (border ? Qt::AlignVCenter : Qt::AlignTop));
+        // Without a frame the text may use the whole width, as a borderless
+        // edit's does, less one pixel on each side.
+        if (!border)
+            edit->setTextMargins(-1, 0, -1, 0);
+        if (control.style & res::ReadOnly)
+            makeDisplay(*edit);
+        edit->setFrame(border);
         if (control.style & res::Number)
             edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
         return edit;
@@ -101,20 +103,26 @@ QWidget* createControl(QDialog& dialog, const res::Control& control)
 
 } // namespace
 
+QString dialogFontFamily(std::u16string_view fontName)
+{
+    // The templates name the platform's proportional Gothic, which is not
+    // installed here. IPAPGothic is drawn to the same metrics (a line of about
+    // one em); Noto's Gothic, far taller, stands in only when IPA's is missing.
+    static const QString family = [] {
+        for (const QString& candidate : { QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP") }) {
+            if (QFontDatabase::hasFamily(candidate))
+                return candidate;
+        }
+        return QString();
+    }();
+    const QString name = toQString(fontName);
+    const bool gothic = name == u"ＭＳ Ｐゴシック" || name == u"MS PGothic" || name == u"ＭＳ ゴシック";
+    return gothic && !family.isEmpty() ? family : name;
+}
+
 QFont dialogFont(std::u16string_view fontName, int pointSize)
 {
-    static const bool substituted = [] {
-        // The Japanese Gothic the templates name is not installed here; Noto's is.
-        for (const QString& name :
-            { QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("ＭＳ ゴシック") }) {
-            QFont::insertSubstitutions(name,
-                { QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans CJK SC"),
-                    QStringLiteral("Noto Sans") });
-        }
-        return true;
-    }();
-    Q_UNUSED(substituted);
-    QFont font(toQString(fontName));
+    QFont font(dialogFontFamily(fontName));
     // Points at the platform's 96 logical dots per inch, whatever the screen says.
     font.setPixelSize(mulDiv(pointSize, 96, 72));
     return font;
@@ -125,7 +133,16 @@ QSize dialogBaseUnits(const QFont& font)
     const QFontMetrics metrics(font);
     const int letters
         = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return { (letters / 26 + 1) / 2, metrics.height() };
+    return { (letters / 26 + 1) / 2, metrics.ascent() + metrics.descent() };
+}
+
+void makeDisplay(QLineEdit& edit)
+{
+    edit.setReadOnly(true);
+    // Displays sit on the dialog's own background, as read-only edits did.
+    QPalette palette = edit.palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit.setPalette(palette);
 }
 
 QRect toPixels(const QRect& dialogUnits, QSize baseUnits)
@@ -149,9 +166,15 @@ void buildDialog(QDialog& dialog, const res::Dialog& dialogTemplate)
     for (const res::Control& control : dialogTemplate.controls) {
         QWidget* widget = createControl(dialog, control);
         widget->setGeometry(toPixels(QRect(control.x, control.y, control.cx, control.cy), base));
+        // A label wraps only where its rectangle holds more than one line: a
+        // wrapped line below a one-line label would not be seen at all.
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setWordWrap(widget->height() >= 2 * (base.height()));
         widget->setProperty(kControlIdProperty, control.id);
         widget->setAccessibleDescription(QString::number(control.id));
-        if (!control.caption.empty())
+        if (!control.accessibleName.empty())
+            widget->setAccessibleName(toQString(control.accessibleName));
+        else if (!control.caption.empty() && control.kind != res::Kind::ListView)
             widget->setAccessibleName(toQString(control.caption));
         if (!(control.style & res::TabStop))
             widget->setFocusPolicy(widget->focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::ClickFocus);

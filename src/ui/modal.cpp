@@ -2,6 +2,8 @@
 #include "ui/modal.h"
 
 #include "db/query.h"
+#include "res/strings.h"
+#include "res/text.h"
 #include "ui/templatedialog.h"
 
 #include <QApplication>
@@ -23,7 +25,7 @@ void showMessage(QWidget* owner, const QString& text, MessageIcon icon)
         return;
     }
     QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
-        owner ? owner->windowTitle() : QApplication::applicationDisplayName(), text, QMessageBox::Ok, owner);
+        owner ? owner->windowTitle() : res::qtext(res::kProgramName), text, QMessageBox::Ok, owner);
     box.setAccessibleDescription(text);
     box.exec();
 }
@@ -34,7 +36,7 @@ bool askQuestion(QWidget* owner, const QString& text)
         g_recorder->m_messages.push_back({ text, MessageIcon::Question });
         return g_recorder->m_answer;
     }
-    QMessageBox box(QMessageBox::Question, owner ? owner->windowTitle() : QApplication::applicationDisplayName(), text,
+    QMessageBox box(QMessageBox::Question, owner ? owner->windowTitle() : res::qtext(res::kProgramName), text,
         QMessageBox::Yes | QMessageBox::No, owner);
     box.setDefaultButton(QMessageBox::Yes);
     box.setAccessibleDescription(text);

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -111,4 +112,20 @@ TEST(MainMenu, HelpOpensTheFileWhenItIsThere)
     desktopAnswers = false;
     zelpo::test::click(menu, 1016);
     EXPECT_EQ(messages.texts(), QStringList { "起動できませんでした" });
+}
+
+TEST(AboutBox, ShowsOnlyTrueThings)
+{
+    zelpo::app::CAboutDlg about;
+    about.show();
+    QStringList lines;
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        if (!label->text().isEmpty())
+            lines << label->text();
+    }
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], "ナンバーズ Zelpo  Version 1.30");
+    EXPECT_EQ(lines[1], "ライセンス: MIT");
+    EXPECT_EQ(lines[2], "Qt " + QString::fromLatin1(qVersion()));
+    EXPECT_TRUE(QRegularExpression("^SQLite 3\\.\\d+\\.\\d+$").match(lines[3]).hasMatch()) << lines[3].toStdString();
 }

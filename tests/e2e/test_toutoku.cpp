@@ -4,7 +4,6 @@
 
 #include <QDeadlineTimer>
 #include <QProcess>
-#include <QRect>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -41,25 +40,6 @@ QStringList rows(const QString& path, const QString& sql)
     return result;
 }
 
-// Clicks the centre of a control given in dialog units, the template being
-// `width` by `height` dialog units: the window's size in pixels gives the scale.
-void clickControl(const XServer& x, const QString& window, QRect control, int width, int height)
-{
-    int pixelsWide = 0;
-    int pixelsHigh = 0;
-    const QString shell = x.xdotool({ "getwindowgeometry", "--shell", window });
-    for (const QString& line : shell.split('\n')) {
-        if (line.startsWith("WIDTH="))
-            pixelsWide = line.mid(6).toInt();
-        else if (line.startsWith("HEIGHT="))
-            pixelsHigh = line.mid(7).toInt();
-    }
-    ASSERT_GT(pixelsWide, 0) << shell.toStdString();
-    const QPointF centre = QRectF(control).center();
-    x.xdotool({ "mousemove", "--window", window, QString::number(qRound(centre.x() * pixelsWide / width)),
-        QString::number(qRound(centre.y() * pixelsHigh / height)), "click", "1" });
-}
-
 } // namespace
 
 TEST(EndToEnd, RegistersANumbers3AndANumbers4DrawFromTheNumbers3Window)
@@ -78,12 +58,12 @@ TEST(EndToEnd, RegistersANumbers3AndANumbers4DrawFromTheNumbers3Window)
     const QString menu = x.waitForWindow("ナンバーズ Zelpo");
     ASSERT_FALSE(menu.isEmpty()) << "the main menu did not appear";
     x.focus(menu);
-    clickControl(x, menu, { 30, 32, 126, 22 }, 186, 170); // "ナンバーズ　３"
+    x.clickControl(menu, { 30, 32, 126, 22 }, { 186, 170 }); // "ナンバーズ　３"
 
     const QString numbers3 = x.waitForWindow("ナンバーズ３予想");
     ASSERT_FALSE(numbers3.isEmpty()) << "the Numbers 3 window did not appear";
     x.focus(numbers3);
-    clickControl(x, numbers3, { 7, 267, 55, 25 }, 325, 300); // "当選数字登録"
+    x.clickControl(numbers3, { 7, 267, 55, 25 }, { 325, 300 }); // "当選数字登録"
 
     const QString registration = x.waitForWindow("当選数字登録");
     ASSERT_FALSE(registration.isEmpty()) << "the registration window did not appear";

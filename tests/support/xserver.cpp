@@ -18,7 +18,8 @@ XServer::XServer()
         return;
     m_server.setProgram(QStringLiteral("Xvfb"));
     m_server.setArguments({ QStringLiteral("-displayfd"), QString::number(fds[1]), QStringLiteral("-screen"),
-        QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp") });
+        QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-dpi"), QStringLiteral("96"),
+        QStringLiteral("-nolisten"), QStringLiteral("tcp") });
     m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_server.setChildProcessModifier([fds] { ::close(fds[0]); });
     m_server.start();
@@ -90,6 +91,45 @@ void XServer::key(const QString& keys) const
     // "5 Tab 0": one key (or chord) per argument, as xdotool takes them.
     xdotool(QStringList { QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30") }
         + keys.split(u' ', Qt::SkipEmptyParts));
+}
+
+void XServer::clickControl(const QString& window, const QRect& control, const QSize& templateSize, int clicks) const
+{
+    int pixelsWide = 0;
+    int pixelsHigh = 0;
+    const QString shell = xdotool({ QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window });
+    for (const QString& line : shell.split(u'\n')) {
+        if (line.startsWith(QLatin1String("WIDTH=")))
+            pixelsWide = line.mid(6).toInt();
+        else if (line.startsWith(QLatin1String("HEIGHT=")))
+            pixelsHigh = line.mid(7).toInt();
+    }
+    ASSERT_GT(pixelsWide, 0) << shell.toStdString();
+    const QPointF centre = QRectF(control).center();
+    const QString x = QString::number(qRound(centre.x() * pixelsWide / templateSize.width()));
+    const QString y = QString::number(qRound(centre.y() * pixelsHigh / templateSize.height()));
+    // The pointer rests on the control first, as a hand would, so that lists see their hot row.
+    xdotool({ QStringLiteral("mousemove"), QStringLiteral("--window"), window, x, y });
+    QThread::msleep(100);
+    xdotool({ QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(clicks), QStringLiteral("--delay"),
+        QStringLiteral("80"), QStringLiteral("1") });
+}
+
+QString XServer::property(const QString& window, const QString& name) const
+{
+    QProcess process;
+    QProcessEnvironment env = environment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral("xprop"), { QStringLiteral("-id"), window, QStringLiteral("-notype"), name });
+    if (!process.waitForFinished(10000))
+        return {};
+    // "_NET_WM_NAME = "ナンバーズ３予想"" -> ナンバーズ３予想
+    QString value = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    value = value.mid(value.indexOf(u'=') + 1).trimmed();
+    if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+        value = value.mid(1, value.size() - 2);
+    return value;
 }
 
 Installation::Installation(Database database)

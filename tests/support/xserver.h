@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -31,6 +32,12 @@ public:
     // Types text and presses keys on the focused window.
     void typeText(const QString& text) const;
     void key(const QString& keys) const;
+    // Clicks the centre of a control given in dialog units, the window's
+    // template being `templateSize` dialog units: the window's size gives the scale.
+    void clickControl(const QString& window, const QRect& control, const QSize& templateSize, int clicks = 1) const;
+    // A property of the window as a window manager reads it (xprop), its
+    // value only: _NET_WM_NAME gives the title without quotes.
+    QString property(const QString& window, const QString& name) const;
 
 private:
     QProcess m_server;

@@ -6,6 +6,7 @@
 #include "ui/templatedialog.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,14 +24,17 @@ TEST(DialogUnits, XIsAQuarterAndYAnEighthOfTheBaseUnitsRounded)
     EXPECT_EQ(toPixels(QRect(7, 7, 311, 54), base), QRect(12, 13, 544, 101));
 }
 
-TEST(DialogFont, TheTemplateFontIsAnInstalledJapaneseGothic)
+TEST(DialogFont, TheTemplateGothicIsIpaProportionalGothic)
 {
     const QFont font = zelpo::ui::dialogFont(u"ＭＳ Ｐゴシック", 9);
     EXPECT_EQ(font.pixelSize(), 12);
-    EXPECT_TRUE(QFontInfo(font).family().contains("CJK")) << QFontInfo(font).family().toStdString();
+    EXPECT_EQ(QFontInfo(font).family(), "IPAPGothic");
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const QSize base = zelpo::ui::dialogBaseUnits(font);
-    EXPECT_GT(base.width(), 3);
-    EXPECT_GE(base.height(), 12);
+    EXPECT_EQ(base, QSize((letters / 26 + 1) / 2, metrics.ascent() + metrics.descent()));
+    // A line of about one em, as the platform's Gothic has, not Noto's 1.45 em.
+    EXPECT_LE(base.height(), 13);
 }
 
 namespace {
