@@ -1,12 +1,45 @@
 // SPDX-License-Identifier: MIT
 #include "db/drawcount.h"
 
+#include "db/schema.h"
+
 namespace zelpo::db {
+namespace {
+
+constexpr QStringView kSelectKaisai = u"SELECT kaisai ";
+
+// The winning-number columns of the table a count text names, or none for
+// another text.
+QStringList countedNumbers(QStringView fixedSql)
+{
+    if (fixedSql == kCountNumbers3)
+        return numberColumns(Game::Numbers3);
+    if (fixedSql == kCountNumbers4)
+        return numberColumns(Game::Numbers4);
+    if (fixedSql == kCountMiniLoto)
+        return numberColumns(Game::MiniLoto);
+    return {};
+}
+
+} // namespace
 
 std::optional<int> nextDrawNumber(const QString& database, QStringView fixedSql, const QString& where, Status* status)
 {
+    // The count reads each row's winning numbers as the listing, the
+    // predictions and the statistics do, so that a row none of them can read
+    // makes the count fail too instead of counting a draw nobody can show.
+    const QStringList numbers = countedNumbers(fixedSql);
+    QString sql = fixedSql.toString();
+    if (!numbers.isEmpty() && fixedSql.startsWith(kSelectKaisai))
+        sql.replace(0, kSelectKaisai.size(), QStringLiteral("SELECT kaisai,%1 ").arg(numbers.join(u',')));
+
     int counter = 1;
-    const Status result = read(database, fixedSql, where, [&counter](const Row&) { ++counter; });
+    const Status result = read(database, sql, where, [&](const Row& row) {
+        row.integer(u"kaisai");
+        for (const QString& column : numbers)
+            row.integer(column);
+        ++counter;
+    });
     if (status)
         *status = result;
     if (!result)

@@ -10,7 +10,9 @@ namespace zelpo::db {
 
 // Runs `fixedSql` (a "SELECT kaisai FROM ..." text) with `where` and returns
 // the number of rows plus one, or nothing when the query failed. The stored
-// draw numbers play no part: draws 1..499 and 501 also give 501.
+// draw numbers play no part: draws 1..499 and 501 also give 501. For the
+// three count texts below, a row whose draw number or winning numbers cannot
+// be read fails the count, as it fails every other reader of the table.
 std::optional<int> nextDrawNumber(
     const QString& database, QStringView fixedSql, const QString& where, Status* status = nullptr);
 

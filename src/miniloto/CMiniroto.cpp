@@ -54,7 +54,8 @@ void CMiniroto::onInitDialog()
     AddColumn(QStringLiteral("予想数字３"), 5, 0, 0, 100);
     AddColumn(QStringLiteral("予想数字４"), 6, 0, 0, 100);
 
-    kaisuMI(m_strDatabase, db::kWherePositive);
+    if (!kaisuMI(m_strDatabase, db::kWherePositive))
+        reportReadFailure();
 
     list1().setExtendedStyle(ui::ListView::kTwoClickActivate);
     for (const int id : kSearchEdits) {
@@ -82,14 +83,18 @@ bool CMiniroto::searchME(QString strDatabase, QString strWhere)
 {
     static constexpr int kFormats[] = { 0, 0, 2, 0, 0, 0, 0 };
     static constexpr int kWidths[] = { 70, 100, 70, 100, 100, 100, 100 };
+    // Rows reach the list only once every row has been read.
+    QList<QStringList> rows;
+    const db::Status status
+        = miniloto::readDraws(strDatabase, strWhere, [&rows](const QStringList& cells) { rows << cells; });
+    if (!status)
+        return false;
     const ui::ListView::Batch batch(list1());
-    int r = 0;
-    const db::Status status = miniloto::readDraws(strDatabase, strWhere, [&](const QStringList& cells) {
-        for (int column = 0; column < cells.size(); ++column)
-            AddItem(cells[column], r, column, kFormats[column], kWidths[column]);
-        ++r;
-    });
-    return status.ok();
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int column = 0; column < rows[r].size(); ++column)
+            AddItem(rows[r][column], r, column, kFormats[column], kWidths[column]);
+    }
+    return true;
 }
 
 bool CMiniroto::kaisuMI(QString strDatabase, QString strWhere)
@@ -104,13 +109,17 @@ bool CMiniroto::yosouMI(QString strDatabase, QString strWhere)
 
 void CMiniroto::OnYosou()
 {
-    yosouMI(m_strDatabase, db::kWherePositive);
+    if (!yosouMI(m_strDatabase, db::kWherePositive))
+        reportReadFailure();
 }
 
 void CMiniroto::OnitiranB()
 {
     DeleteItem();
-    searchME(m_strDatabase, db::kWhereListAll);
+    if (!searchME(m_strDatabase, db::kWhereListAll)) {
+        reportReadFailure();
+        return;
+    }
     setText(1008, QStringLiteral("---"));
 }
 
@@ -123,7 +132,7 @@ void CMiniroto::Onkensaku()
         = miniloto::searchClause({ numbers[0], numbers[1], numbers[2], numbers[3], numbers[4] });
     ui::runSearch(
         *this, clause, 1003, 1008, [this] { DeleteItem(); },
-        [this](const QString& where) { searchME(m_strDatabase, where); });
+        [this](const QString& where) { return searchME(m_strDatabase, where); });
 }
 
 void CMiniroto::Onkuria()
@@ -136,8 +145,8 @@ void CMiniroto::OntourokuB()
 {
     const auto registration = std::make_unique<CMinitouroku>();
     registration->m_strDatabase = m_strDatabase;
-    if (ui::runModal(*registration) == QDialog::Accepted)
-        kaisuMI(m_strDatabase, db::kWherePositive);
+    if (ui::runModal(*registration) == QDialog::Accepted && !kaisuMI(m_strDatabase, db::kWherePositive))
+        reportReadFailure();
 }
 
 void CMiniroto::Onhelp()

@@ -26,8 +26,9 @@ CNabazu3::CNabazu3(QWidget* parent)
     connect(button(1000), &QPushButton::clicked, this, &CNabazu3::OnButton1);
     connect(button(1001), &QPushButton::clicked, this, &CNabazu3::OnButton2);
     connect(button(1002), &QPushButton::clicked, this, &CNabazu3::OnButton3);
-    connect(checkBox(1010), &QCheckBox::clicked, this, &CNabazu3::OnSutoreto);
-    connect(checkBox(1011), &QCheckBox::clicked, this, &CNabazu3::OnBokkusu);
+    // The switches answer their state, however it changed (a click, Space, an assistive tool).
+    connect(checkBox(1010), &QCheckBox::toggled, this, &CNabazu3::OnSutoreto);
+    connect(checkBox(1011), &QCheckBox::toggled, this, &CNabazu3::OnBokkusu);
     connect(button(1017), &QPushButton::clicked, this, &CNabazu3::OnKuriaB);
     connect(button(1015), &QPushButton::clicked, this, &CNabazu3::OnTourokuB);
     connect(button(1019), &QPushButton::clicked, this, &CNabazu3::OnHelpB);
@@ -60,8 +61,10 @@ void CNabazu3::onInitDialog()
     }
 
     const QString clause = db::kWherePositive;
-    kaisuDB(m_strDatabase, clause);
-    Data(m_strDatabase, clause);
+    const bool counted = kaisuDB(m_strDatabase, clause);
+    const bool tallied = Data(m_strDatabase, clause);
+    if (!counted || !tallied)
+        reportReadFailure();
 
     list1().setExtendedStyle(ui::ListView::kTwoClickActivate);
     for (const int id : { 1012, 1013, 1014 }) {
@@ -102,15 +105,18 @@ int CNabazu3::DeleteItem2()
 
 bool CNabazu3::searchDB(QString strDatabase, QString strWhere)
 {
+    // Rows reach the list only once every row has been read.
+    QList<QStringList> rows;
+    const db::Status status = numbers::readDraws(
+        numbers3::kTable, strDatabase, strWhere, [&rows](const QStringList& cells) { rows << cells; });
+    if (!status)
+        return false;
     const ui::ListView::Batch batch(list1());
-    int r = 0;
-    const db::Status status
-        = numbers::readDraws(numbers3::kTable, strDatabase, strWhere, [&](const QStringList& cells) {
-              for (int column = 0; column < cells.size(); ++column)
-                  AddItem(cells[column], r, column, 0, res::kNumbersDrawColumns[column].width);
-              ++r;
-          });
-    return status.ok();
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int column = 0; column < rows[r].size(); ++column)
+            AddItem(rows[r][column], r, column, 0, res::kNumbersDrawColumns[column].width);
+    }
+    return true;
 }
 
 bool CNabazu3::yosouDB(QString strDatabase, QString strWhere)
@@ -144,13 +150,17 @@ bool CNabazu3::Data(QString strDatabase, QString strWhere)
 void CNabazu3::OnButton1()
 {
     DeleteItem();
-    searchDB(m_strDatabase, db::kWhereListAll);
+    if (!searchDB(m_strDatabase, db::kWhereListAll)) {
+        reportReadFailure();
+        return;
+    }
     setText(1016, QString());
 }
 
 void CNabazu3::OnButton2()
 {
-    yosouDB(m_strDatabase, db::kWherePositive);
+    if (!yosouDB(m_strDatabase, db::kWherePositive))
+        reportReadFailure();
 }
 
 void CNabazu3::OnButton3()
@@ -159,7 +169,7 @@ void CNabazu3::OnButton3()
         ui::searchInput(*this, 1012), ui::searchInput(*this, 1013), ui::searchInput(*this, 1014));
     ui::runSearch(
         *this, clause, 1003, 1016, [this] { DeleteItem(); },
-        [this](const QString& where) { searchDB(m_strDatabase, where); });
+        [this](const QString& where) { return searchDB(m_strDatabase, where); });
 }
 
 void CNabazu3::OnSutoreto()
@@ -182,11 +192,12 @@ void CNabazu3::OnTourokuB()
 {
     const QString clause = db::kWherePositive;
     // The five predictions are brought up to date before the registration window opens.
-    yosouDB(m_strDatabase, clause);
+    if (!yosouDB(m_strDatabase, clause))
+        reportReadFailure();
     CToutoku registration;
     registration.m_strDatabase = m_strDatabase;
-    if (ui::runModal(registration) == QDialog::Accepted)
-        kaisuDB(m_strDatabase, clause);
+    if (ui::runModal(registration) == QDialog::Accepted && !kaisuDB(m_strDatabase, clause))
+        reportReadFailure();
 }
 
 void CNabazu3::OnDblclkList1()

@@ -27,8 +27,9 @@ CNabazu4::CNabazu4(QWidget* parent)
     connect(button(1001), &QPushButton::clicked, this, &CNabazu4::OnYosouB);
     connect(button(1016), &QPushButton::clicked, this, &CNabazu4::OnTourokuB);
     connect(button(1002), &QPushButton::clicked, this, &CNabazu4::OnKensakuB);
-    connect(checkBox(1010), &QCheckBox::clicked, this, &CNabazu4::OnCheckSutoreto);
-    connect(checkBox(1011), &QCheckBox::clicked, this, &CNabazu4::OnCheckBokkusu);
+    // The switches answer their state, however it changed (a click, Space, an assistive tool).
+    connect(checkBox(1010), &QCheckBox::toggled, this, &CNabazu4::OnCheckSutoreto);
+    connect(checkBox(1011), &QCheckBox::toggled, this, &CNabazu4::OnCheckBokkusu);
     connect(button(1017), &QPushButton::clicked, this, &CNabazu4::OnKuriaB);
     connect(button(1019), &QPushButton::clicked, this, &CNabazu4::OnHelpB);
     connect(&list1(), &ui::ListView::listDoubleClicked, this, &CNabazu4::OnDblclkList1);
@@ -64,8 +65,10 @@ void CNabazu4::onInitDialog()
             column++, 0, numbers::kStatisticsAlignment, statistics.width);
     }
 
-    kaisuDE(m_strDatabase, db::kWherePositive);
-    Data(m_strDatabase, db::kWherePositive);
+    const bool counted = kaisuDE(m_strDatabase, db::kWherePositive);
+    const bool tallied = Data(m_strDatabase, db::kWherePositive);
+    if (!counted || !tallied)
+        reportReadFailure();
 
     list1().setExtendedStyle(ui::ListView::kTwoClickActivate);
 }
@@ -103,15 +106,18 @@ bool CNabazu4::yosouDE(QString strDatabase, QString strWhere)
 
 bool CNabazu4::searchDE(QString strDatabase, QString strWhere)
 {
+    // Rows reach the list only once every row has been read.
+    QList<QStringList> rows;
+    const db::Status status = numbers::readDraws(
+        numbers4::kTable, strDatabase, strWhere, [&rows](const QStringList& cells) { rows << cells; });
+    if (!status)
+        return false;
     const ui::ListView::Batch batch(list1());
-    int r = 0;
-    const db::Status status
-        = numbers::readDraws(numbers4::kTable, strDatabase, strWhere, [&](const QStringList& cells) {
-              for (int column = 0; column < cells.size(); ++column)
-                  AddItem(cells[column], r, column, 0, res::kNumbersDrawColumns[column].width);
-              ++r;
-          });
-    return status.ok();
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int column = 0; column < rows[r].size(); ++column)
+            AddItem(rows[r][column], r, column, 0, res::kNumbersDrawColumns[column].width);
+    }
+    return true;
 }
 
 bool CNabazu4::kaisuDE(QString strDatabase, QString strWhere)
@@ -121,13 +127,17 @@ bool CNabazu4::kaisuDE(QString strDatabase, QString strWhere)
 
 void CNabazu4::OnYosouB()
 {
-    yosouDE(m_strDatabase, db::kWherePositive);
+    if (!yosouDE(m_strDatabase, db::kWherePositive))
+        reportReadFailure();
 }
 
 void CNabazu4::OnItiranB()
 {
     DeleteItem();
-    searchDE(m_strDatabase, db::kWhereListAll);
+    if (!searchDE(m_strDatabase, db::kWhereListAll)) {
+        reportReadFailure();
+        return;
+    }
     setText(1018, QStringLiteral("---"));
 }
 
@@ -135,8 +145,8 @@ void CNabazu4::OnTourokuB()
 {
     CToutoku registration;
     registration.m_strDatabase = m_strDatabase;
-    if (ui::runModal(registration) == QDialog::Accepted)
-        kaisuDE(m_strDatabase, db::kWherePositive);
+    if (ui::runModal(registration) == QDialog::Accepted && !kaisuDE(m_strDatabase, db::kWherePositive))
+        reportReadFailure();
 }
 
 void CNabazu4::OnKensakuB()
@@ -146,7 +156,7 @@ void CNabazu4::OnKensakuB()
             ui::searchInput(*this, 1012), ui::searchInput(*this, 1013), ui::searchInput(*this, 1014));
     ui::runSearch(
         *this, clause, 1003, 1018, [this] { DeleteItem(); },
-        [this](const QString& where) { searchDE(m_strDatabase, where); });
+        [this](const QString& where) { return searchDE(m_strDatabase, where); });
 }
 
 void CNabazu4::OnCheckSutoreto()

@@ -32,15 +32,17 @@ db::SearchKind searchKind(const TemplateDialog& window, int straightId, int boxI
 }
 
 void runSearch(TemplateDialog& window, const db::SearchClause& clause, int listId, int countId,
-    const std::function<void()>& emptyList, const std::function<void(const QString& where)>& search)
+    const std::function<void()>& emptyList, const std::function<bool(const QString& where)>& search)
 {
     if (clause.isMessage()) {
         showMessage(&window, fromUtf8(clause.text()), MessageIcon::Stop);
         return;
     }
     emptyList();
-    if (clause.isWhere())
-        search(fromUtf8(clause.text()));
+    if (clause.isWhere() && !search(fromUtf8(clause.text()))) {
+        window.reportReadFailure();
+        return;
+    }
     const int count = window.listView(listId)->itemCount();
     window.setText(countId, QString::number(count));
     if (count == 0)

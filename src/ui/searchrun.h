@@ -23,10 +23,11 @@ db::SearchKind searchKind(const TemplateDialog& window, int straightId, int boxI
 void excludeOther(TemplateDialog& window, int clickedId, int otherId);
 
 // A message stops the search with the list and the count as they were.
-// Otherwise the list is emptied, filled through `search` (refused input
-// queries nothing), its row count shown in `countId`, and a count of 0 is
-// followed by the no-hit message.
+// Otherwise the list is emptied and filled through `search` (refused input
+// queries nothing); its row count is shown in `countId`, and a count of 0 is
+// followed by the no-hit message. A `search` that could not read the database
+// (false) leaves the list empty and the count as it was, and says so.
 void runSearch(TemplateDialog& window, const db::SearchClause& clause, int listId, int countId,
-    const std::function<void()>& emptyList, const std::function<void(const QString& where)>& search);
+    const std::function<void()>& emptyList, const std::function<bool(const QString& where)>& search);
 
 } // namespace zelpo::ui

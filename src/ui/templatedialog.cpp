@@ -2,8 +2,11 @@
 #include "ui/templatedialog.h"
 
 #include "db/drawcount.h"
+#include "res/strings.h"
+#include "res/text.h"
 #include "ui/dialogbuilder.h"
 #include "ui/listview.h"
+#include "ui/modal.h"
 
 #include <QCheckBox>
 #include <QIcon>
@@ -69,8 +72,11 @@ QString TemplateDialog::text(int id) const
 
 void TemplateDialog::setText(int id, const QString& text)
 {
-    if (QLineEdit* field = edit(id))
+    if (QLineEdit* field = edit(id)) {
         field->setText(text);
+        // A text longer than its field shows its start, as a set text did.
+        field->setCursorPosition(0);
+    }
 }
 
 bool TemplateDialog::showNextDrawNumber(int id, QStringView countSql, const QString& database, const QString& where)
@@ -91,6 +97,20 @@ bool TemplateDialog::showTexts(std::span<const int> ids, const std::optional<QSt
     return true;
 }
 
+void TemplateDialog::reportReadFailure()
+{
+    showMessage(this, res::qtext(res::kReadFailed), MessageIcon::Stop);
+}
+
+QWidget* TemplateDialog::initialFocus() const
+{
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->focusPolicy() == Qt::StrongFocus && child->isEnabled() && !child->isHidden())
+            return child;
+    }
+    return nullptr;
+}
+
 void TemplateDialog::showEvent(QShowEvent* event)
 {
     const bool first = !m_shown;
@@ -100,12 +120,8 @@ void TemplateDialog::showEvent(QShowEvent* event)
     // As on the original platform, a window opens with the focus on its first
     // Tab stop rather than on its default button.
     if (first) {
-        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (child->focusPolicy() == Qt::StrongFocus && child->isEnabled() && !child->isHidden()) {
-                child->setFocus(Qt::TabFocusReason);
-                break;
-            }
-        }
+        if (QWidget* target = initialFocus())
+            target->setFocus(Qt::TabFocusReason);
     }
 }
 

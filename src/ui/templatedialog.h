@@ -46,9 +46,15 @@ public:
     // leaves them as they were and gives false.
     bool showTexts(std::span<const int> ids, const std::optional<QStringList>& texts);
 
+    // Says with a stop message that the database could not be read. A handler
+    // calls it once, however many of its queries failed.
+    void reportReadFailure();
+
 protected:
     // The window's opening sequence, run once before it is first shown.
     virtual void onInitDialog() { }
+    // The control that has the focus when the window opens: its first Tab stop.
+    virtual QWidget* initialFocus() const;
     void showEvent(QShowEvent* event) override;
 
 private:

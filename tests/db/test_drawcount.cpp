@@ -61,3 +61,44 @@ TEST(DrawCountFailure, AMissingFileGivesNothing)
         std::nullopt);
     EXPECT_EQ(status.failure(), zelpo::db::Failure::Missing);
 }
+
+// A row that the listing, the predictions or the statistics cannot read
+// fails the count as well, so that every reader of the file agrees.
+struct UnreadableCase {
+    const char* name;
+    const char* row;
+    QStringView count;
+};
+
+class DrawCountUnreadable : public ::testing::TestWithParam<UnreadableCase> { };
+
+TEST_P(DrawCountUnreadable, FailsAsAReadOfTheRows)
+{
+    const TempDatabase database(TempDatabase::Tables::Unkeyed);
+    database.addNumbers3(1, 1, 2, 3);
+    database.addNumbers4(1, 1, 2, 3, 4);
+    database.addMiniLoto(1, { 1, 2, 3, 4, 5 });
+    database.exec(GetParam().row);
+    zelpo::db::Status status;
+    EXPECT_EQ(
+        zelpo::db::nextDrawNumber(database.path(), GetParam().count, zelpo::db::kWherePositive, &status), std::nullopt);
+    EXPECT_EQ(status.failure(), zelpo::db::Failure::Read);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DrawCountUnreadable,
+    ::testing::Values(UnreadableCase { "Numbers3NullDigit",
+                          "INSERT INTO ナンバーズ3 VALUES (2,NULL,2,3,'','','','','',' ')", zelpo::db::kCountNumbers3 },
+        UnreadableCase { "Numbers4TextDigit", "INSERT INTO ナンバーズ4 VALUES (2,1,2,'x',4,'','','','','',' ')",
+            zelpo::db::kCountNumbers4 },
+        UnreadableCase { "MiniLotoFraction", "INSERT INTO ミニロト VALUES (2,1,2,3,4,5.5,'','','','','',' ')",
+            zelpo::db::kCountMiniLoto },
+        UnreadableCase { "TextDrawNumber", "INSERT INTO ナンバーズ3 VALUES ('x',1,2,3,'','','','','',' ')",
+            zelpo::db::kCountNumbers3 }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DrawCountUnreadable, EmptyPredictionTextsAreReadable)
+{
+    const TempDatabase database(TempDatabase::Tables::Unkeyed);
+    database.exec("INSERT INTO ナンバーズ3 VALUES (1,1,2,3,NULL,NULL,NULL,NULL,NULL,NULL)");
+    EXPECT_EQ(zelpo::db::nextDrawNumber(database.path(), zelpo::db::kCountNumbers3, zelpo::db::kWherePositive), 2);
+}

@@ -105,7 +105,7 @@ TEST(MinirotoWindow, PredictsTheFourSetsAgainAndAgain)
     EXPECT_EQ(predictions(*window, { 1004, 1005, 1006, 1007 }), first);
 }
 
-TEST(MinirotoWindow, AMissingDatabaseLeavesTheFieldsAsTheyWere)
+TEST(MinirotoWindow, AMissingDatabaseLeavesTheFieldsAsTheyWereAndSaysSo)
 {
     const TempDatabase database(TempDatabase::Tables::None);
     zelpo::ui::MessageRecorder messages;
@@ -118,8 +118,9 @@ TEST(MinirotoWindow, AMissingDatabaseLeavesTheFieldsAsTheyWere)
         EXPECT_EQ(window->text(id), "kept");
     zelpo::test::click(*window, 1000);
     EXPECT_EQ(window->listView(1003)->itemCount(), 0);
-    EXPECT_EQ(window->text(1008), "---");
-    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_EQ(window->text(1008), "");
+    // Opening, predicting, listing: one message each.
+    EXPECT_EQ(messages.texts(), QStringList(3, "　データベースを読み込めませんでした。。"));
 }
 
 TEST(MinirotoWindow, SearchNumbersTakeTwoDigits)

@@ -105,18 +105,19 @@ TEST_F(CMinirotoSearch, ClearEmptiesTheFiveNumbersOnly)
     EXPECT_EQ(window->text(1008), "1");
 }
 
-TEST(CMinirotoSearchFailure, AMissingDatabaseEndsAsASearchWithoutHits)
+TEST(CMinirotoSearchFailure, AMissingDatabaseIsSaidAndCountsNothing)
 {
     const TempDatabase database(TempDatabase::Tables::None);
     zelpo::ui::MessageRecorder messages;
     CMiniroto window;
     window.m_strDatabase = database.dir() + "/missing.mdb";
     window.show();
+    messages.clear();
     for (const int id : kSearchEdits)
         zelpo::test::type(window, id, "1");
     click(window, 1002);
-    EXPECT_EQ(window.text(1008), "0");
-    EXPECT_EQ(messages.texts(), QStringList { kNoHits });
+    EXPECT_EQ(window.text(1008), "");
+    EXPECT_EQ(messages.texts(), QStringList { "　データベースを読み込めませんでした。。" });
 }
 
 } // namespace

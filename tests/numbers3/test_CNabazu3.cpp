@@ -12,6 +12,8 @@ using zelpo::test::TempDatabase;
 
 namespace {
 
+const QString kReadFailed = "　データベースを読み込めませんでした。。";
+
 std::unique_ptr<CNabazu3> openWindow(const QString& database, const QString& help = {})
 {
     auto window = std::make_unique<CNabazu3>();
@@ -73,15 +75,17 @@ TEST(CNabazu3Window, DrawListHasItsSevenColumns)
     zelpo::test::click(*window, 1000);
 }
 
-TEST(CNabazu3Window, AMissingDatabaseLeavesTheFieldsAsTheyWere)
+TEST(CNabazu3Window, AMissingDatabaseIsReportedOnceWhenTheWindowOpens)
 {
     const TempDatabase database(TempDatabase::Tables::None);
     zelpo::ui::MessageRecorder messages;
     auto window = openWindow(database.dir() + "/missing.mdb");
     EXPECT_EQ(window->text(1009), "");
+    EXPECT_EQ(messages.texts(), QStringList { kReadFailed }) << "the count and the statistics fail: one message";
+    messages.clear();
     zelpo::test::click(*window, 1000);
     EXPECT_EQ(window->listView(1003)->itemCount(), 0);
-    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_EQ(messages.texts(), QStringList { kReadFailed });
 }
 
 TEST(CNabazu3Window, DigitInputsTakeOneDigitOnly)

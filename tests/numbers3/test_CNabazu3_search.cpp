@@ -146,18 +146,19 @@ TEST_F(CNabazu3Search, ClearEmptiesTheDigitsOnly)
     EXPECT_EQ(window->text(1016), "3");
 }
 
-TEST(CNabazu3SearchFailure, AMissingDatabaseEndsAsASearchWithoutHits)
+TEST(CNabazu3SearchFailure, AMissingDatabaseIsSaidAndCountsNothing)
 {
     const TempDatabase database(TempDatabase::Tables::None);
     zelpo::ui::MessageRecorder messages;
     CNabazu3 window;
     window.m_strDatabase = database.dir() + "/missing.mdb";
     window.show();
+    messages.clear();
     type(window, 1014, "5");
     click(window, 1010);
     click(window, 1002);
-    EXPECT_EQ(window.text(1016), "0");
-    EXPECT_EQ(messages.texts(), QStringList { kNoHits });
+    EXPECT_EQ(window.text(1016), "");
+    EXPECT_EQ(messages.texts(), QStringList { "　データベースを読み込めませんでした。。" });
 }
 
 } // namespace

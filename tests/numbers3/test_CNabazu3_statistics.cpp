@@ -2,6 +2,7 @@
 #include "numbers3/CNabazu3.h"
 #include "support/testdb.h"
 #include "support/windows.h"
+#include "ui/modal.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,9 @@ TEST(CNabazu3Statistics, CountsEveryPositiveDrawWhenTheWindowOpens)
 TEST(CNabazu3Statistics, AMissingDatabaseLeavesTheHeadersOnly)
 {
     const TempDatabase database(TempDatabase::Tables::None);
+    zelpo::ui::MessageRecorder messages;
     auto window = openWindow(database.dir() + "/missing.mdb");
+    EXPECT_EQ(messages.texts(), QStringList { "　データベースを読み込めませんでした。。" });
     EXPECT_EQ(window->listView(1022)->columnCount(), 11);
     EXPECT_EQ(window->listView(1022)->itemCount(), 0);
 }
