@@ -4,10 +4,12 @@
 #include "entry/editing.h"
 #include "entry/henkoudata.h"
 #include "res/dialogtemplate.h"
+#include "ui/dialogbuilder.h"
 #include "ui/modal.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 
 namespace zelpo {
 namespace {
@@ -71,13 +73,27 @@ void CHenkou::showGame(entry::EditedGame game)
     for (std::size_t i = 0; i < texts.size(); ++i)
         setText(kLabelFields[i], texts[i]);
     const int used = entry::numberFieldCount(game);
-    const int length = entry::numberFieldLength(game);
+    // Typing is limited to the game's digits; a stored value is still shown
+    // whole, since a validator, unlike a length limit, leaves set texts alone.
+    const QRegularExpression typed(QStringLiteral("[0-9]{0,%1}").arg(entry::numberFieldLength(game)));
     for (int i = 0; i < 5; ++i) {
         QLineEdit* field = edit(kNumberFields[i]);
-        field->setMaxLength(length);
-        if (i >= used)
-            field->setReadOnly(true);
+        if (i < used) {
+            const auto* current = qobject_cast<const QRegularExpressionValidator*>(field->validator());
+            if (!current || current->regularExpression() != typed)
+                field->setValidator(new QRegularExpressionValidator(typed, field));
+        } else {
+            // A field the game does not use is one of the window's displays.
+            ui::makeDisplay(*field);
+            field->setFocusPolicy(Qt::ClickFocus);
+        }
     }
+}
+
+QWidget* CHenkou::initialFocus() const
+{
+    // The first winning number, so that Enter reaches "閉　じ　る", the default button.
+    return edit(1009);
 }
 
 bool CHenkou::load(entry::EditedGame game, const QString& strWhere)
@@ -111,8 +127,10 @@ bool CHenkou::miDB(QString strDatabase, QString strWhere)
 bool CHenkou::readInto(entry::EditedGame game, const QString& strDatabase, const QString& strWhere)
 {
     entry::ShownDraw draw;
-    if (!entry::readDraw(game, strDatabase, strWhere, draw))
+    if (!entry::readDraw(game, strDatabase, strWhere, draw)) {
+        reportReadFailure();
         return false;
+    }
     setText(1019, draw.drawNumber);
     for (std::size_t i = 0; i < draw.numbers.size(); ++i)
         setText(kNumberFields[i], draw.numbers[i]);

@@ -37,6 +37,7 @@ public:
 
 protected:
     void onInitDialog() override;
+    QWidget* initialFocus() const override;
 
 private:
     void showGame(entry::EditedGame game);

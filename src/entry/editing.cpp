@@ -77,6 +77,16 @@ int numberFieldLength(EditedGame game)
     return game == EditedGame::MiniLoto ? 2 : 1;
 }
 
+bool isGameNumber(EditedGame game, std::string_view text)
+{
+    if (!db::isDigits(text) || text.size() > static_cast<std::size_t>(numberFieldLength(game)))
+        return false;
+    if (game != EditedGame::MiniLoto)
+        return true;
+    const int value = leadingInteger(text);
+    return value >= kMiniLotoLowest && value <= kMiniLotoHighest;
+}
+
 int leadingInteger(std::string_view text)
 {
     std::size_t i = 0;
@@ -143,8 +153,10 @@ Update buildUpdate(EditedGame game, const EditorFields& fields)
             purchases[i] = kFullWidthBlank;
     }
 
+    // A number the game cannot have counts as not filled in: the field may
+    // show a stored value that no draw of the game can hold.
     for (int i = 0; i < count; ++i) {
-        if (fields.numbers[static_cast<std::size_t>(i)].empty())
+        if (!isGameNumber(game, fields.numbers[static_cast<std::size_t>(i)]))
             return { SaveCheck::MissingField, {} };
     }
     if (purchases[0].empty())
@@ -152,11 +164,6 @@ Update buildUpdate(EditedGame game, const EditorFields& fields)
 
     if (!isInteger(fields.drawNumber))
         return { SaveCheck::Unwritable, {} };
-    for (int i = 0; i < count; ++i) {
-        const std::string& number = fields.numbers[static_cast<std::size_t>(i)];
-        if (!db::isDigits(number) || number.size() > static_cast<std::size_t>(numberFieldLength(game)))
-            return { SaveCheck::Unwritable, {} };
-    }
 
     std::string sql(tablePrefix(game));
     const auto& columns = numberColumns(game);

@@ -19,6 +19,14 @@ std::optional<EditedGame> gameFromCode(std::string_view code);
 int numberFieldCount(EditedGame game);
 int numberFieldLength(EditedGame game);
 
+// The numbers Mini Loto draws from.
+inline constexpr int kMiniLotoLowest = 1;
+inline constexpr int kMiniLotoHighest = 31;
+
+// True when `text` is a winning number of the game as the editor writes it:
+// one digit for the Numbers games, 1 to 31 in one or two digits for Mini Loto.
+bool isGameNumber(EditedGame game, std::string_view text);
+
 inline constexpr std::string_view kMissingFieldMessage = "　当選数字に記入漏れがあります。。";
 inline constexpr std::string_view kWriteFailedMessage = "　データベースに書き込めませんでした。。";
 inline constexpr std::string_view kNoHigherMessage = "　これ以上はありません。。";
@@ -69,8 +77,8 @@ struct Update {
 
 // The UPDATE that writes the fields back to the shown draw. Empty purchase
 // fields are stored as "　" (but the Mini Loto bonus number, field 1010, is
-// required instead); numbers go in unquoted only when they are digits of the
-// game's length, texts go in quoted with their quotes escaped.
+// required instead); a number field that is empty or holds no number of the
+// game is missing; texts go in quoted with their quotes escaped.
 Update buildUpdate(EditedGame game, const EditorFields& fields);
 
 } // namespace zelpo::entry

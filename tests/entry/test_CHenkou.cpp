@@ -227,7 +227,7 @@ TEST(CHenkouEditor, AFailedSaveSaysSoAndKeepsTheShownValues)
     EXPECT_EQ(database.rows("SELECT kaisai FROM ナンバーズ3"), QStringList { "6" });
 }
 
-TEST(CHenkouEditor, AMissingDatabaseLeavesTheFieldsEmpty)
+TEST(CHenkouEditor, AMissingDatabaseLeavesTheFieldsEmptyAndSaysSo)
 {
     const TempDatabase database(TempDatabase::Tables::None);
     zelpo::ui::MessageRecorder messages;
@@ -239,5 +239,56 @@ TEST(CHenkouEditor, AMissingDatabaseLeavesTheFieldsEmpty)
     editor->show();
     EXPECT_EQ(shownDraw(*editor), QStringList(11, QString()));
     EXPECT_EQ(editor->text(1004), "三桁目");
-    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_EQ(messages.texts(), QStringList { "　データベースを読み込めませんでした。。" });
 }
+
+TEST(CHenkouEditor, OpensInTheFirstNumberSoThatEnterCloses)
+{
+    const TempDatabase database;
+    database.addNumbers4(5, 1, 2, 3, 4);
+    auto editor = openEditor(database, "4", "5", "6");
+    EXPECT_EQ(editor->focusWidget(), editor->edit(1009));
+    QTest::keyClick(editor->edit(1009), Qt::Key_Return);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(editor->result(), QDialog::Accepted);
+}
+
+// A stored value the game cannot have is shown whole and cannot be saved back.
+struct StoredValueCase {
+    const char* name;
+    const char* game;
+    const char* row;
+    int field;
+    const char* shown;
+};
+
+class CHenkouStoredValue : public testing::TestWithParam<StoredValueCase> { };
+
+TEST_P(CHenkouStoredValue, IsShownWholeAndRefusedOnSaving)
+{
+    const StoredValueCase& c = GetParam();
+    const TempDatabase database;
+    database.exec(c.row);
+    const QString table = QString(c.game) == "3" ? "ナンバーズ3" : QString(c.game) == "4" ? "ナンバーズ4" : "ミニロト";
+    const QStringList before = database.rows("SELECT * FROM " + table);
+    auto editor = openEditor(database, c.game, "7", "8");
+    EXPECT_EQ(editor->text(c.field), c.shown);
+    zelpo::ui::MessageRecorder messages;
+    zelpo::test::click(*editor, 1000);
+    EXPECT_EQ(messages.texts(), QStringList { kMissingField });
+    EXPECT_EQ(editor->text(c.field), c.shown) << "what the field holds stays";
+    EXPECT_EQ(database.rows("SELECT * FROM " + table), before);
+
+    // Typing stays limited to the game's digits.
+    zelpo::test::type(*editor, c.field, "123");
+    EXPECT_EQ(editor->text(c.field).size(), QString(c.game) == "5" ? 2 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, CHenkouStoredValue,
+    testing::Values(StoredValueCase { "Numbers3Twelve", "3",
+                        "INSERT INTO ナンバーズ3 VALUES (7,12,0,7,'a','b','c','d','e',' ')", 1009, "12" },
+        StoredValueCase { "Numbers4Negative", "4",
+            "INSERT INTO ナンバーズ4 VALUES (7,1,2,3,-4,'a','b','c','d','e',' ')", 1014, "-4" },
+        StoredValueCase { "MiniLotoAboveThirtyOne", "5",
+            "INSERT INTO ミニロト VALUES (7,1,2,3,4,45,'6','a','b','c','d',' ')", 1015, "45" }),
+    [](const testing::TestParamInfo<StoredValueCase>& info) { return std::string(info.param.name); });
