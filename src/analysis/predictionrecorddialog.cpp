@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/predictionrecorddialog.h"
 
+#include "res/strings.h"
+#include "res/text.h"
 #include "ui/dialogbuilder.h"
 #include "ui/gamewindow.h"
 #include "ui/listview.h"
@@ -294,7 +296,7 @@ void openPredictionRecord(QWidget* owner, db::Game game, const QString& database
 {
     std::optional<StoredDraws> draws = readStoredDraws(game, database);
     if (!draws) {
-        ui::showMessage(owner, QStringLiteral("　当選数字を読み込めませんでした。。"), ui::MessageIcon::Stop);
+        ui::showMessage(owner, res::qtext(res::kReadFailed), ui::MessageIcon::Stop);
         return;
     }
     PredictionRecordDialog dialog(std::move(*draws), owner);

@@ -161,7 +161,7 @@ TEST(PredictionRecordWindow, AFailedReadShowsAMessageInsteadOfTheWindow)
     EXPECT_EQ(runs, 0);
     ASSERT_EQ(messages.messages().size(), 2u);
     for (const zelpo::ui::ShownMessage& message : messages.messages()) {
-        EXPECT_EQ(message.text, "　当選数字を読み込めませんでした。。");
+        EXPECT_EQ(message.text, "　データベースを読み込めませんでした。。");
         EXPECT_EQ(message.icon, zelpo::ui::MessageIcon::Stop);
     }
 }
