@@ -8,7 +8,7 @@ PACKAGE_BUILD ?= build-package
 JOBS       ?= $(shell nproc)
 DATABASE   := $(BUILD)/bin/ナンバーズ.mdb
 
-.PHONY: run build test bench package setup clean
+.PHONY: run build test bench package setup clean screenshots
 
 setup:
 	./scripts/setup.sh
@@ -37,6 +37,10 @@ package: setup
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
 	cd $(PACKAGE_BUILD) && cpack -G DEB
 	@ls $(PACKAGE_BUILD)/zelpo_*.deb
+
+# The manual's pictures, from the program in $(BUILD) (its database is left alone).
+screenshots:
+	./scripts/screenshots.sh $(BUILD)
 
 clean:
 	rm -rf $(TEST_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zelpo needs to build, run and test.
 # Runs apt only when something is missing; uses sudo when not root.
+#   scripts/setup.sh [--screenshots]   (also what scripts/screenshots.sh needs)
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,9 @@ packages=(
     sqlite3
     desktop-file-utils appstream dpkg-dev
 )
+if [ "${1:-}" = "--screenshots" ]; then
+    packages+=(imagemagick)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,178 @@
+#!/usr/bin/env bash
+# Makes the pictures of the manual: runs the real program under a private X
+# server, on a made-up history of draws stored with the predictions the
+# program made for each, and saves a PNG of every window into
+# manual/help/images.
+#
+#   scripts/screenshots.sh [BUILD_DIR]     (default: build, as `make build`)
+#
+# The program runs from a copy in a temporary folder with a database of its
+# own: the database in BUILD_DIR is never touched.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+build=${1:-build}
+images=$root/manual/help/images
+
+./scripts/setup.sh --screenshots
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DZELPO_TESTS=OFF
+fi
+cmake --build "$build" -j "$(nproc)" --target zelpo zelpo-cli
+
+work=$(mktemp -d)
+xvfb_pid=
+zelpo_pid=
+cleanup() {
+    [ -n "$zelpo_pid" ] && kill "$zelpo_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cp "$build/bin/zelpo" "$build/bin/zelpo-cli" "$work/"
+cp -r "$root/manual/ナンバーズ３＆４＆ミニロト.html" "$root/manual/help" "$work/"
+mkdir "$work/no-browser"
+cli=$work/zelpo-cli
+"$cli" init >/dev/null
+
+# A made-up history: the same draws on every run (a fixed linear congruential
+# sequence), each registered as the program would register it, with the
+# predictions for that draw computed from the draws before it.
+seed=20240601
+next_random() { # next_random N: a number from 0 to N-1 in $random
+    seed=$(((seed * 1103515245 + 12345) % 2147483648))
+    random=$(((seed / 65536) % $1))
+}
+
+register() { # register GAME HEADER ROW: one draw with the current predictions
+    local game=$1 header=$2 row=$3 predictions
+    predictions=$("$cli" predict "$game" | paste -sd, -)
+    printf '%s\n%s,%s\n' "$header" "$row" "$predictions" >"$work/draw.csv"
+    "$cli" import "$game" "$work/draw.csv" >/dev/null
+}
+
+for ((n = 1; n <= 60; n++)); do
+    digits=()
+    for _ in 1 2 3 4 5 6 7; do
+        next_random 10
+        digits+=("$random")
+    done
+    register numbers3 kaisai,N100,N10,N1,kounyu1,kounyu2,kounyu3,kounyu4,kounyu5 \
+        "$n,${digits[0]},${digits[1]},${digits[2]}"
+    register numbers4 kaisai,N1000,N100,N10,N1,kounyu1,kounyu2,kounyu3,kounyu4,kounyu5 \
+        "$n,${digits[3]},${digits[4]},${digits[5]},${digits[6]}"
+done
+for ((n = 1; n <= 40; n++)); do
+    numbers=()
+    while [ ${#numbers[@]} -lt 6 ]; do
+        next_random 31
+        candidate=$((random + 1))
+        case " ${numbers[*]} " in *" $candidate "*) continue ;; esac
+        numbers+=("$candidate")
+    done
+    bonus=${numbers[5]}
+    sorted=$(printf '%s\n' "${numbers[@]:0:5}" | sort -n | paste -sd, -)
+    register miniloto kaisai,NO1,NO2,NO3,NO4,NO5,kounyu1,kounyu2,kounyu3,kounyu4,kounyu5 "$n,$sorted,$bonus"
+done
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=:$(head -n1 "$work/display")
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+unset WAYLAND_DISPLAY
+
+window() { # window TITLE: the id of the visible window with exactly this title
+    xdotool search --sync --onlyvisible --name "^$1\$" | tail -n1
+}
+focus() { # focus TITLE: waits for the window, gives it the keyboard; id in $id
+    id=$(window "$1")
+    xdotool windowfocus --sync "$id"
+    sleep 0.3
+}
+keys() { xdotool key --delay 60 "$@"; sleep 0.5; }
+shoot() { # shoot NAME: the focused window $id as images/NAME.png
+    sleep 0.5
+    import -window "$id" "png:$images/$1.png"
+    echo "  $1.png"
+}
+click_at() { # click_at X% Y% [CLICKS]: a point of window $id, as fractions of its size
+    local width height
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    width=$WIDTH height=$HEIGHT
+    xdotool mousemove --window "$id" $((width * $1 / 100)) $((height * $2 / 100))
+    sleep 0.3
+    xdotool click --repeat "${3:-1}" --delay 80 1
+    sleep 0.8
+}
+
+mkdir -p "$images"
+echo "Saving into $images:"
+# With nothing on its PATH the program finds no browser and shows the manual itself.
+(cd "$work" && env -u BROWSER -u DEFAULT_BROWSER PATH="$work/no-browser" ./zelpo) &
+zelpo_pid=$!
+
+focus "ナンバーズ Zelpo"
+shoot menu
+
+# ナンバーズ３: predictions, then the whole list; its registration window.
+keys space
+focus "ナンバーズ３予想"
+keys space                     # 予　　想 (the first Tab stop)
+keys Tab Tab Tab Tab Tab Tab space # 当 選 数 字 一 覧
+keys Tab Tab Tab Tab Tab Tab Tab Tab End # the latest draws of the list
+shoot numbers3
+keys Tab space                     # 当選数字登録
+focus "当選数字登録"
+keys 4 Tab 7 Tab 1 Tab 2 Tab 5 Tab 8 Tab 0
+shoot registration
+keys Escape
+focus "ナンバーズ３予想"
+keys Escape
+
+# ナンバーズ４: predictions and the list, as above. The menu keeps the focus
+# on the button that opened the last window.
+focus "ナンバーズ Zelpo"
+keys Tab space
+focus "ナンバーズ４予想"
+keys Tab Tab Tab Tab Tab Tab Tab Tab space # 予　　想
+keys shift+Tab space                       # 当 選 数 字 一 覧
+keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab End
+shoot numbers4
+keys Escape
+
+# ミニロト: predictions and the list; registration; the editor on a listed draw.
+focus "ナンバーズ Zelpo"
+keys Tab space
+focus "ミニロト予想"
+keys space                               # 予　　想
+keys Tab space                           # 当 選 数 字 一 覧
+keys Tab Tab Tab Tab Tab Tab Tab Tab End
+shoot miniloto
+keys Tab space                           # 当選数字登録
+focus "ミニロト登録"
+keys 3 Tab 1 2 Tab 1 7 Tab 2 5 Tab 3 0 Tab 7
+shoot miniloto-registration
+keys Escape
+focus "ミニロト予想"
+click_at 30 52 2                         # a draw in the middle of the list
+focus "　　編　　集"
+shoot editor
+keys Escape
+focus "ミニロト予想"
+keys Escape
+
+# The program's own viewer, which shows the manual where no browser is found.
+focus "ナンバーズ Zelpo"
+keys Tab Tab space                       # ヘ　ル　プ
+focus "ナンバーズ Zelpo ヘルプ"
+shoot viewer
+keys Escape
+focus "ナンバーズ Zelpo"
+keys Escape
+wait "$zelpo_pid" || true
+zelpo_pid=
