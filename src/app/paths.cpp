@@ -5,6 +5,7 @@
 #include "res/text.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -23,7 +24,15 @@ QString databasePath(const QString& executableFile)
 
 QString helpPath(const QString& executableFile)
 {
-    return basePath(executableFile) + res::qtext(res::kHelpFileName);
+    const QString name = res::qtext(res::kHelpFileName);
+    const QString beside = basePath(executableFile) + name;
+    if (QFileInfo::exists(beside))
+        return beside;
+    // An installed program keeps the manual with its data, found from the
+    // executable so that a program installed under any prefix finds its own.
+    const QString installed
+        = QDir::cleanPath(basePath(executableFile) + QStringLiteral(ZELPO_DATA_FROM_BIN) + u'/' + name);
+    return QFileInfo::exists(installed) ? installed : beside;
 }
 
 bool isFolderWritable(const QString& folder)

@@ -6,6 +6,9 @@
 // already holds one or can be written. An installed program (in /usr/bin, say)
 // keeps it in the user's data folder instead. The program and zelpo-cli
 // follow the same rule.
+//
+// The manual lies next to the executable too, or, for an installed program,
+// in its data folder.
 #pragma once
 
 #include <QString>
@@ -19,6 +22,9 @@ QString basePath(const QString& executableFile);
 
 // The database next to the executable, whether or not it is used.
 QString databasePath(const QString& executableFile);
+// The manual's start page: beside the executable, else in the data folder of
+// an installed program (<prefix>/share/zelpo beside <prefix>/bin); when it is
+// in neither, the path beside the executable.
 QString helpPath(const QString& executableFile);
 
 // Whether the running user may create files in a folder.

@@ -10,7 +10,9 @@ namespace zelpo::res {
 // box that has no window to belong to.
 inline constexpr std::u16string_view kProgramName = u"ナンバーズ Zelpo";
 inline constexpr std::u16string_view kDatabaseFileName = u"ナンバーズ.mdb";
-inline constexpr std::u16string_view kHelpFileName = u"ナンバーズ３＆４＆ミニロト.HLP";
+// The start page of the manual, and the folder beside it that holds the other pages.
+inline constexpr std::u16string_view kHelpFileName = u"ナンバーズ３＆４＆ミニロト.html";
+inline constexpr std::u16string_view kManualFolder = u"help";
 inline constexpr std::u16string_view kAboutMenuEntry = u"ナンバーズ のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 inline constexpr std::u16string_view kVersionLine = u"ナンバーズ Zelpo  Version 1.30";
 inline constexpr std::u16string_view kHelpFailed = u"起動できませんでした";

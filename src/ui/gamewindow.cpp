@@ -10,7 +10,7 @@ namespace zelpo::ui {
 
 void GameWindow::OnHelpB()
 {
-    openHelp(this, m_strHelp);
+    openHelp(this, m_strHelp, manualPage(templateId()));
 }
 
 void GameWindow::addContextEntry(QWidget& list, const QString& entry, std::function<void()> run)

@@ -23,7 +23,8 @@ public:
     void addContextEntry(QWidget& list, const QString& entry, std::function<void()> run);
 
 protected:
-    // The help button of the window: the desktop opens this window's copy of the path.
+    // The help button of the window: the manual's page on this window, found
+    // beside the start page of this window's copy of the help file path.
     void OnHelpB();
 
 private:

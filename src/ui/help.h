@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Opening the help file with the desktop's "open" handler.
+// Opening the manual: the desktop's browser when there is one, else the
+// program's own viewer. Every help button of the program comes through here.
 #pragma once
 
 #include <QString>
@@ -10,12 +11,24 @@ class QWidget;
 
 namespace zelpo::ui {
 
-// Opens `helpPath` with the desktop. A file that is missing or that the
-// desktop cannot open gives "起動できませんでした" in a plain OK box.
-// Returns whether the desktop took the file.
-bool openHelp(QWidget* owner, const QString& helpPath);
+// The manual's page (a file name in the pages' folder) that explains the
+// window built from dialog template `templateId`; empty for the start page.
+QString manualPage(int templateId);
 
-// While alive, the desktop is not asked: `opener` answers instead.
+// Where `page` of the manual lies when its start page is `startPage`: in the
+// folder "help" beside the start page. An empty `page` is the start page.
+QString manualPagePath(const QString& startPage, const QString& page);
+
+// Shows `page` of the manual whose start page is `startPage` (the help file
+// path of the windows). The desktop opens it when it has a browser for it;
+// otherwise the program's own viewer shows it, modally. A page that is
+// missing falls back to the start page; a missing start page means that
+// there is no manual at all, which gives "起動できませんでした" in a plain
+// OK box. Returns whether the manual was shown.
+bool openHelp(QWidget* owner, const QString& startPage, const QString& page = {});
+
+// While alive, the desktop is not asked: `opener` answers instead, true when
+// it took the file, false when the desktop cannot show it.
 class ShellOpenOverride {
 public:
     using Opener = std::function<bool(const QString& path)>;
@@ -25,7 +38,7 @@ public:
     ShellOpenOverride& operator=(const ShellOpenOverride&) = delete;
 
 private:
-    friend bool openHelp(QWidget*, const QString&);
+    friend bool openHelp(QWidget*, const QString&, const QString&);
     Opener m_opener;
     ShellOpenOverride* m_previous;
 };

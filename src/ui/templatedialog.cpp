@@ -17,6 +17,7 @@ namespace zelpo::ui {
 
 TemplateDialog::TemplateDialog(const res::Dialog& dialogTemplate, QWidget* parent)
     : QDialog(parent)
+    , m_templateId(dialogTemplate.id)
 {
     setWindowIcon(QIcon(QStringLiteral(":/zelpo/zelpo.png")));
     buildDialog(*this, dialogTemplate);

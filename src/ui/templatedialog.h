@@ -32,6 +32,9 @@ public:
     QCheckBox* checkBox(int id) const;
     ListView* listView(int id) const;
 
+    // The resource number of the template the window was built from.
+    int templateId() const { return m_templateId; }
+
     // Runs onInitDialog() once; called before the window is first shown.
     void initialize();
 
@@ -58,6 +61,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    int m_templateId;
     QHash<int, QWidget*> m_controls; // by control ID, looked up on every field access
     bool m_initialized = false;
     bool m_shown = false;

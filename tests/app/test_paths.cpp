@@ -29,10 +29,10 @@ TEST_P(Paths, LieNextToTheExecutable)
 
 INSTANTIATE_TEST_SUITE_P(Executables, Paths,
     ::testing::Values(PathCase { "/home/u/zelpo/bin/zelpo", "/home/u/zelpo/bin/ナンバーズ.mdb",
-                          "/home/u/zelpo/bin/ナンバーズ３＆４＆ミニロト.HLP" },
-        PathCase { "/zelpo", "/ナンバーズ.mdb", "/ナンバーズ３＆４＆ミニロト.HLP" },
+                          "/home/u/zelpo/bin/ナンバーズ３＆４＆ミニロト.html" },
+        PathCase { "/zelpo", "/ナンバーズ.mdb", "/ナンバーズ３＆４＆ミニロト.html" },
         PathCase { "/opt/数字 dir/zelpo.bin", "/opt/数字 dir/ナンバーズ.mdb",
-            "/opt/数字 dir/ナンバーズ３＆４＆ミニロト.HLP" }));
+            "/opt/数字 dir/ナンバーズ３＆４＆ミニロト.html" }));
 
 namespace {
 
@@ -122,3 +122,26 @@ TEST(DatabaseLocation, TheRealCheckAsksTheSystem)
 }
 
 } // namespace
+
+// Where the manual is found: beside the program first, then in the data folder
+// of an installed one; when neither has it, beside the program (where the
+// help buttons then say that it cannot be opened).
+TEST(Paths, TheManualOfAnInstalledProgramIsInItsDataFolder)
+{
+    const QTemporaryDir prefix;
+    const QDir root(prefix.path());
+    const QString executable = root.filePath(QStringLiteral("bin/zelpo"));
+    const QString beside = root.filePath(QStringLiteral("bin/ナンバーズ３＆４＆ミニロト.html"));
+    const QString installed = root.filePath(QStringLiteral("share/zelpo/ナンバーズ３＆４＆ミニロト.html"));
+    ASSERT_TRUE(root.mkpath(QStringLiteral("bin")) && root.mkpath(QStringLiteral("share/zelpo")));
+    EXPECT_EQ(zelpo::app::helpPath(executable), beside);
+
+    const auto create = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly);
+    };
+    ASSERT_TRUE(create(installed));
+    EXPECT_EQ(zelpo::app::helpPath(executable), installed);
+    ASSERT_TRUE(create(beside));
+    EXPECT_EQ(zelpo::app::helpPath(executable), beside);
+}

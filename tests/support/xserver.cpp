@@ -2,7 +2,10 @@
 #include "support/xserver.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -145,6 +148,22 @@ Installation::Installation(Database database)
         arguments << QStringLiteral("--empty");
     init.start(program(QStringLiteral("zelpo-cli")), arguments);
     m_ok = init.waitForFinished(30000) && init.exitCode() == 0;
+}
+
+bool Installation::addManual() const
+{
+    const QDir bin(QStringLiteral(ZELPO_BIN_DIR));
+    const QString startPage = QStringLiteral("ナンバーズ３＆４＆ミニロト.html");
+    if (!QFile::copy(bin.filePath(startPage), m_dir.filePath(startPage)))
+        return false;
+    QDirIterator pages(bin.filePath(QStringLiteral("help")), QDir::Files, QDirIterator::Subdirectories);
+    while (pages.hasNext()) {
+        const QString page = pages.next();
+        const QString copy = m_dir.filePath(bin.relativeFilePath(page));
+        if (!QDir().mkpath(QFileInfo(copy).path()) || !QFile::copy(page, copy))
+            return false;
+    }
+    return true;
 }
 
 QString Installation::database() const

@@ -52,6 +52,8 @@ public:
     enum class Database { Created, Empty };
     explicit Installation(Database database = Database::Created);
     bool ok() const { return m_ok; }
+    // Copies the manual of the build beside the program, as the build lays it out.
+    bool addManual() const;
     QString program(const QString& name) const { return m_dir.filePath(name); }
     QString database() const;
     QString dir() const { return m_dir.path(); }
