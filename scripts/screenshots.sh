@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes the pictures of the manual: runs the real program under a private X
-# server, on a made-up history of draws stored with the predictions the
-# program made for each, and saves a PNG of every window into
-# manual/help/images.
+# server on the published history it ships with, its latest draws stored with
+# the predictions the program made for each, and saves a PNG of every window
+# into manual/help/images.
 #
 #   scripts/screenshots.sh [BUILD_DIR]     (default: build, as `make build`)
 #
@@ -34,16 +34,12 @@ cp "$build/bin/zelpo" "$build/bin/zelpo-cli" "$work/"
 cp -r "$root/manual/ナンバーズ３＆４＆ミニロト.html" "$root/manual/help" "$work/"
 mkdir "$work/no-browser"
 cli=$work/zelpo-cli
-"$cli" init >/dev/null
 
-# A made-up history: the same draws on every run (a fixed linear congruential
-# sequence), each registered as the program would register it, with the
-# predictions for that draw computed from the draws before it.
-seed=20240601
-next_random() { # next_random N: a number from 0 to N-1 in $random
-    seed=$(((seed * 1103515245 + 12345) % 2147483648))
-    random=$(((seed / 65536) % $1))
-}
+# The published history that the program ships with (data/), the latest draws
+# of each game registered one by one as the program registers them: each
+# stored with the predictions made for it from the draws before it.
+"$cli" init --empty >/dev/null
+registered=30
 
 register() { # register GAME HEADER ROW: one draw with the current predictions
     local game=$1 header=$2 row=$3 predictions
@@ -52,28 +48,20 @@ register() { # register GAME HEADER ROW: one draw with the current predictions
     "$cli" import "$game" "$work/draw.csv" >/dev/null
 }
 
-for ((n = 1; n <= 60; n++)); do
-    digits=()
-    for _ in 1 2 3 4 5 6 7; do
-        next_random 10
-        digits+=("$random")
+for game in numbers3 numbers4 miniloto; do
+    history=$root/data/$game.csv
+    header=$(head -n1 "$history")
+    draws=$(($(wc -l <"$history") - 1))
+    head -n $((draws - registered + 1)) "$history" >"$work/older.csv"
+    "$cli" import "$game" "$work/older.csv" >/dev/null
+    if [ "$game" = miniloto ]; then
+        header+=,kounyu2,kounyu3,kounyu4,kounyu5 # the bonus fills kounyu1
+    else
+        header+=,kounyu1,kounyu2,kounyu3,kounyu4,kounyu5
+    fi
+    tail -n "$registered" "$history" | while IFS= read -r row; do
+        register "$game" "$header" "$row"
     done
-    register numbers3 kaisai,N100,N10,N1,kounyu1,kounyu2,kounyu3,kounyu4,kounyu5 \
-        "$n,${digits[0]},${digits[1]},${digits[2]}"
-    register numbers4 kaisai,N1000,N100,N10,N1,kounyu1,kounyu2,kounyu3,kounyu4,kounyu5 \
-        "$n,${digits[3]},${digits[4]},${digits[5]},${digits[6]}"
-done
-for ((n = 1; n <= 40; n++)); do
-    numbers=()
-    while [ ${#numbers[@]} -lt 6 ]; do
-        next_random 31
-        candidate=$((random + 1))
-        case " ${numbers[*]} " in *" $candidate "*) continue ;; esac
-        numbers+=("$candidate")
-    done
-    bonus=${numbers[5]}
-    sorted=$(printf '%s\n' "${numbers[@]:0:5}" | sort -n | paste -sd, -)
-    register miniloto kaisai,NO1,NO2,NO3,NO4,NO5,kounyu1,kounyu2,kounyu3,kounyu4,kounyu5 "$n,$sorted,$bonus"
 done
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &

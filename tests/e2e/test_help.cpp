@@ -30,7 +30,7 @@ TEST_P(HelpWithoutBrowser, ShowsTheWindowsPageInTheProgramsViewer)
 {
     const XServer x;
     ASSERT_TRUE(x.running());
-    const Installation installation;
+    const Installation installation(Installation::Database::Empty);
     ASSERT_TRUE(installation.ok());
     ASSERT_TRUE(installation.addManual());
 

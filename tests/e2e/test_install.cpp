@@ -121,7 +121,10 @@ TEST(Installed, FilesLieWhereTheDesktopLooksAndValidate)
         EXPECT_TRUE(QFileInfo(installed.file(program)).isExecutable()) << program.toStdString();
     const QString desktop = installed.file("share/applications/" + id + ".desktop");
     const QString metainfo = installed.file("share/metainfo/" + id + ".metainfo.xml");
-    for (const QString& file : { desktop, metainfo, installed.file("share/icons/hicolor/64x64/apps/" + id + ".png") })
+    // The manual in the data folder where the installed program looks for it.
+    for (const QString& file : { desktop, metainfo, installed.file("share/icons/hicolor/64x64/apps/" + id + ".png"),
+             installed.file("share/zelpo/ナンバーズ３＆４＆ミニロト.html"),
+             installed.file("share/zelpo/help/numbers3.html"), installed.file("share/zelpo/help/images/numbers3.png") })
         EXPECT_TRUE(QFileInfo(file).isFile()) << file.toStdString();
 
     const QString desktopValidate = QStandardPaths::findExecutable("desktop-file-validate");
