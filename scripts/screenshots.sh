@@ -88,13 +88,13 @@ shoot() { # shoot NAME: the focused window $id as images/NAME.png
     import -window "$id" "png:$images/$1.png"
     echo "  $1.png"
 }
-click_at() { # click_at X% Y% [CLICKS]: a point of window $id, as fractions of its size
+click_at() { # click_at X% Y% [CLICKS [BUTTON]]: a point of window $id, as fractions of its size
     local width height
     eval "$(xdotool getwindowgeometry --shell "$id")"
     width=$WIDTH height=$HEIGHT
     xdotool mousemove --window "$id" $((width * $1 / 100)) $((height * $2 / 100))
     sleep 0.3
-    xdotool click --repeat "${3:-1}" --delay 80 1
+    xdotool click --repeat "${3:-1}" --delay 80 "${4:-1}"
     sleep 0.8
 }
 
@@ -114,6 +114,12 @@ keys space                     # 予　　想 (the first Tab stop)
 keys Tab Tab Tab Tab Tab Tab space # 当 選 数 字 一 覧
 keys Tab Tab Tab Tab Tab Tab Tab Tab End # the latest draws of the list
 shoot numbers3
+click_at 50 70 1 3                 # the list's context menu
+keys s                             # 予想の成績(&S)...
+focus "ナンバーズ3　予想の成績"
+shoot prediction-record
+keys Escape
+focus "ナンバーズ３予想"
 keys Tab space                     # 当選数字登録
 focus "当選数字登録"
 keys 4 Tab 7 Tab 1 Tab 2 Tab 5 Tab 8 Tab 0
