@@ -11,6 +11,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -119,7 +120,11 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
         ui::addColumn(*m_classes, QString::fromUtf16(header), column, 0, column == 0 ? 0 : 1, 90);
         ++column;
     }
-    m_classes->setFixedHeight(m_classes->sizeHintForRow(0) * 5 + 30);
+    // Tall enough for the header and the four Mini Loto classes: the list is
+    // still empty here, so the rows are measured from the font, not from an item.
+    const int rowHeight = m_classes->fontMetrics().height() + 6;
+    m_classes->setFixedHeight(
+        m_classes->header()->sizeHint().height() + 4 * rowHeight + 2 * m_classes->frameWidth() + 4);
     layout->addWidget(m_classes);
 
     m_verdict = withId(new QLabel(this), kVerdictId);
