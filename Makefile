@@ -5,10 +5,12 @@ BUILD      ?= build
 TEST_BUILD ?= build-test
 BENCH_BUILD ?= build-bench
 PACKAGE_BUILD ?= build-package
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 DATABASE   := $(BUILD)/bin/ナンバーズ.mdb
 
-.PHONY: run build test bench package setup clean screenshots
+.PHONY: run build test bench package fuzz setup clean screenshots
 
 setup:
 	./scripts/setup.sh
@@ -42,6 +44,13 @@ package: setup
 screenshots:
 	./scripts/screenshots.sh $(BUILD)
 
+# The fuzz targets (clang, libFuzzer) for FUZZ_SECONDS each; not part of CI.
+fuzz: setup
+	./scripts/setup.sh --fuzz
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DZELPO_FUZZ=ON -DZELPO_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target zelpo_fuzz_csv zelpo_fuzz_statements zelpo_fuzz_database
+	./scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(TEST_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD)
+	rm -rf $(TEST_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD)
 	@echo "$(BUILD) is kept: it holds the program and its database."

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Zelpo needs to build, run and test.
+# Installs the Debian packages Zelpo needs to build, run and test; with
+# --fuzz, those the fuzz targets need instead (clang, libFuzzer, SQLite's header).
 # Runs apt only when something is missing; uses sudo when not root.
 #   scripts/setup.sh [--screenshots]   (also what scripts/screenshots.sh needs)
+#   scripts/setup.sh --fuzz            (only what make fuzz adds)
 set -euo pipefail
 
 packages=(
@@ -15,6 +17,8 @@ packages=(
 )
 if [ "${1:-}" = "--screenshots" ]; then
     packages+=(imagemagick)
+elif [ "${1:-}" = "--fuzz" ]; then
+    packages=(clang libfuzzer-14-dev libclang-rt-14-dev libsqlite3-dev cmake pkg-config)
 fi
 
 missing=()
