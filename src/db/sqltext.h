@@ -23,6 +23,13 @@ inline std::string quoted(std::string_view text)
     return result;
 }
 
+// True when quoted(text) carries the whole text: SQL text ends at a NUL
+// character, so a value holding one would cut the statement short there.
+inline bool isQuotable(std::string_view text)
+{
+    return text.find('\0') == std::string_view::npos;
+}
+
 // True when `text` is one or more ASCII digits: the only thing ever placed
 // unquoted into a statement.
 inline bool isDigits(std::string_view text)

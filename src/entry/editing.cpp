@@ -164,6 +164,10 @@ Update buildUpdate(EditedGame game, const EditorFields& fields)
 
     if (!isInteger(fields.drawNumber))
         return { SaveCheck::Unwritable, {} };
+    for (const std::string& purchase : purchases) {
+        if (!db::isQuotable(purchase))
+            return { SaveCheck::Unwritable, {} };
+    }
 
     std::string sql(tablePrefix(game));
     const auto& columns = numberColumns(game);

@@ -67,7 +67,8 @@ struct EditorFields {
 enum class SaveCheck {
     Ready,        // `sql` holds the UPDATE
     MissingField, // a field the game requires is empty
-    Unwritable,   // the values cannot make a valid statement (no draw shown, a number that is not one)
+    Unwritable,   // the values cannot make a valid statement (no draw shown, a number that is not one,
+                  // a text holding a NUL character)
 };
 
 struct Update {

@@ -41,8 +41,11 @@ std::optional<std::string> insertStatement(NumbersGame game, const NumbersDraw& 
             return std::nullopt;
         sql += ',' + digit;
     }
-    for (const std::string& prediction : draw.predictions)
+    for (const std::string& prediction : draw.predictions) {
+        if (!db::isQuotable(prediction))
+            return std::nullopt;
         sql += ',' + db::quoted(prediction);
+    }
     sql += ",' ')";
     return sql;
 }

@@ -27,8 +27,8 @@ bool complete(const NumbersDraw& draw);
 // "INSERT INTO ナンバーズ3 VALUES (812,5,0,7,'123','456','789','012','345',' ')":
 // the draw number and the digits bare, exactly as typed, the predictions
 // quoted with their quotes doubled. Nothing when a bare value is not all
-// digits or the number of digits does not fit the game, so that no typed
-// text can change the statement.
+// digits, the number of digits does not fit the game or a prediction holds a
+// NUL character, so that no typed text can change or cut the statement.
 std::optional<std::string> insertStatement(NumbersGame game, const NumbersDraw& draw);
 
 // "SELECT kaisai FROM ナンバーズ3 WHERE kaisai=812", or nothing for a draw

@@ -31,7 +31,9 @@ AppendResult appendDraws(
     const std::optional<Statements> rows3 = statements(NumbersGame::Numbers3, numbers3);
     const std::optional<Statements> rows4 = statements(NumbersGame::Numbers4, numbers4);
     if (!rows3 || !rows4) {
-        return { { db::Failure::Statement, QStringLiteral("the draw number and the digits must be digits") },
+        return { { db::Failure::Statement,
+                     QStringLiteral(
+                         "the draw number and the digits must be digits, the predictions free of NUL characters") },
             rows3 ? NumbersGame::Numbers4 : NumbersGame::Numbers3 };
     }
     const std::array<const Statements*, 2> rows { &*rows3, &*rows4 };

@@ -56,7 +56,8 @@ db::Status appendDraw(const QString& database, const QString& where, const DrawE
     const std::optional<std::string> insert = insertStatement(entry);
     const std::optional<std::string> stored = storedDrawQuery(entry.kaisai);
     if (!insert || !stored)
-        return { db::Failure::Statement, QStringLiteral("the draw number and the five numbers must be digits") };
+        return { db::Failure::Statement,
+            QStringLiteral("the draw number and the five numbers must be digits, the texts free of NUL characters") };
     return db::write(database, kAppendSql, where, [&](db::Writer& writer) {
         // A table without a key would take a second row under the same number.
         if (writer.exists(QString::fromStdString(*stored)))

@@ -32,7 +32,8 @@ std::optional<QStringList> predictNext(const QString& database, const QString& w
 
 // Appends the entry as one row. A draw number that is already stored is
 // refused as Failure::Duplicate, also by tables that have no key; a bare
-// value that is not all digits as Failure::Statement, before the file is opened.
+// value that is not all digits (or a text holding a NUL character) as
+// Failure::Statement, before the file is opened.
 db::Status appendDraw(const QString& database, const QString& where, const DrawEntry& entry);
 
 } // namespace zelpo::miniloto

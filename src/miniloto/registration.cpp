@@ -22,9 +22,14 @@ std::optional<std::string> insertStatement(const DrawEntry& entry)
             return std::nullopt;
         sql += ',' + number;
     }
+    if (!db::isQuotable(entry.bonus))
+        return std::nullopt;
     sql += ',' + db::quoted(entry.bonus);
-    for (const std::string& prediction : entry.predictions)
+    for (const std::string& prediction : entry.predictions) {
+        if (!db::isQuotable(prediction))
+            return std::nullopt;
         sql += ',' + db::quoted(prediction);
+    }
     sql += ",' ')";
     return sql;
 }

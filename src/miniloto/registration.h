@@ -23,7 +23,8 @@ bool missingNumber(const DrawEntry& entry);
 // "INSERT INTO ミニロト VALUES (123,3,12,17,25,30,'7','1-5-9-20-31',...,' ')":
 // the draw number and the five numbers bare, exactly as typed, the texts
 // quoted with their quotes doubled. Nothing when a bare value is not all
-// digits, so that no typed text can change the statement.
+// digits or a text holds a NUL character, so that no typed text can change or
+// cut the statement.
 std::optional<std::string> insertStatement(const DrawEntry& entry);
 
 // "SELECT kaisai FROM ミニロト WHERE kaisai=123", or nothing for a draw

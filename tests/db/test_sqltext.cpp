@@ -11,6 +11,14 @@ TEST(SqlText, QuotedDoublesEveryQuote)
     EXPECT_EQ(zelpo::db::quoted("\xE3\x80\x80"), "'\xE3\x80\x80'"); // the full-width blank passes through
 }
 
+TEST(SqlText, ANulCharacterCannotBeQuoted)
+{
+    EXPECT_TRUE(zelpo::db::isQuotable(""));
+    EXPECT_TRUE(zelpo::db::isQuotable("'\x01\n"));
+    EXPECT_FALSE(zelpo::db::isQuotable(std::string("a\0b", 3)));
+    EXPECT_FALSE(zelpo::db::isQuotable(std::string(1, '\0')));
+}
+
 TEST(SqlText, OnlyAsciiDigitsCount)
 {
     for (const char* good : { "0", "07", "32767" })

@@ -109,6 +109,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, EditorSaveCheck,
             SaveCheck::Ready }),
     [](const testing::TestParamInfo<SaveCase>& info) { return std::string(info.param.name); });
 
+// Found by fuzzing: a NUL would cut the UPDATE short, which the engine refuses.
+TEST(EditorUpdate, ATextHoldingANulCharacterCannotBeWritten)
+{
+    for (const EditedGame game : { EditedGame::Numbers3, EditedGame::MiniLoto }) {
+        EditorFields fields { { "1", "2", "3", "4", "5" }, { "6", "", "", "", "" }, "5" };
+        EXPECT_EQ(buildUpdate(game, fields).check, SaveCheck::Ready);
+        fields.purchases[3] = std::string("x\0'", 3);
+        EXPECT_EQ(buildUpdate(game, fields).check, SaveCheck::Unwritable);
+        EXPECT_TRUE(buildUpdate(game, fields).sql.empty());
+    }
+}
+
 struct StepCase {
     const char* name;
     bool up;

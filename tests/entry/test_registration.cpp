@@ -61,7 +61,10 @@ INSTANTIATE_TEST_SUITE_P(Registration, NumbersInsertRefused,
         RefusedCase {
             "DrawNumberWithClause", NumbersGame::Numbers4, { "5) --", { "1", "2", "3", "4" }, kPredictions } },
         RefusedCase { "ThreeDigitsForNumbers4", NumbersGame::Numbers4, { "5", { "1", "2", "3" }, kPredictions } },
-        RefusedCase { "FourDigitsForNumbers3", NumbersGame::Numbers3, { "5", { "1", "2", "3", "4" }, kPredictions } }),
+        RefusedCase { "FourDigitsForNumbers3", NumbersGame::Numbers3, { "5", { "1", "2", "3", "4" }, kPredictions } },
+        // SQL text ends at a NUL: the engine would refuse the cut statement (found by fuzzing).
+        RefusedCase { "NulInPrediction", NumbersGame::Numbers4,
+            { "5", { "1", "2", "3", "4" }, { "111", std::string("2\0'2", 4), "333", "444", "555" } } }),
     [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
 
 TEST(Registration, StoredDrawQueryAsksForThatDrawNumberOnly)

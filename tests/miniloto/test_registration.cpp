@@ -50,6 +50,20 @@ TEST_P(MiniLotoInsertBareValue, RefusesAnythingButDigits)
 INSTANTIATE_TEST_SUITE_P(
     Texts, MiniLotoInsertBareValue, ::testing::Values("", "-3", " 3", "3 ", "1a", "3'", "1,2", "３", "0x1"));
 
+// Found by fuzzing: a NUL cuts the statement, which the engine then refuses.
+TEST(MiniLotoInsert, RefusesATextHoldingANulCharacter)
+{
+    const std::string nulFirst("\0"
+                               "25",
+        3);
+    DrawEntry entry { "300", { "3", "12", "17", "25", "30" }, "7", { nulFirst, "3-5-9-20-31", "it", "" } };
+    EXPECT_FALSE(zelpo::miniloto::insertStatement(entry));
+    entry.predictions[0] = "25";
+    EXPECT_TRUE(zelpo::miniloto::insertStatement(entry));
+    entry.bonus = std::string("7\0", 2);
+    EXPECT_FALSE(zelpo::miniloto::insertStatement(entry));
+}
+
 TEST(MiniLotoInsert, AsksForTheDrawNumber)
 {
     EXPECT_EQ(zelpo::miniloto::storedDrawQuery("501"), "SELECT kaisai FROM ミニロト WHERE kaisai=501");
