@@ -2,6 +2,7 @@
 #include "db/query.h"
 
 #include "db/csvformat.h"
+#include "db/schema.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -90,6 +91,34 @@ QString fileUri(const QString& path, bool readOnly)
     return QStringLiteral("file:") + escaped + (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw"));
 }
 
+// A file made elsewhere may hold, under a game table's name, something that
+// runs code on every read or write: a view (a recursive one never ends, a
+// joined one can yield billions of rows), a virtual table, computed columns
+// (a zeroblob of a gigabyte per row) or triggers. Only stored tables are read
+// or written; anything else under those names makes the file unusable.
+Status checkGameTables(const QSqlDatabase& database)
+{
+    QStringList names;
+    for (const Game game : { Game::Numbers3, Game::Numbers4, Game::MiniLoto })
+        names << QLatin1Char('\'') + tableName(game) + QLatin1Char('\'');
+    const QString list = names.join(u',');
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    const QString sql = QStringLiteral(
+        "SELECT m.name FROM sqlite_master m WHERE m.name IN (%1) AND (m.type<>'table' OR m.sql LIKE 'CREATE VIRTUAL%' "
+        "OR EXISTS (SELECT 1 FROM pragma_table_xinfo(m.name) x WHERE x.hidden IN (2,3))) "
+        "UNION ALL SELECT tbl_name FROM sqlite_master WHERE type='trigger' AND tbl_name IN (%1)")
+                            .arg(list);
+    if (!query.exec(sql))
+        return classify(query.lastError(), Failure::Open);
+    if (query.next()) {
+        return { Failure::Open,
+            QStringLiteral("%1 is not a plain stored table (a view, a virtual table, computed columns or triggers)")
+                .arg(query.value(0).toString()) };
+    }
+    return {};
+}
+
 // One named connection for the length of one query function.
 class Connection {
 public:
@@ -132,6 +161,8 @@ public:
             const Status failed = classify(database.lastError(), Failure::Open);
             return { failed.failure(), QStringLiteral("%1: %2").arg(path, failed.detail()) };
         }
+        if (const Status checked = checkGameTables(database); !checked)
+            return { checked.failure(), QStringLiteral("%1: %2").arg(path, checked.detail()) };
         return {};
     }
 

@@ -23,7 +23,8 @@ namespace zelpo::db {
 enum class Failure {
     None,
     Missing,   // the file is not there
-    Open,      // the file is there but cannot be opened (not a database, no permission)
+    Open,      // the file is there but cannot be opened (not a database, no permission,
+               // a game table that is not a plain stored table)
     Busy,      // another program holds a lock longer than we wait
     Statement, // the engine refused the statement (bad SQL, missing table or column)
     Read,      // a value could not be read while walking the rows, a draw number included

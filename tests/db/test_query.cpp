@@ -205,6 +205,55 @@ INSTANTIATE_TEST_SUITE_P(Files, QueryOnBrokenFile,
         return name;
     });
 
+struct UnsafeTableCase {
+    const char* name;
+    const char* schema; // what the file holds besides the Numbers 4 and Mini Loto tables; ";\n" between statements
+};
+
+class QueryOnUnsafeTable : public ::testing::TestWithParam<UnsafeTableCase> { };
+
+// A file made elsewhere can put code behind a game table's name; the recursive
+// view made every reader hang (found by fuzzing the query walk).
+TEST_P(QueryOnUnsafeTable, RefusesTheFileBeforeRunningAnything)
+{
+    const TempDatabase database(TempDatabase::Tables::None);
+    database.exec(zelpo::db::createTableStatement(zelpo::db::Game::Numbers4));
+    database.exec(zelpo::db::createTableStatement(zelpo::db::Game::MiniLoto));
+    for (const QString& statement : QString::fromUtf8(GetParam().schema).split(QStringLiteral(";\n")))
+        database.exec(statement);
+
+    bool visited = false;
+    const auto status = zelpo::db::read(database.path(), u"SELECT kaisai FROM ナンバーズ3 ",
+        QStringLiteral("WHERE kaisai>0"), [&](const zelpo::db::Row&) { visited = true; });
+    EXPECT_EQ(status.failure(), Failure::Open) << zelpo::db::describe(status).toStdString();
+    EXPECT_TRUE(status.detail().contains(QStringLiteral("ナンバーズ3")));
+    EXPECT_FALSE(visited);
+    // The other tables of the same file are not read either: the file is not one this program made.
+    const auto other
+        = zelpo::db::read(database.path(), u"SELECT kaisai FROM ナンバーズ4 ", QString(), [](const auto&) {});
+    EXPECT_EQ(other.failure(), Failure::Open);
+    const auto written = zelpo::db::write(database.path(), u"SELECT kaisai FROM ミニロト ", QString(),
+        [](zelpo::db::Writer& writer) { writer.exec(QStringLiteral("DELETE FROM ミニロト")); });
+    EXPECT_EQ(written.failure(), Failure::Open);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, QueryOnUnsafeTable,
+    ::testing::Values(
+        UnsafeTableCase { "RecursiveView",
+            "CREATE VIEW ナンバーズ3 AS WITH RECURSIVE c(kaisai,N100,N10,N1,kounyu1,kounyu2,kounyu3,kounyu4,kounyu5,"
+            "atari) AS (SELECT 1,1,2,3,'','','','','',' ' UNION ALL SELECT kaisai+1,N100,N10,N1,kounyu1,kounyu2,"
+            "kounyu3,kounyu4,kounyu5,atari FROM c) SELECT * FROM c" },
+        UnsafeTableCase { "ComputedColumn",
+            "CREATE TABLE ナンバーズ3 (kaisai INTEGER PRIMARY KEY, N100 AS (zeroblob(1000000)), N10, N1, kounyu1, "
+            "kounyu2, kounyu3, kounyu4, kounyu5, atari)" },
+        UnsafeTableCase { "VirtualTable",
+            "CREATE VIRTUAL TABLE ナンバーズ3 USING fts4(kaisai,N100,N10,N1,kounyu1,kounyu2,kounyu3,kounyu4,kounyu5,"
+            "atari)" },
+        UnsafeTableCase { "Trigger",
+            "CREATE TABLE ナンバーズ3 (kaisai,N100,N10,N1,kounyu1,kounyu2,kounyu3,kounyu4,kounyu5,atari);\n"
+            "CREATE TRIGGER slow AFTER INSERT ON ナンバーズ3 BEGIN DELETE FROM ミニロト; END" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Query, AFileLockedByAnotherProgramFailsAfterTheWaitForReadersAndWriters)
 {
     const TempDatabase database;
