@@ -131,11 +131,17 @@ void checkImport(Game game, const QByteArray& bytes, std::optional<csv::Encoding
     require(held <= bound, "reading takes memory in proportion to the file",
         std::to_string(held) + " bytes held for a file of " + std::to_string(bytes.size()) + " bytes with "
             + std::to_string(read.draws.size()) + " draws");
+    // What export warns about is exactly what import refuses, first fault first.
+    const std::vector<csv::Problem> warned = csv::rowProblems(csvTable(game), decoded.utf8);
     if (read.problem) {
         require(read.draws.empty(), "a refused file gives no draws");
         checkProblem(*read.problem, decoded.utf8);
+        require(!warned.empty() && warned.front() == *read.problem, "export warns first of the fault import refuses",
+            csv::describe(*read.problem) + (warned.empty() ? "" : " vs " + csv::describe(warned.front())));
         return;
     }
+    require(warned.empty(), "export warns of nothing in a file import accepts",
+        warned.empty() ? "" : csv::describe(warned.front()));
     std::vector<bool> seen(csv::kHighestDraw + 1, false);
     for (const csv::Draw& draw : read.draws) {
         checkDraw(game, draw);
