@@ -528,14 +528,17 @@ void checkUpdate(db::Game game, const entry::EditorFields& fields)
     const auto length = static_cast<std::size_t>(entry::numberFieldLength(which));
     const bool miniLoto = game == db::Game::MiniLoto;
 
+    // A number the game cannot have counts as not filled in.
+    const auto gameNumber = [&](const std::string& n) {
+        if (!isDigits(n) || n.size() > length)
+            return false;
+        return !miniLoto || (*digitValue(n) >= 1 && *digitValue(n) <= 31);
+    };
     const bool missing
-        = std::any_of(fields.numbers.begin(), fields.numbers.begin() + static_cast<std::ptrdiff_t>(count),
-              [](const std::string& n) { return n.empty(); })
+        = !std::all_of(fields.numbers.begin(), fields.numbers.begin() + static_cast<std::ptrdiff_t>(count), gameNumber)
         || (miniLoto && fields.purchases[0].empty());
-    const bool writable = isInteger(fields.drawNumber)
-        && std::all_of(fields.numbers.begin(), fields.numbers.begin() + static_cast<std::ptrdiff_t>(count),
-            [&](const std::string& n) { return isDigits(n) && n.size() <= length; })
-        && std::all_of(fields.purchases.begin(), fields.purchases.end(), quotable);
+    const bool writable
+        = isInteger(fields.drawNumber) && std::all_of(fields.purchases.begin(), fields.purchases.end(), quotable);
     const entry::SaveCheck expected = missing ? entry::SaveCheck::MissingField
         : writable                            ? entry::SaveCheck::Ready
                                               : entry::SaveCheck::Unwritable;
