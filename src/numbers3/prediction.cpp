@@ -16,11 +16,7 @@ PredictedDigits composeDigits(const numbers::DigitChains<3>& chains)
 
 Predictions compose(const numbers::DigitChains<3>& chains)
 {
-    Predictions texts;
-    const PredictedDigits digits = composeDigits(chains);
-    for (std::size_t i = 0; i < digits.size(); ++i)
-        texts[i] = numbers::winningNumberText(digits[i]);
-    return texts;
+    return numbers::predictionTexts(composeDigits(chains));
 }
 
 Predictions predict(std::span<const Digits> history)
