@@ -4,6 +4,7 @@
 #include "res/strings.h"
 #include "res/text.h"
 #include "ui/dialogbuilder.h"
+#include "ui/enterkey.h"
 #include "ui/gamewindow.h"
 #include "ui/listview.h"
 #include "ui/modal.h"
@@ -168,6 +169,8 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
 
     fillHits(checkStored(m_draws));
     recompute();
+    // Enter in a range box applies the number and leaves the window open.
+    ui::keepOpenOnEnter(*this);
 }
 
 PredictionRecordDialog::~PredictionRecordDialog() = default;

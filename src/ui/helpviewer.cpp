@@ -2,6 +2,7 @@
 #include "ui/helpviewer.h"
 
 #include "ui/dialogbuilder.h"
+#include "ui/enterkey.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -15,7 +16,6 @@ QPushButton* addButton(QWidget& parent, QHBoxLayout& row, const QString& caption
 {
     auto* button = new QPushButton(caption, &parent);
     button->setProperty(kControlIdProperty, id);
-    button->setAutoDefault(false);
     row.addWidget(button);
     return button;
 }
@@ -54,6 +54,7 @@ HelpViewer::HelpViewer(const QString& startPage, const QString& page, QWidget* p
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpViewer::showTitle);
     showTitle();
     resize(800, 640);
+    keepOpenOnEnter(*this);
 }
 
 HelpViewer::~HelpViewer() = default;

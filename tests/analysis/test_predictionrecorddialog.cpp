@@ -44,7 +44,8 @@ QString verdict(const PredictionRecordDialog& dialog)
     return qobject_cast<QLabel*>(dialog.control(PredictionRecordDialog::kVerdictId))->text();
 }
 
-// Types a draw number into a bound and confirms it with Enter, as a user does.
+// Types a draw number into a bound and confirms it with Enter, as a user
+// does; the Enter is the box's, and the window stays open.
 void typeBound(const PredictionRecordDialog& dialog, int id, const QString& number)
 {
     auto* bound = qobject_cast<QSpinBox*>(dialog.control(id));
@@ -52,6 +53,7 @@ void typeBound(const PredictionRecordDialog& dialog, int id, const QString& numb
     bound->selectAll();
     QTest::keyClicks(bound, number);
     QTest::keyClick(bound, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible()) << "Enter closed the window";
 }
 
 // Runs the window for the game's table and hands the open window to `inspect`.
@@ -127,6 +129,9 @@ TEST(PredictionRecordWindow, RecomputesWhenTheRangeChanges)
         typeBound(window, PredictionRecordDialog::kFromId, "3");
         EXPECT_EQ(window.backtestRecord().draws(), 0);
         EXPECT_EQ(verdict(window), "この範囲には成績を付けられる回がありません。");
+
+        QTest::keyClick(window.control(PredictionRecordDialog::kClassListId), Qt::Key_Return);
+        EXPECT_TRUE(window.isVisible());
     });
 }
 

@@ -176,6 +176,18 @@ TEST(HelpViewer, FollowsLinksAndGoesBackForwardAndHome)
     EXPECT_FALSE(viewer.isVisible());
 }
 
+TEST(HelpViewer, EnterOnThePageLeavesItOpenAndPressesAButtonWithTheFocus)
+{
+    HelpViewer viewer(kStartPage, kStartPage);
+    viewer.show();
+    QTest::keyClick(zelpo::ui::findControl(viewer, HelpViewer::Page), Qt::Key_Return);
+    EXPECT_TRUE(viewer.isVisible());
+    QAbstractButton* close = viewerButton(viewer, HelpViewer::Close);
+    close->setFocus();
+    QTest::keyClick(close, Qt::Key_Return);
+    EXPECT_FALSE(viewer.isVisible());
+}
+
 TEST(HelpViewer, EveryWindowWithAPageHasItInTheManual)
 {
     for (const int templateId : { 129, 130, 131, 133, 134, 103 }) {
