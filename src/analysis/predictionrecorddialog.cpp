@@ -182,9 +182,15 @@ QWidget* PredictionRecordDialog::control(int id) const
 
 void PredictionRecordDialog::recompute()
 {
-    m_backtest = backtest(m_draws, Range { m_from->value(), m_to->value() }, true);
+    const int from = m_from->value();
+    const int to = m_to->value();
+    // A reversed range holds no draw; it is said so rather than shown empty.
+    m_backtest = from <= to ? backtest(m_draws, Range { from, to }, true) : Record(m_draws.game, true);
     fillClasses();
     fillChart();
+    if (from > to)
+        m_verdict->setText(
+            QStringLiteral("範囲が逆です。始めの第%1回が終わりの第%2回より後になっています。").arg(from).arg(to));
 }
 
 void PredictionRecordDialog::fillClasses()

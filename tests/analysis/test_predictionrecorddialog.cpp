@@ -126,8 +126,12 @@ TEST(PredictionRecordWindow, RecomputesWhenTheRangeChanges)
         EXPECT_TRUE(rows(window, PredictionRecordDialog::kClassListId)[0].startsWith("ストレート|0|"));
         EXPECT_EQ(verdict(window), "どの等級の当たりも偶然で期待される程度で、5%水準で偶然を上回るものはありません。");
 
+        // A reversed range says so; a range that holds no scorable draw says that.
         typeBound(window, PredictionRecordDialog::kFromId, "3");
         EXPECT_EQ(window.backtestRecord().draws(), 0);
+        EXPECT_EQ(verdict(window), "範囲が逆です。始めの第3回が終わりの第2回より後になっています。");
+        typeBound(window, PredictionRecordDialog::kFromId, "1");
+        typeBound(window, PredictionRecordDialog::kToId, "1");
         EXPECT_EQ(verdict(window), "この範囲には成績を付けられる回がありません。");
 
         QTest::keyClick(window.control(PredictionRecordDialog::kClassListId), Qt::Key_Return);
