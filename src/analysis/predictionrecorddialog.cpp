@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/predictionrecorddialog.h"
 
+#include "analysis/axisscale.h"
 #include "res/strings.h"
 #include "res/text.h"
 #include "ui/dialogbuilder.h"
@@ -139,7 +140,6 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
     m_xAxis->setLabelFormat(QStringLiteral("%d"));
     m_yAxis = new QValueAxis(m_chart);
     m_yAxis->setTitleText(QStringLiteral("当たりの累計"));
-    m_yAxis->setLabelFormat(QStringLiteral("%d"));
     m_chart->addAxis(m_xAxis, Qt::AlignBottom);
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
     auto* chartView = withId(new QChartView(m_chart, this), kChartId);
@@ -284,7 +284,11 @@ void PredictionRecordDialog::fillChart()
     }
     if (!steps.empty())
         m_xAxis->setRange(steps.front().draw, std::max(steps.back().draw, steps.front().draw + 1));
-    m_yAxis->setRange(0, top * 1.05);
+    // A little headroom above the highest line, then the next round number.
+    const AxisScale scale = roundAxis(top * 1.05);
+    m_yAxis->setRange(0, scale.top);
+    m_yAxis->setTickCount(scale.tickCount);
+    m_yAxis->setLabelFormat(QStringLiteral("%.%1f").arg(scale.decimals));
 }
 
 void PredictionRecordDialog::fillHits(const Record& check)

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QSpinBox>
 #include <QTest>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,19 @@ void typeBound(const PredictionRecordDialog& dialog, int id, const QString& numb
     QTest::keyClicks(bound, number);
     QTest::keyClick(bound, Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible()) << "Enter closed the window";
+}
+
+// The y axis's labels as the chart prints them.
+QStringList yLabels(const PredictionRecordDialog& dialog)
+{
+    auto* view = qobject_cast<QChartView*>(dialog.control(PredictionRecordDialog::kChartId));
+    const auto* axis = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).value(0));
+    QStringList labels;
+    for (int i = 0; axis && i < axis->tickCount(); ++i) {
+        const double value = axis->min() + (axis->max() - axis->min()) * i / (axis->tickCount() - 1);
+        labels << QString::asprintf(axis->labelFormat().toLatin1().constData(), value);
+    }
+    return labels;
 }
 
 // Runs the window for the game's table and hands the open window to `inspect`.
@@ -99,6 +113,8 @@ TEST(PredictionRecordWindow, ShowsTheBacktestTheChartAndTheStoredHits)
         EXPECT_EQ(rows(window, PredictionRecordDialog::kHitListId),
             QStringList({ "3|1|123|ストレート・ボックス・ミニ", "3|2|321|ボックス", "3|4|923|ミニ" }));
 
+        // One hit at most: the axis still counts in distinct steps.
+        EXPECT_EQ(yLabels(window), QStringList({ "0.0", "0.5", "1.0", "1.5" }));
         QLineSeries* boxHits = lineNamed(window, "ボックスの当たり");
         QLineSeries* boxExpected = lineNamed(window, "ボックスの期待値");
         ASSERT_TRUE(boxHits && boxExpected && lineNamed(window, "ミニの当たり") && lineNamed(window, "ミニの期待値"));
