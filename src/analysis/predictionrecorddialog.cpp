@@ -58,6 +58,17 @@ Widget* withId(Widget* widget, int id)
     return widget;
 }
 
+// Widens every column that its header or its longest cell would overflow.
+void fitColumns(ui::ListView& list)
+{
+    for (int column = 0; column < list.columnCount(); ++column) {
+        // The tree view's own measure of the cells, public through its base.
+        const int cells = static_cast<const QAbstractItemView&>(list).sizeHintForColumn(column);
+        const int needed = std::max(cells, list.header()->sectionSizeHint(column));
+        list.setColumnWidth(column, std::max(list.columnWidth(column), needed));
+    }
+}
+
 // The charted lines of a game: which classes each pair of lines adds up.
 struct ChartLine {
     ClassSet classes;
@@ -213,6 +224,7 @@ void PredictionRecordDialog::fillClasses()
                 better << label(classes[c]);
         }
     }
+    fitColumns(*m_classes);
     if (m_backtest.draws() == 0)
         m_verdict->setText(QStringLiteral("この範囲には成績を付けられる回がありません。"));
     else if (!better.isEmpty())
@@ -294,20 +306,24 @@ void PredictionRecordDialog::fillChart()
 void PredictionRecordDialog::fillHits(const Record& check)
 {
     const std::span<const HitClass> classes = hitClasses(check.game());
-    const ui::ListView::Batch batch(*m_hits);
-    int row = 0;
-    for (const Hit& hit : check.hits()) {
-        QStringList won;
-        for (std::size_t c = 0; c < classes.size(); ++c) {
-            if ((hit.classes >> c) & 1u)
-                won << label(classes[c]);
+    {
+        const ui::ListView::Batch batch(*m_hits);
+        int row = 0;
+        for (const Hit& hit : check.hits()) {
+            QStringList won;
+            for (std::size_t c = 0; c < classes.size(); ++c) {
+                if ((hit.classes >> c) & 1u)
+                    won << label(classes[c]);
+            }
+            ui::addItem(*m_hits, QString::number(hit.draw), row, 0);
+            ui::addItem(*m_hits, QString::number(hit.prediction), row, 1);
+            ui::addItem(*m_hits, QString::fromStdString(hit.ticket), row, 2);
+            ui::addItem(*m_hits, won.join(u'・'), row, 3);
+            ++row;
         }
-        ui::addItem(*m_hits, QString::number(hit.draw), row, 0);
-        ui::addItem(*m_hits, QString::number(hit.prediction), row, 1);
-        ui::addItem(*m_hits, QString::fromStdString(hit.ticket), row, 2);
-        ui::addItem(*m_hits, won.join(u'・'), row, 3);
-        ++row;
     }
+    // Sized once the rows are in: the list is told of them when the batch ends.
+    fitColumns(*m_hits);
 }
 
 void openPredictionRecord(QWidget* owner, db::Game game, const QString& database)

@@ -115,6 +115,9 @@ TEST(PredictionRecordWindow, ShowsTheBacktestTheChartAndTheStoredHits)
 
         // One hit at most: the axis still counts in distinct steps.
         EXPECT_EQ(yLabels(window), QStringList({ "0.0", "0.5", "1.0", "1.5" }));
+        // The longest class text fits its column.
+        auto* hitList = qobject_cast<zelpo::ui::ListView*>(window.control(PredictionRecordDialog::kHitListId));
+        EXPECT_GE(hitList->columnWidth(3), static_cast<QAbstractItemView*>(hitList)->sizeHintForColumn(3));
         QLineSeries* boxHits = lineNamed(window, "ボックスの当たり");
         QLineSeries* boxExpected = lineNamed(window, "ボックスの期待値");
         ASSERT_TRUE(boxHits && boxExpected && lineNamed(window, "ミニの当たり") && lineNamed(window, "ミニの期待値"));
