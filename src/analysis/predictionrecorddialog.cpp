@@ -50,11 +50,14 @@ QString label(const HitClass& hitClass)
     return QString::fromUtf8(hitClass.label.data(), static_cast<qsizetype>(hitClass.label.size()));
 }
 
+// The control ID, and the name a screen reader speaks for the control.
 template <class Widget>
-Widget* withId(Widget* widget, int id)
+Widget* withId(Widget* widget, int id, const QString& name = {})
 {
     widget->setProperty(ui::kControlIdProperty, id);
     widget->setAccessibleDescription(QString::number(id));
+    if (!name.isEmpty())
+        widget->setAccessibleName(name);
     return widget;
 }
 
@@ -110,8 +113,8 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
     layout->addWidget(explanation);
 
     auto* range = new QHBoxLayout;
-    m_from = withId(new QSpinBox(this), kFromId);
-    m_to = withId(new QSpinBox(this), kToId);
+    m_from = withId(new QSpinBox(this), kFromId, QStringLiteral("対象の最初の回"));
+    m_to = withId(new QSpinBox(this), kToId, QStringLiteral("対象の最後の回"));
     for (QSpinBox* bound : { m_from, m_to }) {
         bound->setRange(1, std::max(highest, 1));
         bound->setKeyboardTracking(false);
@@ -126,7 +129,7 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
     range->addStretch();
     layout->addLayout(range);
 
-    m_classes = withId(new ui::ListView(this), kClassListId);
+    m_classes = withId(new ui::ListView(this), kClassListId, QStringLiteral("等級ごとの成績"));
     int column = 0;
     for (const char16_t* header : { u"等級", u"当たり", u"期待値", u"比", u"p値" }) {
         // The class on the left, the figures right-aligned.
@@ -153,13 +156,14 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
     m_yAxis->setTitleText(QStringLiteral("当たりの累計"));
     m_chart->addAxis(m_xAxis, Qt::AlignBottom);
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
-    auto* chartView = withId(new QChartView(m_chart, this), kChartId);
+    auto* chartView = withId(new QChartView(m_chart, this), kChartId, QStringLiteral("当たりの累計と期待値のグラフ"));
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumSize(560, 280);
     layout->addWidget(chartView, 1);
 
-    layout->addWidget(new QLabel(QStringLiteral("保存されている予想の当選確認"), this));
-    m_hits = withId(new ui::ListView(this), kHitListId);
+    const QString hitsTitle = QStringLiteral("保存されている予想の当選確認");
+    layout->addWidget(new QLabel(hitsTitle, this));
+    m_hits = withId(new ui::ListView(this), kHitListId, hitsTitle);
     column = 0;
     for (const char16_t* header : { u"開催回数", u"予想", u"予想数字", u"等級" }) {
         ui::addColumn(*m_hits, QString::fromUtf16(header), column, 0, 0, column >= 2 ? 120 : 70);

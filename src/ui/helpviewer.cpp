@@ -37,6 +37,7 @@ HelpViewer::HelpViewer(const QString& startPage, const QString& page, QWidget* p
     layout->addWidget(m_browser);
 
     m_browser->setProperty(kControlIdProperty, static_cast<int>(Page));
+    m_browser->setAccessibleName(QStringLiteral("マニュアルのページ"));
     // Pages of the manual open here; a link that leaves the manual goes to the desktop.
     m_browser->setOpenExternalLinks(true);
     m_browser->setSource(QUrl::fromLocalFile(page));

@@ -118,6 +118,11 @@ TEST(PredictionRecordWindow, ShowsTheBacktestTheChartAndTheStoredHits)
         // The longest class text fits its column.
         auto* hitList = qobject_cast<zelpo::ui::ListView*>(window.control(PredictionRecordDialog::kHitListId));
         EXPECT_GE(hitList->columnWidth(3), static_cast<QAbstractItemView*>(hitList)->sizeHintForColumn(3));
+        for (const int id :
+            { PredictionRecordDialog::kFromId, PredictionRecordDialog::kToId, PredictionRecordDialog::kClassListId,
+                PredictionRecordDialog::kHitListId, PredictionRecordDialog::kChartId })
+            EXPECT_FALSE(window.control(id)->accessibleName().isEmpty()) << id;
+
         QLineSeries* boxHits = lineNamed(window, "ボックスの当たり");
         QLineSeries* boxExpected = lineNamed(window, "ボックスの期待値");
         ASSERT_TRUE(boxHits && boxExpected && lineNamed(window, "ミニの当たり") && lineNamed(window, "ミニの期待値"));
