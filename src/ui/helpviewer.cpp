@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/helpviewer.h"
 
+#include "ui/contextmenukey.h"
 #include "ui/dialogbuilder.h"
 #include "ui/enterkey.h"
 
@@ -56,6 +57,7 @@ HelpViewer::HelpViewer(const QString& startPage, const QString& page, QWidget* p
     showTitle();
     resize(800, 640);
     keepOpenOnEnter(*this);
+    offerContextMenuKey(*this);
 }
 
 HelpViewer::~HelpViewer() = default;

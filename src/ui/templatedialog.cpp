@@ -4,6 +4,7 @@
 #include "db/drawcount.h"
 #include "res/strings.h"
 #include "res/text.h"
+#include "ui/contextmenukey.h"
 #include "ui/dialogbuilder.h"
 #include "ui/listview.h"
 #include "ui/modal.h"
@@ -28,6 +29,7 @@ TemplateDialog::TemplateDialog(const res::Dialog& dialogTemplate, QWidget* paren
     // Button 1 is the window's OK; Escape and the close box cancel (QDialog's own handling).
     if (QPushButton* ok = button(1))
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    offerContextMenuKey(*this);
 }
 
 TemplateDialog::~TemplateDialog() = default;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QValueAxis>
@@ -199,13 +200,21 @@ TEST(PredictionRecordWindow, AFailedReadShowsAMessageInsteadOfTheWindow)
     }
 }
 
-// Right-clicks `area` (a list's viewport or the window) and chooses the
-// entry; gives the title of the window that opened, or nothing.
-QString chooseFromContextMenu(QWidget& area)
+enum class Ask { Mouse, ShiftF10 };
+
+// Opens the context menu of `area` (a list's viewport or the window with the
+// mouse, a control with the focus with Shift+F10) and chooses the entry;
+// gives the title of the window that opened, or why none did.
+QString chooseFromContextMenu(QWidget& area, Ask ask = Ask::Mouse)
 {
-    const QPoint point(10, 10);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, point, area.mapToGlobal(point));
-    QApplication::sendEvent(&area, &event);
+    if (ask == Ask::ShiftF10) {
+        area.setFocus();
+        QTest::keyClick(&area, Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        const QPoint point(10, 10);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, point, area.mapToGlobal(point));
+        QApplication::sendEvent(&area, &event);
+    }
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (!menu)
         return QStringLiteral("no menu");
@@ -234,10 +243,15 @@ void expectTheEntry(const QString& database, const QString& title)
     Window window;
     window.m_strDatabase = database;
     window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     zelpo::ui::ListView* list = window.listView(1003);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(chooseFromContextMenu(*list->viewport()), title);
     EXPECT_EQ(chooseFromContextMenu(window), title);
+    // The keyboard's way: on the list, and on a control without a menu of its own.
+    EXPECT_EQ(chooseFromContextMenu(*list, Ask::ShiftF10), title);
+    EXPECT_EQ(chooseFromContextMenu(*window.button(1), Ask::ShiftF10), title);
 }
 
 TEST(PredictionRecordWindow, OpensFromTheContextMenuOfEveryGameWindowAndItsDrawList)
