@@ -16,6 +16,8 @@ inline constexpr std::u16string_view kManualFolder = u"help";
 inline constexpr std::u16string_view kAboutMenuEntry = u"ナンバーズ のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 inline constexpr std::u16string_view kVersionLine = u"ナンバーズ Zelpo  Version 1.30";
 inline constexpr std::u16string_view kHelpFailed = u"起動できませんでした";
+// Follows kHelpFailed when the manual is not there: where it was looked for.
+inline constexpr std::u16string_view kHelpNotFound = u"マニュアルが見つかりません。次の場所を探しました。\n%1";
 // A read of the database failed (missing file, unreadable value): nothing was shown.
 inline constexpr std::u16string_view kReadFailed = u"　データベースを読み込めませんでした。。";
 

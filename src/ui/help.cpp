@@ -104,7 +104,8 @@ QString manualPagePath(const QString& startPage, const QString& page)
 bool openHelp(QWidget* owner, const QString& startPage, const QString& page)
 {
     if (!isReadableFile(startPage)) {
-        showMessage(owner, res::qtext(res::kHelpFailed), MessageIcon::None);
+        showMessage(owner, res::qtext(res::kHelpFailed) + u'\n' + res::qtext(res::kHelpNotFound).arg(startPage),
+            MessageIcon::None);
         return false;
     }
     QString shown = manualPagePath(startPage, page);

@@ -24,7 +24,8 @@ QString manualPagePath(const QString& startPage, const QString& page);
 // otherwise the program's own viewer shows it, modally. A page that is
 // missing falls back to the start page; a missing start page means that
 // there is no manual at all, which gives "起動できませんでした" in a plain
-// OK box. Returns whether the manual was shown.
+// OK box, followed by the place where the manual was looked for. Returns
+// whether the manual was shown.
 bool openHelp(QWidget* owner, const QString& startPage, const QString& page = {});
 
 // While alive, the desktop is not asked: `opener` answers instead, true when

@@ -127,9 +127,11 @@ TEST_P(HelpButton, SaysSoWhenThereIsNoManual)
     const zelpo::ui::ShellOpenOverride browser([&](const QString&) { return ++asked, true; });
     const zelpo::ui::ModalHandler handler([](QDialog&) { return 0; });
     zelpo::ui::MessageRecorder messages;
-    auto window = GetParam().open(empty.filePath(QStringLiteral("ナンバーズ３＆４＆ミニロト.html")));
+    const QString startPage = empty.filePath(QStringLiteral("ナンバーズ３＆４＆ミニロト.html"));
+    auto window = GetParam().open(startPage);
     zelpo::test::click(*window, GetParam().helpButton);
-    EXPECT_EQ(messages.texts(), QStringList { "起動できませんでした" });
+    EXPECT_EQ(messages.texts(),
+        QStringList { "起動できませんでした\nマニュアルが見つかりません。次の場所を探しました。\n" + startPage });
     EXPECT_EQ(asked, 0);
     EXPECT_EQ(handler.runs(), 0);
 }
