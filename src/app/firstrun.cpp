@@ -7,23 +7,52 @@
 #include "ui/modal.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace zelpo::app {
 namespace {
 
-// The stop message: what is wrong, then the file, then the engine's own words.
+// The system's own words for an error number, in the user's language where
+// the system has it.
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// A stop message: what went wrong, the file once, and the system's reason
+// when it gave one.
+QString stopText(const QString& what, const QString& database, const QString& reason)
+{
+    return what + u'\n' + database + (reason.isEmpty() ? QString() : u'\n' + reason);
+}
+
+// Why the system will not let the file be read (no permission, a folder),
+// or 0. Never blocks, even on a named pipe.
+int readRefusal(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    char byte = 0;
+    const int error = ::read(fd, &byte, 1) < 0 && errno != EAGAIN ? errno : 0;
+    ::close(fd);
+    return error;
+}
+
 QString unusableText(const QString& database, const db::Status& status)
 {
     QString reason;
-    QString detail = status.detail();
     switch (status.failure()) {
-    case db::Failure::Statement: {
-        const qsizetype colon = detail.indexOf(QLatin1String(": "));
-        reason = res::qtext(res::kDatabaseTableMissing).arg(detail.left(colon));
-        detail = detail.mid(colon + 2);
+    case db::Failure::Statement:
+        reason = res::qtext(res::kDatabaseTableMissing).arg(status.detail().section(QLatin1String(": "), 0, 0));
         break;
-    }
     case db::Failure::Busy:
         reason = res::qtext(res::kDatabaseBusy);
         break;
@@ -31,7 +60,11 @@ QString unusableText(const QString& database, const db::Status& status)
         reason = res::qtext(res::kDatabaseNotADatabase);
         break;
     }
-    return res::qtext(res::kDatabaseUnusable) + u'\n' + reason + u'\n' + database + u'\n' + detail;
+    // The engine's own words are English and name the file again; the
+    // system's reason, when it refuses the file, is the one worth showing.
+    const int refusal = readRefusal(database);
+    return stopText(
+        res::qtext(res::kDatabaseUnusable) + u'\n' + reason, database, refusal ? systemReason(refusal) : QString());
 }
 
 } // namespace
