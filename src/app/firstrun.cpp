@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zelpo::app {
@@ -44,6 +45,32 @@ int readRefusal(const QString& path)
     const int error = ::read(fd, &byte, 1) < 0 && errno != EAGAIN ? errno : 0;
     ::close(fd);
     return error;
+}
+
+// Makes the folders a new file in `folder` needs, one mkdir(2) at a time:
+// 0, or the error of the first refusal.
+int makeFolders(const QString& folder)
+{
+    QString made;
+    for (const QString& part : QDir::cleanPath(QFileInfo(folder).absoluteFilePath()).split(u'/', Qt::SkipEmptyParts)) {
+        made += u'/' + part;
+        if (::mkdir(QFile::encodeName(made).constData(), 0777) != 0 && errno != EEXIST)
+            return errno;
+    }
+    return 0;
+}
+
+// Why the system will not let the file be created, or 0 when it would (the
+// failure was then the engine's). The file made to ask is removed again.
+int createRefusal(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    ::unlink(name.constData());
+    return 0;
 }
 
 QString unusableText(const QString& database, const db::Status& status)
@@ -82,14 +109,20 @@ StartupDatabase prepareDatabase(QWidget* owner, const QString& database)
     if (!ui::askQuestion(owner, res::qtext(res::kDatabaseMissingQuestion)))
         return StartupDatabase::Declined;
     // The user's data folder does not exist before the first run.
-    QDir().mkpath(QFileInfo(database).absolutePath());
-    const db::CreatedDatabase created = db::createDatabaseWithHistory(database);
-    if (!created.ok()) {
-        ui::showMessage(owner, res::qtext(res::kDatabaseNotCreated) + u'\n' + database + u'\n' + created.failure,
-            ui::MessageIcon::Stop);
-        return StartupDatabase::NotCreated;
+    int refusal = makeFolders(QFileInfo(database).absolutePath());
+    QString reason;
+    if (!refusal) {
+        const db::CreatedDatabase created = db::createDatabaseWithHistory(database);
+        if (created.ok())
+            return StartupDatabase::Created;
+        refusal = createRefusal(database);
+        // Only the engine refused (a full disk, say): its words, without the path again.
+        reason = created.failure.section(database + QLatin1String(": "), -1);
     }
-    return StartupDatabase::Created;
+    ui::showMessage(owner,
+        stopText(res::qtext(res::kDatabaseNotCreated), database, refusal ? systemReason(refusal) : reason),
+        ui::MessageIcon::Stop);
+    return StartupDatabase::NotCreated;
 }
 
 } // namespace zelpo::app
