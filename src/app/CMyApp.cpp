@@ -14,6 +14,10 @@ CMyApp::CMyApp(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("zelpo"));
+    // The desktop finds the menu entry and its icon for the windows by this
+    // name (Wayland), or by the window class "zelpo" that the entry names as
+    // its StartupWMClass (X11).
+    setDesktopFileName(QStringLiteral(ZELPO_APP_ID));
     // No display name: the toolkit would append it to every window title,
     // and a title is exactly its template's caption.
     setWindowIcon(QIcon(QStringLiteral(":/zelpo/zelpo.png")));

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -105,10 +106,25 @@ public:
         return finish(process);
     }
 
+    QString text(const QString& relative) const
+    {
+        QFile file(this->file(relative));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
 private:
     QTemporaryDir m_root;
     bool m_ok = false;
 };
+
+// The value of a field of a desktop entry ("Name=value") or of a Debian
+// paragraph ("Name: value"), its first line.
+QString field(const QString& text, const QString& name)
+{
+    const QRegularExpression line(
+        QStringLiteral("^%1[:=] ?(.*)$").arg(QRegularExpression::escape(name)), QRegularExpression::MultilineOption);
+    return line.match(text).captured(1).trimmed();
+}
 
 } // namespace
 
@@ -157,6 +173,12 @@ TEST(Installed, TheFirstStartAsksAndCreatesTheDatabaseInTheUserDataFolder)
     // The question comes before the main menu, under the program's name.
     const QString question = x.waitForWindow("ナンバーズ Zelpo");
     ASSERT_FALSE(question.isEmpty()) << "the question did not appear";
+    // The class of its windows is the one the menu entry names, so the desktop
+    // shows them under the entry's name and icon.
+    const QString startupClass
+        = field(installed.text("share/applications/" + QLatin1String(kAppId) + ".desktop"), "StartupWMClass");
+    EXPECT_FALSE(startupClass.isEmpty());
+    EXPECT_EQ(x.property(question, "WM_CLASS").split("\", \"").value(1), startupClass);
     EXPECT_FALSE(QFileInfo::exists(installed.userDatabase()));
     x.focus(question);
     x.key("Return"); // Yes is the default answer
