@@ -126,7 +126,68 @@ QString field(const QString& text, const QString& name)
     return line.match(text).captured(1).trimmed();
 }
 
+Finished runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return finish(process);
+}
+
 } // namespace
+
+TEST(Installed, DocumentationHasTheCopyrightInDebiansFormatAndTheChangelog)
+{
+    const InstalledPrefix installed;
+    ASSERT_TRUE(installed.ok());
+    // Machine-readable: a header, then paragraphs; every licence a Files
+    // paragraph names is written out in a paragraph of its own.
+    const QStringList paragraphs = installed.text("share/doc/zelpo/copyright").split(QRegularExpression("\\n\\s*\\n"));
+    ASSERT_GE(paragraphs.size(), 3);
+    EXPECT_EQ(field(paragraphs[0], "Format"), "https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/");
+    const QString projectLicense
+        = QRegularExpression("<project_license>([^<]+)</project_license>")
+              .match(installed.text("share/metainfo/" + QLatin1String(kAppId) + ".metainfo.xml"))
+              .captured(1);
+    QStringList named;
+    QStringList written;
+    for (const QString& paragraph : paragraphs.mid(1)) {
+        const QString license = field(paragraph, "License");
+        if (!paragraph.startsWith("Files:") && paragraph.contains("\n "))
+            written << license;
+        else
+            named << license;
+        if (field(paragraph, "Files") == "*") { // the program's own, as its metadata says
+            EXPECT_EQ(license, projectLicense);
+        }
+    }
+    for (const QString& license : named)
+        EXPECT_TRUE(written.contains(license)) << license.toStdString() << " is not written out";
+    // Every source of the built-in histories that the data's README names.
+    const QString sources
+        = installed.text("share/doc/zelpo/README.data.md").section("Sources:", 1).section("\n\n", 0, 0);
+    const QRegularExpression repository("[A-Za-z0-9-]+/[A-Za-z0-9._-]+");
+    ASSERT_TRUE(sources.contains(repository));
+    for (const QRegularExpressionMatch& match : repository.globalMatch(sources))
+        EXPECT_TRUE(installed.text("share/doc/zelpo/copyright").contains(match.captured()))
+            << match.captured().toStdString();
+
+    // The changelog, compressed, opens with this version's entry in Debian's format.
+    const QTemporaryDir dir;
+    const Finished unpacked = runTool("gzip", { "-dc", installed.file("share/doc/zelpo/changelog.gz") });
+    ASSERT_EQ(unpacked.code, 0) << unpacked.err.toStdString();
+    EXPECT_TRUE(unpacked.out.startsWith(QStringLiteral("zelpo (%1) ").arg(ZELPO_VERSION)))
+        << unpacked.out.toStdString();
+    const QString parser = QStandardPaths::findExecutable("dpkg-parsechangelog");
+    if (parser.isEmpty())
+        GTEST_SKIP() << "dpkg-dev is not installed";
+    QFile plain(dir.filePath("changelog"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly) && plain.write(unpacked.out.toUtf8()) > 0);
+    plain.close();
+    const Finished parsed = runTool(parser, { "-l", plain.fileName(), "-S", "Version" });
+    EXPECT_EQ(parsed.code, 0);
+    EXPECT_EQ(parsed.out.trimmed(), ZELPO_VERSION);
+    EXPECT_EQ(parsed.err, "");
+}
 
 TEST(Installed, FilesLieWhereTheDesktopLooksAndValidate)
 {
