@@ -6,8 +6,7 @@
 #include "res/text.h"
 #include "ui/modal.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <cerrno>
 
 namespace zelpo::app {
 namespace {
@@ -34,6 +33,29 @@ QString unusableText(const QString& database, const db::Status& status)
     return res::qtext(res::kDatabaseUnusable) + u'\n' + reason + u'\n' + database + u'\n' + detail;
 }
 
+// Why the file was not made, in the windows' words where a user can act on it.
+QString notCreatedReason(const db::CreateFailure& failure)
+{
+    switch (failure.systemError) {
+    case EACCES:
+    case EPERM:
+        return res::qtext(res::kCreateNoPermission);
+    case EROFS:
+        return res::qtext(res::kCreateReadOnly);
+    case ENOENT:
+        return res::qtext(res::kCreateNoFolder);
+    case ENOTDIR:
+        return res::qtext(res::kCreateNotAFolder);
+    case ENOSPC:
+    case EDQUOT:
+        return res::qtext(res::kCreateDiskFull);
+    case EEXIST:
+        return res::qtext(res::kCreateExists);
+    default:
+        return failure.reason;
+    }
+}
+
 } // namespace
 
 StartupDatabase prepareDatabase(QWidget* owner, const QString& database)
@@ -49,10 +71,12 @@ StartupDatabase prepareDatabase(QWidget* owner, const QString& database)
     if (!ui::askQuestion(owner, res::qtext(res::kDatabaseMissingQuestion)))
         return StartupDatabase::Declined;
     // The user's data folder does not exist before the first run.
-    QDir().mkpath(QFileInfo(database).absolutePath());
-    const db::CreatedDatabase created = db::createDatabaseWithHistory(database);
+    db::CreatedDatabase created { db::makeFolderFor(database), {} };
+    if (created.ok())
+        created = db::createDatabaseWithHistory(database);
     if (!created.ok()) {
-        ui::showMessage(owner, res::qtext(res::kDatabaseNotCreated) + u'\n' + database + u'\n' + created.failure,
+        ui::showMessage(owner,
+            res::qtext(res::kDatabaseNotCreated) + u'\n' + database + u'\n' + notCreatedReason(created.failure),
             ui::MessageIcon::Stop);
         return StartupDatabase::NotCreated;
     }

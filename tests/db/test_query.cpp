@@ -305,7 +305,7 @@ TEST(Schema, CreateRefusesAnExistingFile)
 {
     const TempDatabase database;
     database.addNumbers3(1, 1, 2, 3);
-    EXPECT_FALSE(zelpo::db::createDatabaseFile(database.path()).isEmpty());
+    EXPECT_FALSE(zelpo::db::createDatabaseFile(database.path()).ok());
     EXPECT_EQ(database.rows(QStringLiteral("SELECT kaisai FROM ナンバーズ3")), QStringList { "1" });
 }
 
