@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "cli/args.h"
 
-namespace zelpo::cli {
+#include "db/query.h"
 
+namespace zelpo::cli {
 std::optional<QString> takeOption(QStringList& args, const QString& name, bool* missingValue)
 {
     if (missingValue)
@@ -37,6 +38,11 @@ bool takeFlag(QStringList& args, const QString& name)
     return args.removeAll(name) > 0;
 }
 
+QString unknownGame(const QString& text)
+{
+    return QStringLiteral("unknown game '%1'").arg(db::shownText(text));
+}
+
 std::optional<db::Game> parseGame(const QString& text)
 {
     if (text == QLatin1String("numbers3"))
@@ -48,24 +54,18 @@ std::optional<db::Game> parseGame(const QString& text)
     return std::nullopt;
 }
 
-std::optional<std::pair<qsizetype, QString>> takeGameAndDatabase(
-    Context& context, const char* command, const QStringList& names)
+std::optional<std::pair<qsizetype, QString>> takeGameAndDatabase(Context& context, const QStringList& names)
 {
-    const auto printUsage = [&] {
-        context.err << "usage: zelpo-cli " << command
-                    << " GAME [--db PATH]\n  GAME: " << names.join(QStringLiteral(", ")) << '\n';
-    };
     QStringList args = context.args;
     bool missingValue = false;
     const std::optional<QString> database = takeOption(args, QStringLiteral("--db"), &missingValue);
     if (missingValue || args.size() != 1) {
-        printUsage();
+        usageError(context);
         return std::nullopt;
     }
     const qsizetype game = names.indexOf(args.first());
     if (game < 0) {
-        context.err << "zelpo-cli " << command << ": unknown game '" << args.first() << "'\n";
-        printUsage();
+        usageError(context, unknownGame(args.first()));
         return std::nullopt;
     }
     return std::pair { game, database.value_or(context.defaultDatabase) };

@@ -14,11 +14,6 @@
 namespace zelpo::cli {
 namespace {
 
-void printUsage(QTextStream& stream)
-{
-    stream << "usage: zelpo-cli export numbers3|numbers4|miniloto [FILE] [--db PATH] [--force]\n";
-}
-
 constexpr int kRowsNamed = 10;
 
 // The export holds every row as stored; a row that import would refuse makes
@@ -46,17 +41,11 @@ int runExport(Context& context)
     const std::optional<QString> databaseOption = takeOption(args, QStringLiteral("--db"), &missingDatabase);
     const bool force = takeFlag(args, QStringLiteral("--force"));
     const bool hasFile = args.size() == 2;
-    if (missingDatabase || args.isEmpty() || args.size() > 2 || args.first().startsWith(QLatin1String("--"))
-        || (hasFile && args.last().startsWith(QLatin1String("--")))) {
-        printUsage(context.err);
-        return 2;
-    }
+    if (missingDatabase || args.isEmpty() || args.size() > 2)
+        return usageError(context);
     const std::optional<db::Game> game = parseGame(args.first());
-    if (!game) {
-        context.err << "zelpo-cli export: unknown game '" << args.first() << "'\n";
-        printUsage(context.err);
-        return 2;
-    }
+    if (!game)
+        return usageError(context, unknownGame(args.first()));
     const QString database = databaseOption.value_or(context.defaultDatabase);
     const QString path = hasFile ? args.last() : QString();
 

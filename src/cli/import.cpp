@@ -11,11 +11,6 @@
 namespace zelpo::cli {
 namespace {
 
-void printUsage(QTextStream& stream)
-{
-    stream << "usage: zelpo-cli import numbers3|numbers4|miniloto FILE [--db PATH] [--encoding utf-8|shift_jis]\n";
-}
-
 std::optional<QByteArray> readFile(const QString& path, QTextStream& err)
 {
     const QFileInfo info(path);
@@ -54,23 +49,17 @@ int runImport(Context& context)
     bool missingEncoding = false;
     const std::optional<QString> databaseOption = takeOption(args, QStringLiteral("--db"), &missingDatabase);
     const std::optional<QString> encodingOption = takeOption(args, QStringLiteral("--encoding"), &missingEncoding);
-    if (missingDatabase || missingEncoding || args.size() != 2 || args.first().startsWith(QLatin1String("--"))
-        || args.last().startsWith(QLatin1String("--"))) {
-        printUsage(context.err);
-        return 2;
-    }
+    if (missingDatabase || missingEncoding || args.size() != 2)
+        return usageError(context);
     const std::optional<db::Game> game = parseGame(args.first());
-    if (!game) {
-        context.err << "zelpo-cli import: unknown game '" << args.first() << "'\n";
-        printUsage(context.err);
-        return 2;
-    }
+    if (!game)
+        return usageError(context, unknownGame(args.first()));
     std::optional<db::csv::Encoding> encoding;
     if (encodingOption) {
         encoding = db::csv::encodingNamed(encodingOption->toStdString());
         if (!encoding) {
-            context.err << "zelpo-cli import: unknown encoding '" << *encodingOption << "' (utf-8 or shift_jis)\n";
-            return 2;
+            return usageError(context,
+                QStringLiteral("unknown encoding '%1' (utf-8 or shift_jis)").arg(db::shownText(*encodingOption)));
         }
     }
 

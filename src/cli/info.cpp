@@ -35,10 +35,8 @@ int runInfo(Context& context)
     QStringList args = context.args;
     bool missingValue = false;
     const std::optional<QString> option = takeOption(args, QStringLiteral("--db"), &missingValue);
-    if (missingValue || !args.isEmpty()) {
-        context.err << "usage: zelpo-cli info [--db PATH]\n";
-        return 2;
-    }
+    if (missingValue || !args.isEmpty())
+        return usageError(context);
     const QString database = option.value_or(context.defaultDatabase);
     const QFileInfo file(database);
     if (!file.isFile()) {

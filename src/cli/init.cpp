@@ -29,11 +29,8 @@ int runInit(Context& context)
     QStringList args = context.args;
     const bool empty = takeFlag(args, QStringLiteral("--empty"));
     // A path is a plain file name, never empty.
-    if (args.size() > 1
-        || (!args.isEmpty() && (args.first().isEmpty() || args.first().startsWith(QLatin1String("--"))))) {
-        context.err << "usage: zelpo-cli init [--empty] [PATH]\n";
-        return 2;
-    }
+    if (args.size() > 1 || (!args.isEmpty() && args.first().isEmpty()))
+        return usageError(context);
     const QString path = args.isEmpty() ? context.defaultDatabase : args.first();
     // The default may lie in the user's data folder, which a first run has to make.
     db::CreatedDatabase created { args.isEmpty() ? db::makeFolderFor(path) : db::CreateFailure {}, {} };

@@ -9,6 +9,7 @@
 #include "analysis/report.h"
 #include "cli/args.h"
 #include "cli/cli.h"
+#include "cli/commands.h"
 
 #include <array>
 
@@ -33,12 +34,10 @@ struct Request {
     bool json = false;
 };
 
-std::optional<Request> parse(Context& context, const char* command, bool withRange)
+std::optional<Request> parse(Context& context, bool withRange)
 {
-    const auto usage = [&] {
-        context.err << "usage: zelpo-cli " << command << " GAME [--db PATH]"
-                    << (withRange ? " [--from N] [--to N]" : "") << " [--json]\n"
-                    << "  GAME: numbers3, numbers4, miniloto\n";
+    const auto usage = [&](const QString& problem = {}) {
+        usageError(context, problem);
         return std::nullopt;
     };
     QStringList args = context.args;
@@ -54,15 +53,14 @@ std::optional<Request> parse(Context& context, const char* command, bool withRan
                 bool ok = false;
                 *bound = text->toInt(&ok);
                 if (!ok) {
-                    context.err << "zelpo-cli " << command << ": " << name << " needs a draw number, not '" << *text
-                                << "'\n";
-                    return usage();
+                    return usage(QStringLiteral("%1 needs a draw number, not '%2'")
+                                     .arg(QLatin1String(name), db::shownText(*text)));
                 }
             }
         }
     }
-    Context rest { args, context.out, context.err, context.defaultDatabase };
-    const auto choice = takeGameAndDatabase(rest, command, kGames);
+    Context rest { args, context.out, context.err, context.defaultDatabase, context.command };
+    const auto choice = takeGameAndDatabase(rest, kGames);
     if (!choice)
         return std::nullopt;
     request.game = choice->game->game;
@@ -70,11 +68,10 @@ std::optional<Request> parse(Context& context, const char* command, bool withRan
     return request;
 }
 
-int print(Context& context, const char* command, const std::optional<analysis::Record>& record,
-    const db::Status& status, bool json)
+int print(Context& context, const std::optional<analysis::Record>& record, const db::Status& status, bool json)
 {
     if (!record) {
-        context.err << "zelpo-cli " << command << ": " << db::describe(status) << '\n';
+        context.err << "zelpo-cli " << context.command->name << ": " << db::describe(status) << '\n';
         return 1;
     }
     context.out << QString::fromStdString(json ? analysis::jsonReport(*record) : analysis::textReport(*record));
@@ -85,22 +82,21 @@ int print(Context& context, const char* command, const std::optional<analysis::R
 
 int runCheck(Context& context)
 {
-    const std::optional<Request> request = parse(context, "check", false);
+    const std::optional<Request> request = parse(context, false);
     if (!request)
         return 2;
     db::Status status;
-    return print(
-        context, "check", analysis::checkStored(request->game, request->database, &status), status, request->json);
+    return print(context, analysis::checkStored(request->game, request->database, &status), status, request->json);
 }
 
 int runBacktest(Context& context)
 {
-    const std::optional<Request> request = parse(context, "backtest", true);
+    const std::optional<Request> request = parse(context, true);
     if (!request)
         return 2;
     db::Status status;
-    return print(context, "backtest", analysis::backtest(request->game, request->database, request->range, &status),
-        status, request->json);
+    return print(
+        context, analysis::backtest(request->game, request->database, request->range, &status), status, request->json);
 }
 
 } // namespace zelpo::cli

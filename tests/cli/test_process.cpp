@@ -163,6 +163,31 @@ std::pair<Finished, QString> runWithOutput(const QStringList& args, const std::f
     return { finished, QString::fromUtf8(out) };
 }
 
+struct Answer {
+    const char* name;
+    QStringList args;
+    const char* firstLine;
+};
+
+class CliAnswersOnStandardOutput : public testing::TestWithParam<Answer> { };
+
+TEST_P(CliAnswersOnStandardOutput, ExitsZeroWithTheTextWritten)
+{
+    const auto [finished, out] = runWithOutput(GetParam().args);
+    EXPECT_EQ(finished.code, 0);
+    EXPECT_EQ(finished.err, "");
+    EXPECT_EQ(out.section(u'\n', 0, 0), QString::fromUtf8(GetParam().firstLine));
+    EXPECT_TRUE(out.endsWith(u'\n'));
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, CliAnswersOnStandardOutput,
+    testing::Values(Answer { "help", { "--help" }, "usage: zelpo-cli COMMAND [ARGS]" },
+        Answer { "h", { "-h" }, "usage: zelpo-cli COMMAND [ARGS]" },
+        Answer { "command_help", { "backtest", "--help" },
+            "usage: zelpo-cli backtest GAME [--db PATH] [--from N] [--to N] [--json]" },
+        Answer { "version", { "--version" }, "ナンバーズ Zelpo  Version 1.30" }),
+    [](const testing::TestParamInfo<Answer>& info) { return info.param.name; });
+
 // Root writes anywhere: the program runs as nobody then, who may enter the
 // folders but not write in the last one.
 TEST(CliInitProcess, AFolderItCannotWriteGivesTheSystemsReasonAndThePath)
