@@ -3,7 +3,26 @@
 
 #include "db/query.h"
 
+#include <algorithm>
+
 namespace zelpo::cli {
+namespace {
+
+// The path as a shell takes it back: quoted unless plain, control characters escaped.
+QString shellWord(const QString& path)
+{
+    const bool plain = !path.isEmpty() && std::all_of(path.begin(), path.end(), [](QChar c) {
+        return c.unicode() >= 0x80 || c.isLetterOrNumber() || QStringView(u"/._-+,:@%").contains(c);
+    });
+    if (plain)
+        return db::shownText(path);
+    QString quoted = path;
+    quoted.replace(u'\'', QStringLiteral("'\\''"));
+    return db::shownText(u'\'' + quoted + u'\'');
+}
+
+} // namespace
+
 std::optional<QString> takeOption(QStringList& args, const QString& name, bool* missingValue)
 {
     if (missingValue)
@@ -41,6 +60,13 @@ bool takeFlag(QStringList& args, const QString& name)
 QString unknownGame(const QString& text)
 {
     return QStringLiteral("unknown game '%1'").arg(db::shownText(text));
+}
+
+QString initCommand(const Context& context, const QString& database)
+{
+    if (database == context.defaultDatabase)
+        return QStringLiteral("zelpo-cli init");
+    return QStringLiteral("zelpo-cli init ") + shellWord(database);
 }
 
 std::optional<db::Game> parseGame(const QString& text)

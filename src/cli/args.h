@@ -24,6 +24,11 @@ std::optional<db::Game> parseGame(const QString& text);
 // "unknown game 'TEXT'", for usageError().
 QString unknownGame(const QString& text);
 
+// The command that creates `database`: "zelpo-cli init" for the program's
+// own (whose folder it makes), else "zelpo-cli init PATH" with the path as a
+// shell takes it back (quoted unless plain, control characters escaped).
+QString initCommand(const Context& context, const QString& database);
+
 // The same over plain names: the index of the named game, and the database.
 std::optional<std::pair<qsizetype, QString>> takeGameAndDatabase(Context& context, const QStringList& names);
 

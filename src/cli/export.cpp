@@ -48,22 +48,23 @@ int runExport(Context& context)
         return usageError(context, unknownGame(args.first()));
     const QString database = databaseOption.value_or(context.defaultDatabase);
     const QString path = hasFile ? args.last() : QString();
+    const QString shown = db::shownText(path);
 
     if (hasFile) {
         const QFileInfo target(path);
         // Replacing a named pipe or a device by a regular file would break
         // whatever else uses it; those are never written, --force or not.
         if (const QString kind = notARegularFile(path); !kind.isEmpty()) {
-            context.err << "zelpo-cli: " << path << " is " << kind
+            context.err << "zelpo-cli: " << shown << " is " << kind
                         << "; export writes only regular files or standard output\n";
             return 1;
         }
         if (target.exists() && target.canonicalFilePath() == QFileInfo(database).canonicalFilePath()) {
-            context.err << "zelpo-cli: " << path << " is the database itself; choose another file\n";
+            context.err << "zelpo-cli: " << shown << " is the database itself; choose another file\n";
             return 1;
         }
         if (target.exists() && !force) {
-            context.err << "zelpo-cli: " << path << " already exists; give --force to replace it\n";
+            context.err << "zelpo-cli: " << shown << " already exists; give --force to replace it\n";
             return 1;
         }
     }
@@ -78,10 +79,10 @@ int runExport(Context& context)
     } else if (const QString failure = replaceFile(path, result.text); !failure.isEmpty()) {
         // Written aside and renamed into place: a failed export leaves no half
         // file, and a file it was to replace as it was.
-        context.err << "zelpo-cli: cannot write " << path << ": " << failure << '\n';
+        context.err << "zelpo-cli: cannot write " << shown << ": " << failure << '\n';
         return 1;
     } else {
-        context.out << "exported " << result.draws << " draws to " << path << '\n';
+        context.out << "exported " << result.draws << " draws to " << shown << '\n';
     }
     warnAboutRowsImportRefuses(context.err, *game, result.text);
     return 0;

@@ -13,28 +13,29 @@ namespace {
 
 std::optional<QByteArray> readFile(const QString& path, QTextStream& err)
 {
+    const QString shown = db::shownText(path);
     const QFileInfo info(path);
     if (!info.exists()) {
-        err << "zelpo-cli: cannot read " << path << ": no such file\n";
+        err << "zelpo-cli: cannot read " << shown << ": no such file\n";
         return std::nullopt;
     }
     if (info.isDir()) {
-        err << "zelpo-cli: cannot read " << path << ": it is a folder\n";
+        err << "zelpo-cli: cannot read " << shown << ": it is a folder\n";
         return std::nullopt;
     }
     // A pipe, a device or a file alike: read up to the limit and no further.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        err << "zelpo-cli: cannot read " << path << ": " << file.errorString() << '\n';
+        err << "zelpo-cli: cannot read " << shown << ": " << file.errorString() << '\n';
         return std::nullopt;
     }
     db::InputBytes input = db::readInput(file);
     if (input.problem) {
-        err << "zelpo-cli: " << path << ": " << QString::fromStdString(db::csv::describe(*input.problem)) << '\n';
+        err << "zelpo-cli: " << shown << ": " << QString::fromStdString(db::csv::describe(*input.problem)) << '\n';
         return std::nullopt;
     }
     if (!input.error.isEmpty()) {
-        err << "zelpo-cli: cannot read " << path << ": " << input.error << '\n';
+        err << "zelpo-cli: cannot read " << shown << ": " << input.error << '\n';
         return std::nullopt;
     }
     return std::move(input.bytes);
@@ -73,8 +74,8 @@ int runImport(Context& context)
     const QString database = databaseOption.value_or(context.defaultDatabase);
     const db::ImportResult result = db::importDraws(database, *game, std::move(*bytes), encoding);
     if (result.problem) {
-        context.err << "zelpo-cli: " << path << ": " << QString::fromStdString(db::csv::describe(*result.problem))
-                    << '\n';
+        context.err << "zelpo-cli: " << db::shownText(path) << ": "
+                    << QString::fromStdString(db::csv::describe(*result.problem)) << '\n';
     } else if (result.conflictCount > 0) {
         for (const QString& conflict : result.conflicts)
             context.err << "zelpo-cli: " << conflict << '\n';
@@ -85,7 +86,7 @@ int runImport(Context& context)
     } else if (!result.status.ok()) {
         context.err << "zelpo-cli: " << db::describe(result.status) << '\n';
         if (result.status.failure() == db::Failure::Missing)
-            context.err << "zelpo-cli: create the database first with 'zelpo-cli init'\n";
+            context.err << "zelpo-cli: create it first with: " << initCommand(context, database) << '\n';
     }
     if (!result.ok()) {
         context.err << "zelpo-cli: nothing imported\n";

@@ -42,7 +42,7 @@ int runInit(Context& context)
         context.err << "zelpo-cli: " << db::describe(created.failure) << '\n';
         return 1;
     }
-    context.out << "created " << path << (empty ? " with empty tables\n" : "\n");
+    context.out << "created " << db::shownText(path) << (empty ? " with empty tables\n" : "\n");
     for (const db::StoredHistory& stored : created.stored) {
         context.out << gameName(stored.game) << ": " << stored.draws << " draws, " << stored.first << " to "
                     << stored.last << '\n';

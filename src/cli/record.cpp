@@ -10,6 +10,7 @@
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/commands.h"
+#include "db/drawcount.h"
 
 #include <array>
 
@@ -58,6 +59,9 @@ std::optional<Request> parse(Context& context, bool withRange)
                 }
             }
         }
+        const analysis::Range& range = request.range;
+        if (range.from && range.to && *range.from > *range.to)
+            return usage(QStringLiteral("--from %1 comes after --to %2").arg(*range.from).arg(*range.to));
     }
     Context rest { args, context.out, context.err, context.defaultDatabase, context.command };
     const auto choice = takeGameAndDatabase(rest, kGames);
@@ -78,6 +82,33 @@ int print(Context& context, const std::optional<analysis::Record>& record, const
     return 0;
 }
 
+// "--from 9000", "--from 1 --to 5", as the user gave the range.
+QString rangeText(const analysis::Range& range)
+{
+    QStringList parts;
+    if (range.from)
+        parts << QStringLiteral("--from %1").arg(*range.from);
+    if (range.to)
+        parts << QStringLiteral("--to %1").arg(*range.to);
+    return parts.join(u' ');
+}
+
+// A range that scores nothing is most likely a mistyped one: say which draws there are.
+void warnAboutAnEmptyRange(Context& context, const Request& request, const analysis::Record& record)
+{
+    if (record.draws() > 0 || (!request.range.from && !request.range.to))
+        return;
+    context.err << "zelpo-cli backtest: warning: no draw in " << rangeText(request.range) << " was scored; ";
+    db::Status status;
+    const std::optional<db::DrawSpan> stored = db::storedDraws(request.database, request.game, &status);
+    if (!stored)
+        context.err << "the stored draws cannot be read: " << db::describe(status) << '\n';
+    else if (stored->draws == 0)
+        context.err << "no draws are stored\n";
+    else
+        context.err << "the stored draws run from " << stored->first << " to " << stored->last << '\n';
+}
+
 } // namespace
 
 int runCheck(Context& context)
@@ -95,8 +126,12 @@ int runBacktest(Context& context)
     if (!request)
         return 2;
     db::Status status;
-    return print(
-        context, analysis::backtest(request->game, request->database, request->range, &status), status, request->json);
+    const std::optional<analysis::Record> record
+        = analysis::backtest(request->game, request->database, request->range, &status);
+    const int code = print(context, record, status, request->json);
+    if (record)
+        warnAboutAnEmptyRange(context, *request, *record);
+    return code;
 }
 
 } // namespace zelpo::cli

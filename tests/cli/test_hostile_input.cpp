@@ -114,6 +114,42 @@ INSTANTIATE_TEST_SUITE_P(Inputs, CliUnderAttack,
             "zelpo-cli predict: the database refused the query: {dir}/notables.mdb: no such table: ミニロト" }),
     [](const testing::TestParamInfo<Attack>& info) { return info.param.name; });
 
+struct EchoedPath {
+    const char* name;
+    QStringList args; // {dir} is the database's folder
+    const char* shown;
+};
+
+class CliEchoedPath : public testing::TestWithParam<EchoedPath> { };
+
+// A file name may hold any byte but '/' and NUL; echoed raw, a newline or an
+// escape sequence would forge lines or rewrite the terminal.
+TEST_P(CliEchoedPath, HasItsControlCharactersEscaped)
+{
+    const TempDatabase database;
+    database.addNumbers3(1, 1, 2, 3);
+    QStringList args;
+    for (const QString& arg : GetParam().args)
+        args << QString(arg).replace("{dir}", database.dir());
+    const Outcome outcome = runCli(args, database.path());
+    const QString all = outcome.out + outcome.err;
+    EXPECT_TRUE(all.contains(QString::fromUtf8(GetParam().shown).replace("{dir}", database.dir())))
+        << all.toStdString();
+    for (const QChar c : all)
+        EXPECT_TRUE(c == u'\n' || c.unicode() >= 0x20) << all.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, CliEchoedPath,
+    testing::Values(EchoedPath { "init", { "init", "--empty", "{dir}/a\nb.mdb" }, "created {dir}/a\\nb.mdb with" },
+        EchoedPath { "info", { "info", "--db", "{dir}/x\x1b[2J.mdb" },
+            "no database at {dir}/x\\x1B[2J.mdb; create it with: zelpo-cli init '{dir}/x\\x1B[2J.mdb'" },
+        EchoedPath { "export", { "export", "numbers3", "{dir}/e\tf.csv" }, "exported 1 draws to {dir}/e\\tf.csv\n" },
+        EchoedPath {
+            "import", { "import", "numbers3", "{dir}/n\ro.csv" }, "cannot read {dir}/n\\ro.csv: no such file" },
+        EchoedPath { "database", { "predict", "numbers3", "--db", "{dir}/p\a.mdb" },
+            "database file not found: {dir}/p\\x07.mdb" }),
+    [](const testing::TestParamInfo<EchoedPath>& info) { return info.param.name; });
+
 TEST(CliInit, APathIsThePlainFileItNames)
 {
     const TempDatabase database;

@@ -151,7 +151,8 @@ TEST(CliImport, UnreadableFileOrDatabase)
     }
 
     const QString missing = database.dir() + "/none.mdb";
-    expectRefused({ "import", "numbers3", file, "--db", missing }, "create the database first with 'zelpo-cli init'");
+    expectRefused({ "import", "numbers3", file, "--db", missing },
+        qPrintable("create it first with: zelpo-cli init " + missing + "\n"));
     EXPECT_FALSE(QFileInfo::exists(missing));
     {
         const FileLock lock(database.path());

@@ -76,8 +76,8 @@ INSTANTIATE_TEST_SUITE_P(Commands, CommandUsage,
         UsageCase { "search", { "--straight", "--box", "--db" }, { "numbers3", "--box" }, "" },
         UsageCase { "stats", { "--db" }, { "miniloto" }, "unknown game 'miniloto'" },
         UsageCase { "check", { "--db", "--json" }, { "numbers3", "numbers4" }, "" },
-        UsageCase { "backtest", { "--db", "--from", "--to", "--json" }, { "numbers3", "--from", "x" },
-            "--from needs a draw number, not 'x'" }),
+        UsageCase { "backtest", { "--db", "--from", "--to", "--json" }, { "numbers3", "--from", "100", "--to", "50" },
+            "--from 100 comes after --to 50" }),
     [](const auto& info) { return std::string(info.param.command); });
 
 TEST(CliUsage, WithoutACommandOrWithAnUnknownOneIsTheOverallUsageOnStandardError)
