@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using zelpo::app::prepareDatabase;
 using zelpo::app::StartupDatabase;
 using zelpo::test::TempDatabase;
@@ -92,6 +94,7 @@ struct UnusableCase {
     const char* name;
     void (*spoil)(const TempDatabase& database);
     const char* problem; // the line that names it
+    bool locked = false; // by another program, while the program starts
 };
 
 class UnusableDatabase : public ::testing::TestWithParam<UnusableCase> { };
@@ -102,6 +105,9 @@ TEST_P(UnusableDatabase, IsReportedOnceAndNeverTouched)
     database.addNumbers3(1, 4, 5, 6);
     GetParam().spoil(database);
     const QByteArray before = contents(database.path());
+    std::optional<zelpo::test::FileLock> lock;
+    if (GetParam().locked)
+        lock.emplace(database.path());
 
     MessageRecorder recorder;
     recorder.answerQuestions(true); // were it asked, it would replace the file
@@ -113,6 +119,7 @@ TEST_P(UnusableDatabase, IsReportedOnceAndNeverTouched)
     EXPECT_EQ(lines[0], "　データベース（ナンバーズ.mdb）を使えません。。");
     EXPECT_EQ(lines[1], QString::fromUtf8(GetParam().problem));
     EXPECT_EQ(lines[2], database.path());
+    lock.reset();
     EXPECT_EQ(contents(database.path()), before);
 }
 
@@ -132,5 +139,6 @@ INSTANTIATE_TEST_SUITE_P(Files, UnusableDatabase,
             "表「ナンバーズ4」がないか、列が足りません。" },
         UnusableCase { "column_missing",
             [](const TempDatabase& d) { d.exec("ALTER TABLE ミニロト DROP COLUMN kounyu5"); },
-            "表「ミニロト」がないか、列が足りません。" }),
+            "表「ミニロト」がないか、列が足りません。" },
+        UnusableCase { "locked", [](const TempDatabase&) {}, "ほかのプログラムが使っています。", true }),
     [](const auto& info) { return std::string(info.param.name); });

@@ -214,3 +214,24 @@ TEST(CliExport, WarnsAboutEveryRowImportWouldRefuseAndStillSucceeds)
 }
 
 } // namespace
+
+namespace {
+
+// Ten refused rows are all named; the tail counts only the rows beyond ten.
+TEST(CliExport, NamesUpToTenRefusedRowsAndCountsTheRest)
+{
+    for (const int refused : { 10, 11 }) {
+        const TempDatabase database(TempDatabase::Tables::Unkeyed);
+        for (int kaisai = 0; kaisai > -refused; --kaisai)
+            database.addNumbers3(kaisai, 1, 2, 3);
+        const Outcome outcome = runCli({ "export", "numbers3" }, database.path());
+        EXPECT_EQ(outcome.code, 0);
+        const QStringList lines = outcome.err.split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), refused == 10 ? 11 : 12) << outcome.err.toStdString();
+        EXPECT_EQ(lines.last(),
+            refused == 10 ? QString("zelpo-cli:   line 11, column kaisai: \"0\" is not a draw number from 1 to 32767")
+                          : QString("zelpo-cli:   and 1 more"));
+    }
+}
+
+} // namespace

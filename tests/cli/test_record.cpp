@@ -157,6 +157,16 @@ TEST(CliBacktest, ScoresThePredictionsMadeBeforeEachDraw)
     EXPECT_TRUE(none["last"].isNull());
 }
 
+// Draw 2 against five predictions: a straight expected 5 times in 10,000, not rounded.
+TEST(CliBacktest, JsonNumbersAreNotRounded)
+{
+    const TempDatabase database;
+    database.addNumbers4(1, 1, 2, 3, 4);
+    database.addNumbers4(2, 5, 6, 7, 8);
+    const QJsonObject json = parsed(runCli({ "backtest", "numbers4", "--json", "--db", database.path() }, {}));
+    EXPECT_EQ(json["classes"].toArray()[0].toObject()["expected"].toDouble(), 0.0005);
+}
+
 struct OutputCase {
     const char* name;
     void (*fill)(const TempDatabase& database);
@@ -178,13 +188,17 @@ TEST_P(CliRecordOutput, PrintsTheNumbersExactly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliRecordOutput,
-    ::testing::Values(OutputCase { "range_past_the_last_draw",
-        [](const TempDatabase& d) {
-            for (int kaisai = 3; kaisai <= 20; ++kaisai)
-                d.addNumbers3(kaisai, 1, 2, 3);
-        },
-        { "backtest", "numbers3", "--from", "9000" }, "straight\t0\t0.000\t-\t1\n",
-        "zelpo-cli backtest: warning: no draw in --from 9000 was scored; the stored draws run from 3 to 20\n" }),
+    ::testing::Values(
+        // Nothing was expected: the ratio is no number at all, not "-nan".
+        OutputCase { "check_without_predictions", [](const TempDatabase& d) { d.addNumbers3(1, 1, 2, 3); },
+            { "check", "numbers3" }, "straight\t0\t0.000\t-\t1\nbox\t0\t0.000\t-\t1\nmini\t0\t0.000\t-\t1\n", "" },
+        OutputCase { "range_past_the_last_draw",
+            [](const TempDatabase& d) {
+                for (int kaisai = 3; kaisai <= 20; ++kaisai)
+                    d.addNumbers3(kaisai, 1, 2, 3);
+            },
+            { "backtest", "numbers3", "--from", "9000" }, "straight\t0\t0.000\t-\t1\n",
+            "zelpo-cli backtest: warning: no draw in --from 9000 was scored; the stored draws run from 3 to 20\n" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct FailureCase {
