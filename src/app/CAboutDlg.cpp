@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/CAboutDlg.h"
 
-#include "db/engine.h"
+#include "app/versions.h"
 
 #include <QLabel>
 
@@ -16,12 +16,11 @@ CAboutDlg::~CAboutDlg() = default;
 
 void CAboutDlg::onInitDialog()
 {
-    // The versions the program runs with, not those it was built against.
+    const RunningVersions versions = runningVersions();
     if (auto* toolkit = qobject_cast<QLabel*>(control(res::kAboutToolkitLine)))
-        toolkit->setText(QStringLiteral("Qt %1").arg(QString::fromLatin1(qVersion())));
-    const QString engine = db::engineVersion();
-    if (auto* line = qobject_cast<QLabel*>(control(res::kAboutEngineLine)); line && !engine.isEmpty())
-        line->setText(QStringLiteral("SQLite %1").arg(engine));
+        toolkit->setText(versions.toolkit);
+    if (auto* line = qobject_cast<QLabel*>(control(res::kAboutEngineLine)); line && !versions.engine.isEmpty())
+        line->setText(versions.engine);
 }
 
 } // namespace zelpo::app

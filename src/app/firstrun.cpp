@@ -6,9 +6,7 @@
 #include "res/text.h"
 #include "ui/modal.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -47,32 +45,6 @@ int readRefusal(const QString& path)
     return error;
 }
 
-// Makes the folders a new file in `folder` needs, one mkdir(2) at a time:
-// 0, or the error of the first refusal.
-int makeFolders(const QString& folder)
-{
-    QString made;
-    for (const QString& part : QDir::cleanPath(QFileInfo(folder).absoluteFilePath()).split(u'/', Qt::SkipEmptyParts)) {
-        made += u'/' + part;
-        if (::mkdir(QFile::encodeName(made).constData(), 0777) != 0 && errno != EEXIST)
-            return errno;
-    }
-    return 0;
-}
-
-// Why the system will not let the file be created, or 0 when it would (the
-// failure was then the engine's). The file made to ask is removed again.
-int createRefusal(const QString& path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return errno;
-    ::close(fd);
-    ::unlink(name.constData());
-    return 0;
-}
-
 QString unusableText(const QString& database, const db::Status& status)
 {
     QString reason;
@@ -94,6 +66,29 @@ QString unusableText(const QString& database, const db::Status& status)
         res::qtext(res::kDatabaseUnusable) + u'\n' + reason, database, refusal ? systemReason(refusal) : QString());
 }
 
+// Why the file was not made, in the windows' words where a user can act on it.
+QString notCreatedReason(const db::CreateFailure& failure)
+{
+    switch (failure.systemError) {
+    case EACCES:
+    case EPERM:
+        return res::qtext(res::kCreateNoPermission);
+    case EROFS:
+        return res::qtext(res::kCreateReadOnly);
+    case ENOENT:
+        return res::qtext(res::kCreateNoFolder);
+    case ENOTDIR:
+        return res::qtext(res::kCreateNotAFolder);
+    case ENOSPC:
+    case EDQUOT:
+        return res::qtext(res::kCreateDiskFull);
+    case EEXIST:
+        return res::qtext(res::kCreateExists);
+    default:
+        return failure.reason;
+    }
+}
+
 } // namespace
 
 StartupDatabase prepareDatabase(QWidget* owner, const QString& database)
@@ -109,20 +104,16 @@ StartupDatabase prepareDatabase(QWidget* owner, const QString& database)
     if (!ui::askQuestion(owner, res::qtext(res::kDatabaseMissingQuestion)))
         return StartupDatabase::Declined;
     // The user's data folder does not exist before the first run.
-    int refusal = makeFolders(QFileInfo(database).absolutePath());
-    QString reason;
-    if (!refusal) {
-        const db::CreatedDatabase created = db::createDatabaseWithHistory(database);
-        if (created.ok())
-            return StartupDatabase::Created;
-        refusal = createRefusal(database);
-        // Only the engine refused (a full disk, say): its words, without the path again.
-        reason = created.failure.section(database + QLatin1String(": "), -1);
+    db::CreatedDatabase created { db::makeFolderFor(database), {} };
+    if (created.ok())
+        created = db::createDatabaseWithHistory(database);
+    if (!created.ok()) {
+        ui::showMessage(owner,
+            res::qtext(res::kDatabaseNotCreated) + u'\n' + database + u'\n' + notCreatedReason(created.failure),
+            ui::MessageIcon::Stop);
+        return StartupDatabase::NotCreated;
     }
-    ui::showMessage(owner,
-        stopText(res::qtext(res::kDatabaseNotCreated), database, refusal ? systemReason(refusal) : reason),
-        ui::MessageIcon::Stop);
-    return StartupDatabase::NotCreated;
+    return StartupDatabase::Created;
 }
 
 } // namespace zelpo::app

@@ -6,8 +6,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace zelpo::app {
 
@@ -45,13 +49,23 @@ bool isFolderWritable(const QString& folder)
 QString databaseLocation(const QString& executableFile, const QString& userDataFolder, const FolderWritable& writable)
 {
     const QString besideProgram = databasePath(executableFile);
-    if (QFileInfo::exists(besideProgram) || writable(basePath(executableFile)))
+    if (userDataFolder.isEmpty() || QFileInfo::exists(besideProgram) || writable(basePath(executableFile)))
         return besideProgram;
     return userDataFolder + u'/' + res::qtext(res::kDatabaseFileName);
 }
 
 QString userDataFolder()
 {
+    // With HOME unset or empty the toolkit would build the folder on the root
+    // ("//.local/share/zelpo"); the user's entry in the password database
+    // names the home then. Without either there is no data folder.
+    if (!qgetenv("XDG_DATA_HOME").startsWith('/') && !qgetenv("HOME").startsWith('/')) {
+        const passwd* user = ::getpwuid(::geteuid());
+        const QString home = user && user->pw_dir ? QFile::decodeName(user->pw_dir) : QString();
+        if (!home.startsWith(u'/'))
+            return {};
+        return QDir::cleanPath(home + QStringLiteral("/.local/share/") + QCoreApplication::applicationName());
+    }
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 

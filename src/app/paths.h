@@ -32,12 +32,15 @@ using FolderWritable = std::function<bool(const QString& folder)>;
 bool isFolderWritable(const QString& folder);
 
 // The database the program uses: next to the executable when that folder
-// holds the file or is writable, else in `userDataFolder`.
+// holds the file or is writable or there is no `userDataFolder`, else in
+// `userDataFolder`.
 QString databaseLocation(
     const QString& executableFile, const QString& userDataFolder, const FolderWritable& writable = isFolderWritable);
 
 // The user's data folder of the program: QStandardPaths::AppDataLocation,
 // e.g. ~/.local/share/zelpo (both executables call their application "zelpo").
+// With neither XDG_DATA_HOME nor HOME set to a full path, the home comes
+// from the password database; empty when that names none either.
 QString userDataFolder();
 
 // The same for the running program.

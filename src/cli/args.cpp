@@ -1,7 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "cli/args.h"
 
+#include "db/query.h"
+
+#include <algorithm>
+
 namespace zelpo::cli {
+namespace {
+
+// The path as a shell takes it back: quoted unless plain, control characters escaped.
+QString shellWord(const QString& path)
+{
+    const bool plain = !path.isEmpty() && std::all_of(path.begin(), path.end(), [](QChar c) {
+        return c.unicode() >= 0x80 || c.isLetterOrNumber() || QStringView(u"/._-+,:@%").contains(c);
+    });
+    if (plain)
+        return db::shownText(path);
+    QString quoted = path;
+    quoted.replace(u'\'', QStringLiteral("'\\''"));
+    return db::shownText(u'\'' + quoted + u'\'');
+}
+
+} // namespace
 
 std::optional<QString> takeOption(QStringList& args, const QString& name, bool* missingValue)
 {
@@ -37,6 +57,18 @@ bool takeFlag(QStringList& args, const QString& name)
     return args.removeAll(name) > 0;
 }
 
+QString unknownGame(const QString& text)
+{
+    return QStringLiteral("unknown game '%1'").arg(db::shownText(text));
+}
+
+QString initCommand(const Context& context, const QString& database)
+{
+    if (database == context.defaultDatabase)
+        return QStringLiteral("zelpo-cli init");
+    return QStringLiteral("zelpo-cli init ") + shellWord(database);
+}
+
 std::optional<db::Game> parseGame(const QString& text)
 {
     if (text == QLatin1String("numbers3"))
@@ -48,24 +80,18 @@ std::optional<db::Game> parseGame(const QString& text)
     return std::nullopt;
 }
 
-std::optional<std::pair<qsizetype, QString>> takeGameAndDatabase(
-    Context& context, const char* command, const QStringList& names)
+std::optional<std::pair<qsizetype, QString>> takeGameAndDatabase(Context& context, const QStringList& names)
 {
-    const auto printUsage = [&] {
-        context.err << "usage: zelpo-cli " << command
-                    << " GAME [--db PATH]\n  GAME: " << names.join(QStringLiteral(", ")) << '\n';
-    };
     QStringList args = context.args;
     bool missingValue = false;
     const std::optional<QString> database = takeOption(args, QStringLiteral("--db"), &missingValue);
     if (missingValue || args.size() != 1) {
-        printUsage();
+        usageError(context);
         return std::nullopt;
     }
     const qsizetype game = names.indexOf(args.first());
     if (game < 0) {
-        context.err << "zelpo-cli " << command << ": unknown game '" << args.first() << "'\n";
-        printUsage();
+        usageError(context, unknownGame(args.first()));
         return std::nullopt;
     }
     return std::pair { game, database.value_or(context.defaultDatabase) };

@@ -21,15 +21,21 @@ bool takeFlag(QStringList& args, const QString& name);
 
 // "numbers3", "numbers4" or "miniloto".
 std::optional<db::Game> parseGame(const QString& text);
+// "unknown game 'TEXT'", for usageError().
+QString unknownGame(const QString& text);
+
+// The command that creates `database`: "zelpo-cli init" for the program's
+// own (whose folder it makes), else "zelpo-cli init PATH" with the path as a
+// shell takes it back (quoted unless plain, control characters escaped).
+QString initCommand(const Context& context, const QString& database);
 
 // The same over plain names: the index of the named game, and the database.
-std::optional<std::pair<qsizetype, QString>> takeGameAndDatabase(
-    Context& context, const char* command, const QStringList& names);
+std::optional<std::pair<qsizetype, QString>> takeGameAndDatabase(Context& context, const QStringList& names);
 
 // For subcommands of the form "COMMAND GAME [--db PATH]": the entry of `games`
 // (each with a `name`) that the arguments name, and the database to use.
-// Prints the usage or the unknown game to the context's error stream and
-// gives nothing when the arguments do not fit.
+// Prints the command's usage (after the unknown game) to the context's error
+// stream and gives nothing when the arguments do not fit.
 template <class Entry>
 struct GameChoice {
     const Entry* game;
@@ -37,13 +43,12 @@ struct GameChoice {
 };
 
 template <class Entry, std::size_t N>
-std::optional<GameChoice<Entry>> takeGameAndDatabase(
-    Context& context, const char* command, const std::array<Entry, N>& games)
+std::optional<GameChoice<Entry>> takeGameAndDatabase(Context& context, const std::array<Entry, N>& games)
 {
     QStringList names;
     for (const Entry& entry : games)
         names << QLatin1String(entry.name);
-    const std::optional<std::pair<qsizetype, QString>> choice = takeGameAndDatabase(context, command, names);
+    const std::optional<std::pair<qsizetype, QString>> choice = takeGameAndDatabase(context, names);
     if (!choice)
         return std::nullopt;
     return GameChoice<Entry> { &games[static_cast<std::size_t>(choice->first)], choice->second };

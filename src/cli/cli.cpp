@@ -1,41 +1,64 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli.h"
 
-#include <QIODevice>
+#include "app/versions.h"
+#include "cli/commands.h"
+#include "db/query.h"
 
-#include <array>
+#include <QIODevice>
 
 namespace zelpo::cli {
 namespace {
 
-struct Command {
-    const char* name;
-    int (*run)(Context&);
-    const char* usage;
-};
-
-constexpr std::array kCommands {
-    Command { "init", runInit,
-        "init [--empty] [PATH]  create a database holding the published history (--empty: bare tables)" },
-    Command { "info", runInfo, "info [--db PATH]       which database is used and what it holds, per game" },
-    Command { "import", runImport,
-        "import GAME FILE [--db PATH] [--encoding utf-8|shift_jis]  append the draws of a CSV file" },
-    Command { "export", runExport, "export GAME [FILE] [--db PATH] [--force]  write the game's table as CSV" },
-    Command { "predict", runPredict, "predict GAME [--db PATH]  print the predictions for the next draw" },
-    Command { "search", runSearch,
-        "search GAME --straight|--box DIGITS | miniloto N N N N N [--db PATH]  list the matching draws" },
-    Command { "stats", runStats, "stats GAME [--db PATH]    print the digit counts per position" },
-    Command { "check", runCheck, "check GAME [--db PATH] [--json]  score the stored predictions against their draws" },
-    Command { "backtest", runBacktest,
-        "backtest GAME [--db PATH] [--from N] [--to N] [--json]  score the predictions the program made before each "
-        "draw" },
-};
-
-void printUsage(QTextStream& stream)
+bool isHelp(const QString& argument)
 {
-    stream << "usage: zelpo-cli COMMAND [ARGS]\n\ncommands:\n";
-    for (const Command& command : kCommands)
-        stream << "  " << command.usage << '\n';
+    return argument == QLatin1String("--help") || argument == QLatin1String("-h");
+}
+
+int dispatch(const QStringList& arguments, QTextStream& out, QTextStream& err, const QString& defaultDatabase)
+{
+    if (arguments.isEmpty()) {
+        printOverallUsage(err);
+        return 2;
+    }
+    const QString& first = arguments.first();
+    // "--help backtest" asks for the command's usage as "backtest --help" does.
+    const Command* asked = arguments.size() == 2 && isHelp(first) ? findCommand(arguments[1]) : nullptr;
+    if (asked) {
+        printUsage(out, *asked);
+        return 0;
+    }
+    if (arguments.size() == 1 && isHelp(first)) {
+        printOverallUsage(out);
+        return 0;
+    }
+    if (arguments.size() == 1 && first == QLatin1String("--version")) {
+        const app::RunningVersions versions = app::runningVersions();
+        out << versions.program << '\n' << versions.toolkit << '\n';
+        if (!versions.engine.isEmpty())
+            out << versions.engine << '\n';
+        return 0;
+    }
+    if (isHelp(first) || first == QLatin1String("--version")) {
+        err << "zelpo-cli: " << first << " takes no other arguments\n";
+        printOverallUsage(err);
+        return 2;
+    }
+    const Command* command = findCommand(first);
+    if (!command) {
+        err << "zelpo-cli: unknown command '" << db::shownText(first) << "'\n";
+        printOverallUsage(err);
+        return 2;
+    }
+    Context context { arguments.mid(1), out, err, defaultDatabase, command };
+    const OptionCheck check = checkOptions(*command, context.args);
+    if (check.help) {
+        printUsage(out, *command);
+        return 0;
+    }
+    if (!check.unknown.isEmpty())
+        return usageError(context, QStringLiteral("unknown option '%1'").arg(db::shownText(check.unknown)));
+    return command->run(context);
 }
 
 } // namespace
@@ -45,33 +68,29 @@ QString cannotWriteOutput(const QString& reason)
     return QStringLiteral("cannot write standard output: %1").arg(reason);
 }
 
+int usageError(Context& context, const QString& problem)
+{
+    if (!problem.isEmpty())
+        context.err << "zelpo-cli " << context.command->name << ": " << problem << '\n';
+    printUsage(context.err, *context.command);
+    return 2;
+}
+
 int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const QString& defaultDatabase)
 {
-    if (arguments.isEmpty() || arguments.first() == QLatin1String("--help")
-        || arguments.first() == QLatin1String("-h")) {
-        printUsage(arguments.isEmpty() ? err : out);
-        return arguments.isEmpty() ? 2 : 0;
+    int code = dispatch(arguments, out, err, defaultDatabase);
+    // Every answer, the usage and the versions included, is flushed and
+    // checked here: a script must never take a cut-short output for a whole one.
+    out.flush();
+    if (out.status() == QTextStream::WriteFailed) {
+        const QIODevice* device = out.device();
+        err << "zelpo-cli: "
+            << cannotWriteOutput(device ? device->errorString() : QStringLiteral("the stream refused the text"))
+            << '\n';
+        code = code == 0 ? 1 : code;
     }
-    for (const Command& command : kCommands) {
-        if (arguments.first() == QLatin1String(command.name)) {
-            Context context { arguments.mid(1), out, err, defaultDatabase };
-            int code = command.run(context);
-            out.flush();
-            if (out.status() == QTextStream::WriteFailed) {
-                // A script must never take a cut-short output for a whole one.
-                const QIODevice* device = out.device();
-                err << "zelpo-cli: "
-                    << cannotWriteOutput(device ? device->errorString() : QStringLiteral("the stream refused the text"))
-                    << '\n';
-                code = code == 0 ? 1 : code;
-            }
-            err.flush();
-            return code;
-        }
-    }
-    err << "zelpo-cli: unknown command '" << arguments.first() << "'\n";
-    printUsage(err);
-    return 2;
+    err.flush();
+    return code;
 }
 
 } // namespace zelpo::cli

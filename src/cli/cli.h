@@ -8,11 +8,14 @@
 
 namespace zelpo::cli {
 
+struct Command;
+
 struct Context {
     QStringList args;        // the subcommand's own arguments
     QTextStream& out;        // results
     QTextStream& err;        // messages
     QString defaultDatabase; // the program's own database (see app/paths.h)
+    const Command* command = nullptr;
 };
 
 // Runs `arguments` (without the program name); returns the exit code: 0 when
@@ -22,6 +25,11 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const 
 
 // "cannot write standard output: <reason>"
 QString cannotWriteOutput(const QString& reason);
+
+// Arguments the command cannot take: "zelpo-cli COMMAND: <problem>" when a
+// problem is given, then the command's whole usage, on the error stream.
+// Returns 2, the exit status of a usage error.
+int usageError(Context& context, const QString& problem = {});
 
 // The subcommands, each in a file of its own.
 int runInit(Context& context);

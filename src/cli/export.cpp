@@ -14,11 +14,6 @@
 namespace zelpo::cli {
 namespace {
 
-void printUsage(QTextStream& stream)
-{
-    stream << "usage: zelpo-cli export numbers3|numbers4|miniloto [FILE] [--db PATH] [--force]\n";
-}
-
 constexpr int kRowsNamed = 10;
 
 // The export holds every row as stored; a row that import would refuse makes
@@ -46,35 +41,30 @@ int runExport(Context& context)
     const std::optional<QString> databaseOption = takeOption(args, QStringLiteral("--db"), &missingDatabase);
     const bool force = takeFlag(args, QStringLiteral("--force"));
     const bool hasFile = args.size() == 2;
-    if (missingDatabase || args.isEmpty() || args.size() > 2 || args.first().startsWith(QLatin1String("--"))
-        || (hasFile && args.last().startsWith(QLatin1String("--")))) {
-        printUsage(context.err);
-        return 2;
-    }
+    if (missingDatabase || args.isEmpty() || args.size() > 2)
+        return usageError(context);
     const std::optional<db::Game> game = parseGame(args.first());
-    if (!game) {
-        context.err << "zelpo-cli export: unknown game '" << args.first() << "'\n";
-        printUsage(context.err);
-        return 2;
-    }
+    if (!game)
+        return usageError(context, unknownGame(args.first()));
     const QString database = databaseOption.value_or(context.defaultDatabase);
     const QString path = hasFile ? args.last() : QString();
+    const QString shown = db::shownText(path);
 
     if (hasFile) {
         const QFileInfo target(path);
         // Replacing a named pipe or a device by a regular file would break
         // whatever else uses it; those are never written, --force or not.
         if (const QString kind = notARegularFile(path); !kind.isEmpty()) {
-            context.err << "zelpo-cli: " << path << " is " << kind
+            context.err << "zelpo-cli: " << shown << " is " << kind
                         << "; export writes only regular files or standard output\n";
             return 1;
         }
         if (target.exists() && target.canonicalFilePath() == QFileInfo(database).canonicalFilePath()) {
-            context.err << "zelpo-cli: " << path << " is the database itself; choose another file\n";
+            context.err << "zelpo-cli: " << shown << " is the database itself; choose another file\n";
             return 1;
         }
         if (target.exists() && !force) {
-            context.err << "zelpo-cli: " << path << " already exists; give --force to replace it\n";
+            context.err << "zelpo-cli: " << shown << " already exists; give --force to replace it\n";
             return 1;
         }
     }
@@ -89,10 +79,10 @@ int runExport(Context& context)
     } else if (const QString failure = replaceFile(path, result.text); !failure.isEmpty()) {
         // Written aside and renamed into place: a failed export leaves no half
         // file, and a file it was to replace as it was.
-        context.err << "zelpo-cli: cannot write " << path << ": " << failure << '\n';
+        context.err << "zelpo-cli: cannot write " << shown << ": " << failure << '\n';
         return 1;
     } else {
-        context.out << "exported " << result.draws << " draws to " << path << '\n';
+        context.out << "exported " << result.draws << " draws to " << shown << '\n';
     }
     warnAboutRowsImportRefuses(context.err, *game, result.text);
     return 0;

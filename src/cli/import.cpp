@@ -11,35 +11,31 @@
 namespace zelpo::cli {
 namespace {
 
-void printUsage(QTextStream& stream)
-{
-    stream << "usage: zelpo-cli import numbers3|numbers4|miniloto FILE [--db PATH] [--encoding utf-8|shift_jis]\n";
-}
-
 std::optional<QByteArray> readFile(const QString& path, QTextStream& err)
 {
+    const QString shown = db::shownText(path);
     const QFileInfo info(path);
     if (!info.exists()) {
-        err << "zelpo-cli: cannot read " << path << ": no such file\n";
+        err << "zelpo-cli: cannot read " << shown << ": no such file\n";
         return std::nullopt;
     }
     if (info.isDir()) {
-        err << "zelpo-cli: cannot read " << path << ": it is a folder\n";
+        err << "zelpo-cli: cannot read " << shown << ": it is a folder\n";
         return std::nullopt;
     }
     // A pipe, a device or a file alike: read up to the limit and no further.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        err << "zelpo-cli: cannot read " << path << ": " << file.errorString() << '\n';
+        err << "zelpo-cli: cannot read " << shown << ": " << file.errorString() << '\n';
         return std::nullopt;
     }
     db::InputBytes input = db::readInput(file);
     if (input.problem) {
-        err << "zelpo-cli: " << path << ": " << QString::fromStdString(db::csv::describe(*input.problem)) << '\n';
+        err << "zelpo-cli: " << shown << ": " << QString::fromStdString(db::csv::describe(*input.problem)) << '\n';
         return std::nullopt;
     }
     if (!input.error.isEmpty()) {
-        err << "zelpo-cli: cannot read " << path << ": " << input.error << '\n';
+        err << "zelpo-cli: cannot read " << shown << ": " << input.error << '\n';
         return std::nullopt;
     }
     return std::move(input.bytes);
@@ -54,23 +50,17 @@ int runImport(Context& context)
     bool missingEncoding = false;
     const std::optional<QString> databaseOption = takeOption(args, QStringLiteral("--db"), &missingDatabase);
     const std::optional<QString> encodingOption = takeOption(args, QStringLiteral("--encoding"), &missingEncoding);
-    if (missingDatabase || missingEncoding || args.size() != 2 || args.first().startsWith(QLatin1String("--"))
-        || args.last().startsWith(QLatin1String("--"))) {
-        printUsage(context.err);
-        return 2;
-    }
+    if (missingDatabase || missingEncoding || args.size() != 2)
+        return usageError(context);
     const std::optional<db::Game> game = parseGame(args.first());
-    if (!game) {
-        context.err << "zelpo-cli import: unknown game '" << args.first() << "'\n";
-        printUsage(context.err);
-        return 2;
-    }
+    if (!game)
+        return usageError(context, unknownGame(args.first()));
     std::optional<db::csv::Encoding> encoding;
     if (encodingOption) {
         encoding = db::csv::encodingNamed(encodingOption->toStdString());
         if (!encoding) {
-            context.err << "zelpo-cli import: unknown encoding '" << *encodingOption << "' (utf-8 or shift_jis)\n";
-            return 2;
+            return usageError(context,
+                QStringLiteral("unknown encoding '%1' (utf-8 or shift_jis)").arg(db::shownText(*encodingOption)));
         }
     }
 
@@ -84,8 +74,8 @@ int runImport(Context& context)
     const QString database = databaseOption.value_or(context.defaultDatabase);
     const db::ImportResult result = db::importDraws(database, *game, std::move(*bytes), encoding);
     if (result.problem) {
-        context.err << "zelpo-cli: " << path << ": " << QString::fromStdString(db::csv::describe(*result.problem))
-                    << '\n';
+        context.err << "zelpo-cli: " << db::shownText(path) << ": "
+                    << QString::fromStdString(db::csv::describe(*result.problem)) << '\n';
     } else if (result.conflictCount > 0) {
         for (const QString& conflict : result.conflicts)
             context.err << "zelpo-cli: " << conflict << '\n';
@@ -96,7 +86,7 @@ int runImport(Context& context)
     } else if (!result.status.ok()) {
         context.err << "zelpo-cli: " << db::describe(result.status) << '\n';
         if (result.status.failure() == db::Failure::Missing)
-            context.err << "zelpo-cli: create the database first with 'zelpo-cli init'\n";
+            context.err << "zelpo-cli: create it first with: " << initCommand(context, database) << '\n';
     }
     if (!result.ok()) {
         context.err << "zelpo-cli: nothing imported\n";

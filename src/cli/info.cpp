@@ -3,30 +3,53 @@
 // Tab-separated lines: "file", the path and its size in bytes; then per game
 // its name, the number of draws, the first and last draw number ("-" when
 // there are none) and the next draw number as the game's window shows it.
+// A game whose table cannot be read is named on standard error and the others
+// are still listed; the command then fails.
 #include "cli/args.h"
 #include "cli/cli.h"
+#include "cli/output.h"
 #include "db/drawcount.h"
 #include "db/query.h"
 
 #include <QFileInfo>
 
-#include <algorithm>
 #include <array>
-#include <limits>
 
 namespace zelpo::cli {
 namespace {
 
 struct GameTable {
     const char* name;
-    QStringView countSql; // the window's own count text
+    db::Game game;
 };
 
 constexpr std::array kGames {
-    GameTable { "numbers3", db::kCountNumbers3 },
-    GameTable { "numbers4", db::kCountNumbers4 },
-    GameTable { "miniloto", db::kCountMiniLoto },
+    GameTable { "numbers3", db::Game::Numbers3 },
+    GameTable { "numbers4", db::Game::Numbers4 },
+    GameTable { "miniloto", db::Game::MiniLoto },
 };
+
+// The file at `database` is one info can read, or why it is not.
+QString notADatabaseFile(const Context& context, const QString& database)
+{
+    const QFileInfo file(database);
+    const QString shown = db::shownText(file.absoluteFilePath());
+    if (!file.exists() && file.isSymLink())
+        return QStringLiteral("%1 is a link to nothing").arg(shown);
+    if (!file.exists()) {
+        return QStringLiteral("there is no database at %1; create it with: %2")
+            .arg(shown, initCommand(context, database));
+    }
+    if (const QString kind = notARegularFile(database); !kind.isEmpty())
+        return QStringLiteral("%1 is %2, not a database file").arg(shown, kind);
+    return {};
+}
+
+// A failure of one table; any other leaves nothing to read in the others.
+bool concernsOneTable(const db::Status& status)
+{
+    return status.failure() == db::Failure::Statement || status.failure() == db::Failure::Read;
+}
 
 } // namespace
 
@@ -35,46 +58,35 @@ int runInfo(Context& context)
     QStringList args = context.args;
     bool missingValue = false;
     const std::optional<QString> option = takeOption(args, QStringLiteral("--db"), &missingValue);
-    if (missingValue || !args.isEmpty()) {
-        context.err << "usage: zelpo-cli info [--db PATH]\n";
-        return 2;
-    }
+    if (missingValue || !args.isEmpty())
+        return usageError(context);
     const QString database = option.value_or(context.defaultDatabase);
-    const QFileInfo file(database);
-    if (!file.isFile()) {
-        context.err << "zelpo-cli info: there is no database at " << file.absoluteFilePath()
-                    << "; create it with 'zelpo-cli init'\n";
+    if (const QString problem = notADatabaseFile(context, database); !problem.isEmpty()) {
+        context.err << "zelpo-cli info: " << problem << '\n';
         return 1;
     }
 
-    QStringList lines { QStringLiteral("file\t%1\t%2").arg(file.absoluteFilePath()).arg(file.size()) };
+    const QFileInfo file(database);
+    context.out << "file\t" << db::shownText(file.absoluteFilePath()) << '\t' << file.size() << '\n';
+    int code = 0;
     for (const GameTable& game : kGames) {
-        int draws = 0;
-        int first = std::numeric_limits<int>::max();
-        int last = 0;
-        db::Status status = db::read(database, game.countSql, db::kWherePositive, [&](const db::Row& row) {
-            const int kaisai = row.integer(u"kaisai");
-            ++draws;
-            first = std::min(first, kaisai);
-            last = std::max(last, kaisai);
-        });
+        db::Status status;
+        const std::optional<db::DrawSpan> stored = db::storedDraws(database, game.game, &status);
         std::optional<int> next;
-        if (status.ok())
-            next = db::nextDrawNumber(database, game.countSql, db::kWherePositive, &status);
+        if (stored)
+            next = db::nextDrawNumber(database, db::countStatement(game.game), db::kWherePositive, &status);
         if (!next) {
             context.err << "zelpo-cli info: " << game.name << ": " << db::describe(status) << '\n';
-            return 1;
+            code = 1;
+            if (!concernsOneTable(status))
+                break;
+            continue;
         }
-        lines << QStringLiteral("%1\t%2\t%3\t%4\t%5")
-                     .arg(QLatin1String(game.name))
-                     .arg(draws)
-                     .arg(draws ? QString::number(first) : QStringLiteral("-"))
-                     .arg(draws ? QString::number(last) : QStringLiteral("-"))
-                     .arg(*next);
+        const auto number = [&](int value) { return stored->draws ? QString::number(value) : QStringLiteral("-"); };
+        context.out << game.name << '\t' << stored->draws << '\t' << number(stored->first) << '\t'
+                    << number(stored->last) << '\t' << *next << '\n';
     }
-    for (const QString& line : lines)
-        context.out << line << '\n';
-    return 0;
+    return code;
 }
 
 } // namespace zelpo::cli

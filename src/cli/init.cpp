@@ -6,9 +6,6 @@
 #include "db/history.h"
 #include "db/schema.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace zelpo::cli {
 namespace {
 
@@ -32,32 +29,20 @@ int runInit(Context& context)
     QStringList args = context.args;
     const bool empty = takeFlag(args, QStringLiteral("--empty"));
     // A path is a plain file name, never empty.
-    if (args.size() > 1
-        || (!args.isEmpty() && (args.first().isEmpty() || args.first().startsWith(QLatin1String("--"))))) {
-        context.err << "usage: zelpo-cli init [--empty] [PATH]\n";
-        return 2;
-    }
+    if (args.size() > 1 || (!args.isEmpty() && args.first().isEmpty()))
+        return usageError(context);
     const QString path = args.isEmpty() ? context.defaultDatabase : args.first();
     // The default may lie in the user's data folder, which a first run has to make.
-    if (args.isEmpty())
-        QDir().mkpath(QFileInfo(path).absolutePath());
-
-    if (empty) {
-        const QString failure = db::createDatabaseFile(path);
-        if (!failure.isEmpty()) {
-            context.err << "zelpo-cli: " << failure << '\n';
-            return 1;
-        }
-        context.out << "created " << path << " with empty tables\n";
-        return 0;
-    }
-
-    const db::CreatedDatabase created = db::createDatabaseWithHistory(path);
+    db::CreatedDatabase created { args.isEmpty() ? db::makeFolderFor(path) : db::CreateFailure {}, {} };
+    if (created.ok() && empty)
+        created.failure = db::createDatabaseFile(path);
+    else if (created.ok())
+        created = db::createDatabaseWithHistory(path);
     if (!created.ok()) {
-        context.err << "zelpo-cli: " << created.failure << '\n';
+        context.err << "zelpo-cli: " << db::describe(created.failure) << '\n';
         return 1;
     }
-    context.out << "created " << path << '\n';
+    context.out << "created " << db::shownText(path) << (empty ? " with empty tables\n" : "\n");
     for (const db::StoredHistory& stored : created.stored) {
         context.out << gameName(stored.game) << ": " << stored.draws << " draws, " << stored.first << " to "
                     << stored.last << '\n';

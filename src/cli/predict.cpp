@@ -32,7 +32,7 @@ constexpr std::array kGames {
 
 int runPredict(Context& context)
 {
-    const auto choice = takeGameAndDatabase(context, "predict", kGames);
+    const auto choice = takeGameAndDatabase(context, kGames);
     if (!choice)
         return 2;
     const GamePrediction* game = choice->game;

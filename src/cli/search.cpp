@@ -46,14 +46,6 @@ constexpr std::array kGames {
     GameSearch { "miniloto", 0, miniloto::readDraws },
 };
 
-void printUsage(QTextStream& stream)
-{
-    stream << "usage: zelpo-cli search numbers3 --straight|--box DIGITS [--db PATH]\n"
-              "       zelpo-cli search numbers4 --straight|--box DIGITS [--db PATH]\n"
-              "       zelpo-cli search miniloto N N N N N [--db PATH]\n"
-              "  DIGITS: one digit per position, highest first, _ for an open position (1_3_)\n";
-}
-
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -91,11 +83,8 @@ int runSearch(Context& context)
             game = &candidate;
     }
     const bool numbers = game && game->digits > 0;
-    if (missingValue || !game
-        || (numbers ? straight == box || args.size() != 2 : straight || box || args.size() != 6)) {
-        printUsage(context.err);
-        return 2;
-    }
+    if (missingValue || !game || (numbers ? straight == box || args.size() != 2 : straight || box || args.size() != 6))
+        return usageError(context);
 
     db::SearchClause clause = db::SearchClause::refused();
     if (numbers) {

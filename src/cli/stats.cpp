@@ -34,7 +34,7 @@ void printLine(QTextStream& out, const std::vector<std::string>& cells)
 
 int runStats(Context& context)
 {
-    const auto choice = takeGameAndDatabase(context, "stats", kGames);
+    const auto choice = takeGameAndDatabase(context, kGames);
     if (!choice)
         return 2;
     const GameStatistics* game = choice->game;

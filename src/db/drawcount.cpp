@@ -3,6 +3,8 @@
 
 #include "db/schema.h"
 
+#include <algorithm>
+
 namespace zelpo::db {
 namespace {
 
@@ -45,6 +47,35 @@ std::optional<int> nextDrawNumber(const QString& database, QStringView fixedSql,
     if (!result)
         return std::nullopt;
     return counter;
+}
+
+QStringView countStatement(Game game)
+{
+    switch (game) {
+    case Game::Numbers3:
+        return kCountNumbers3;
+    case Game::Numbers4:
+        return kCountNumbers4;
+    case Game::MiniLoto:
+        break;
+    }
+    return kCountMiniLoto;
+}
+
+std::optional<DrawSpan> storedDraws(const QString& database, Game game, Status* status)
+{
+    DrawSpan stored;
+    const Status result = read(database, countStatement(game), kWherePositive, [&](const Row& row) {
+        const int kaisai = row.integer(u"kaisai");
+        stored.first = stored.draws == 0 ? kaisai : std::min(stored.first, kaisai);
+        stored.last = stored.draws == 0 ? kaisai : std::max(stored.last, kaisai);
+        ++stored.draws;
+    });
+    if (status)
+        *status = result;
+    if (!result)
+        return std::nullopt;
+    return stored;
 }
 
 } // namespace zelpo::db

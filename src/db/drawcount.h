@@ -3,6 +3,7 @@
 #pragma once
 
 #include "db/query.h"
+#include "db/schema.h"
 
 #include <optional>
 
@@ -24,5 +25,17 @@ inline constexpr QStringView kCountMiniLoto = u"SELECT kaisai FROM  ミニロト
 // The standard clauses.
 inline const QString kWherePositive = QStringLiteral("WHERE kaisai>0");
 inline const QString kWhereListAll = QStringLiteral(" WHERE kaisai>=1");
+
+// The count text of a game's window.
+QStringView countStatement(Game game);
+
+// The draws numbered above 0 that a game's window counts: how many, and the
+// lowest and the highest number (0 when there are none).
+struct DrawSpan {
+    int draws = 0;
+    int first = 0;
+    int last = 0;
+};
+std::optional<DrawSpan> storedDraws(const QString& database, Game game, Status* status = nullptr);
 
 } // namespace zelpo::db

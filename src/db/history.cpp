@@ -53,11 +53,11 @@ CreatedDatabase createDatabaseWithHistory(const QString& path)
         const QByteArray bytes = bundledHistory(game);
         csv::Draws draws = csv::readDraws(csvTable(game), std::string_view(bytes.constData(), bytes.size()));
         if (bytes.isEmpty() || draws.problem) {
-            result.failure
-                = QStringLiteral("the built-in %1 history is unreadable%2")
-                      .arg(tableName(game),
-                          draws.problem ? QStringLiteral(": ") + QString::fromStdString(csv::describe(*draws.problem))
-                                        : QString());
+            result.failure = { CreateFailure::Kind::BuiltIn, path, 0,
+                QStringLiteral("the built-in %1 history is unreadable%2")
+                    .arg(tableName(game),
+                        draws.problem ? QStringLiteral(": ") + QString::fromStdString(csv::describe(*draws.problem))
+                                      : QString()) };
             return result;
         }
         histories.emplace_back(game, std::move(draws));

@@ -27,10 +27,10 @@ struct StoredHistory {
 };
 
 struct CreatedDatabase {
-    QString failure; // empty on success
+    CreateFailure failure; // Kind::None on success
     std::vector<StoredHistory> stored;
 
-    bool ok() const { return failure.isEmpty(); }
+    bool ok() const { return failure.ok(); }
 };
 
 // Creates the file as createDatabaseFile() does and stores the built-in

@@ -231,31 +231,6 @@ QString plainFilePath(const QString& path)
     return QFileInfo(path.startsWith(u':') ? QStringLiteral("./") + path : path).absoluteFilePath();
 }
 
-QString describe(const Status& status)
-{
-    switch (status.failure()) {
-    case Failure::None:
-        return QStringLiteral("ok");
-    case Failure::Missing:
-        if (status.detail().isEmpty())
-            return QStringLiteral("no database file was named");
-        return QStringLiteral("database file not found: %1").arg(status.detail());
-    case Failure::Open:
-        return QStringLiteral("cannot open the database: %1").arg(status.detail());
-    case Failure::Busy:
-        return QStringLiteral("the database is locked by another program: %1").arg(status.detail());
-    case Failure::Statement:
-        return QStringLiteral("the database refused the query: %1").arg(status.detail());
-    case Failure::Read:
-        return QStringLiteral("a stored value could not be read: %1").arg(status.detail());
-    case Failure::Duplicate:
-        return QStringLiteral("the draw is already stored: %1").arg(status.detail());
-    case Failure::Write:
-        return QStringLiteral("the database refused the change: %1").arg(status.detail());
-    }
-    return status.detail();
-}
-
 Row::Row(const QSqlQuery& query)
     : m_query(query)
 {

@@ -53,7 +53,12 @@ private:
 
 // A human-readable English summary of a failure, for the command line and logs.
 // Failures found once the file is open name the file in their detail.
+// Control characters are escaped (see shownText()).
 QString describe(const Status& status);
+
+// A path or a value as a message of the command line shows it: control
+// characters escaped ("a\\nb"), bytes that are not UTF-8 as \\xNN, nothing cut.
+QString shownText(const QString& text);
 
 // `path` as the absolute name of a plain file: never read as an SQLite URI
 // ("file:x.db"), as the engine's ":memory:" or as one of Qt's ":/" resources.

@@ -30,6 +30,14 @@ inline constexpr std::u16string_view kDatabaseNotCreated
 inline constexpr std::u16string_view kDatabaseNotADatabase = u"データベースのファイルではないか、読めません。";
 inline constexpr std::u16string_view kDatabaseTableMissing = u"表「%1」がないか、列が足りません。";
 inline constexpr std::u16string_view kDatabaseBusy = u"ほかのプログラムが使っています。";
+// Why the file could not be made, for the reasons a user can act on; any
+// other reason is shown as the system gives it.
+inline constexpr std::u16string_view kCreateNoPermission = u"この場所に書き込む権限がありません。";
+inline constexpr std::u16string_view kCreateReadOnly = u"この場所は読み取り専用です。";
+inline constexpr std::u16string_view kCreateNoFolder = u"フォルダーがありません。";
+inline constexpr std::u16string_view kCreateNotAFolder = u"途中の名前がフォルダーではありません。";
+inline constexpr std::u16string_view kCreateDiskFull = u"ディスクに空きがありません。";
+inline constexpr std::u16string_view kCreateExists = u"同じ名前のものがすでにあります。";
 
 // The draw list of both Numbers windows: header and width in pixels per column.
 struct ListColumn {

@@ -164,6 +164,19 @@ TEST(Backtest, ScoresEveryTargetInRangeAgainstItsDraw)
     EXPECT_EQ(backtest(Game::Numbers3, draws, { 4, std::nullopt }).first(), std::nullopt);
 }
 
+// A draw holding a digit outside 0..9 never enters the history: the draw
+// after it has nothing before it to be predicted from.
+TEST(Backtest, ADrawWithADigitOutside0To9IsNeitherScoredNorLearnedFrom)
+{
+    for (const Game game : { Game::Numbers3, Game::Numbers4 }) {
+        const std::vector<Draw> draws { Draw { 1, { 1, 10, 3, 4 }, 0 }, Draw { 2, { 1, 2, 3, 4 }, 0 },
+            Draw { 3, { 4, 5, 6, 7 }, 0 } };
+        const Record record = backtest(game, draws);
+        EXPECT_EQ(record.draws(), 1);
+        EXPECT_EQ(record.first(), 3);
+    }
+}
+
 TEST(CheckStored, CountsDrawsHoldingTicketsAndSkipsOtherTexts)
 {
     Record record(Game::Numbers3);

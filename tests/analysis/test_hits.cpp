@@ -105,6 +105,40 @@ Draw miniLotoDraw(std::array<int, 5> numbers, int bonus)
     return draw;
 }
 
+struct TallyCase {
+    const char* name;
+    Game game;
+    std::vector<const char*> tickets;
+    std::array<int, kMaxClasses> chances; // in chanceDenominator()
+};
+
+class TicketTally : public ::testing::TestWithParam<TallyCase> { };
+
+// The tally of one draw's tickets, which a backtest sums, holds each
+// ticket's own box chance: its distinct orderings in the game's positions.
+TEST_P(TicketTally, SumsEveryTicketsOwnChances)
+{
+    const TallyCase& c = GetParam();
+    std::vector<NumberedTicket> tickets;
+    for (const char* text : c.tickets) {
+        const std::optional<Ticket> ticket = parseTicket(c.game, text);
+        ASSERT_TRUE(ticket) << text;
+        tickets.push_back({ static_cast<int>(tickets.size()) + 1, *ticket });
+    }
+    const Draw draw = c.game == Game::MiniLoto ? miniLotoDraw({ 20, 21, 22, 23, 24 }, 25) : numbersDraw("9876");
+    Tally tally;
+    std::vector<ClassSet> won(tickets.size());
+    DrawMatcher(c.game, draw).tally(tickets, tally, won);
+    EXPECT_EQ(tally.chances, c.chances);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tickets, TicketTally,
+    ::testing::Values(TallyCase { "numbers4", Game::Numbers4, { "1234", "1122", "0000" }, { 3, 24 + 6 + 1, 0, 0 } },
+        TallyCase { "numbers3", Game::Numbers3, { "123", "112", "777" }, { 3, 6 + 3 + 1, 30, 0 } },
+        TallyCase {
+            "miniloto", Game::MiniLoto, { "1-2-3-4-5", "6-7-8-9-10", "11-12-13-14-15" }, { 3, 15, 375, 9750 } }),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct MiniLotoCase {
     const char* name;
     std::array<int, 5> drawn;

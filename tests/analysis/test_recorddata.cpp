@@ -48,10 +48,38 @@ TEST(RecordData, BothReadersTakeTheSameBonusFromWhatIsStored)
 
 namespace {
 
+// Where two predictions share exactly three numbers, a draw of those, one
+// more of each, and the first one's fifth as the bonus: one draw, two tickets
+// of class 2 or 3 decided by one bonus.
+std::optional<Draw> fourOfTwoPredictions(const zelpo::miniloto::PredictedSets& sets)
+{
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        for (std::size_t j = i + 1; j < sets.size(); ++j) {
+            std::vector<int> shared;
+            std::vector<int> onlyFirst;
+            std::vector<int> onlySecond;
+            std::set_intersection(
+                sets[i].begin(), sets[i].end(), sets[j].begin(), sets[j].end(), std::back_inserter(shared));
+            std::set_difference(
+                sets[i].begin(), sets[i].end(), sets[j].begin(), sets[j].end(), std::back_inserter(onlyFirst));
+            std::set_difference(
+                sets[j].begin(), sets[j].end(), sets[i].begin(), sets[i].end(), std::back_inserter(onlySecond));
+            if (shared.size() == 3) {
+                Draw draw;
+                draw.numbers = { shared[0], shared[1], shared[2], onlyFirst[0], onlySecond[0] };
+                draw.bonus = onlyFirst[1];
+                return draw;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 // The backtest from the file reads Mini Loto's bonuses only for the draws
 // where a ticket has four of the five numbers; it must score exactly as the
 // window does with every bonus read beforehand. Bonuses are set so that both
-// class 2 and class 3 occur.
+// class 2 and class 3 occur, and so that some draws hold two such tickets,
+// whose one bonus is read once.
 TEST(RecordData, MiniLotoBacktestWithBonusesReadAfterwardsScoresAsWithAllBonuses)
 {
     std::mt19937 random(21);
@@ -69,8 +97,16 @@ TEST(RecordData, MiniLotoBacktestWithBonusesReadAfterwardsScoresAsWithAllBonuses
     // Every tenth draw gets four numbers of its first prediction and, every
     // other time, that prediction's fifth number as its bonus.
     zelpo::miniloto::History history;
+    int twoTickets = 0;
     for (std::size_t k = 0; k < draws.size(); ++k) {
         Draw& draw = draws[k];
+        if (history.count > 0 && k % 10 != 0 && k < 150) {
+            if (const std::optional<Draw> both = fourOfTwoPredictions(zelpo::miniloto::predictSets(history))) {
+                draw.numbers = both->numbers;
+                draw.bonus = both->bonus;
+                ++twoTickets;
+            }
+        }
         if (history.count > 0 && k % 10 == 0) {
             const zelpo::miniloto::NumberSet ticket = zelpo::miniloto::predictSets(history)[0];
             int other = 1;
@@ -92,6 +128,7 @@ TEST(RecordData, MiniLotoBacktestWithBonusesReadAfterwardsScoresAsWithAllBonuses
     const std::optional<Record> fromFile = backtest(zelpo::db::Game::MiniLoto, database.path(), Range {});
     ASSERT_TRUE(fromFile);
     const Record withBonuses = backtest(Game::MiniLoto, draws);
+    EXPECT_GE(twoTickets, 1);
     EXPECT_GE(withBonuses.classes()[1].hits, 2);
     EXPECT_GE(withBonuses.classes()[2].hits, 2);
     for (std::size_t c = 0; c < 4; ++c) {

@@ -2,6 +2,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CMyDlg.h"
 #include "numbers3/CNabazu3.h"
+#include "support/cli.h"
 #include "support/testdb.h"
 #include "support/windows.h"
 #include "ui/help.h"
@@ -131,4 +132,6 @@ TEST(AboutBox, ShowsOnlyTrueThings)
     EXPECT_EQ(lines[1], "ライセンス: MIT");
     EXPECT_EQ(lines[2], "Qt " + QString::fromLatin1(qVersion()));
     EXPECT_TRUE(QRegularExpression("^SQLite 3\\.\\d+\\.\\d+$").match(lines[3]).hasMatch()) << lines[3].toStdString();
+    // zelpo-cli --version prints the same versions.
+    EXPECT_EQ(zelpo::test::runCli({ "--version" }, {}).out, lines[0] + '\n' + lines[2] + '\n' + lines[3] + '\n');
 }

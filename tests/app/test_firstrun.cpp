@@ -14,6 +14,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 using zelpo::app::prepareDatabase;
 using zelpo::app::StartupDatabase;
@@ -72,7 +73,9 @@ TEST(StartupDatabase, NoGoesOnWithoutAFile)
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
-TEST(StartupDatabase, YesWhereNoFileCanBeMadeSaysSoOnce)
+// The message names the file once and says why in the windows' words, not
+// in the engine's or the driver's.
+TEST(StartupDatabase, YesWhereNoFileCanBeMadeSaysSoOnceWithTheReason)
 {
     const QTemporaryDir dir;
     QFile blocker(dir.filePath("share"));
@@ -84,10 +87,9 @@ TEST(StartupDatabase, YesWhereNoFileCanBeMadeSaysSoOnce)
     EXPECT_EQ(prepareDatabase(nullptr, path), StartupDatabase::NotCreated);
     ASSERT_EQ(recorder.messages().size(), 2U);
     EXPECT_EQ(recorder.messages()[1].icon, MessageIcon::Stop);
-    // In Japanese, the file once, then the system's own reason: a file stands where a folder should.
     EXPECT_EQ(recorder.messages()[1].text,
-        "　データベース（ナンバーズ.mdb）を作成できませんでした。。\n" + path + "\n"
-            + QString::fromLocal8Bit(std::strerror(ENOTDIR)));
+        "　データベース（ナンバーズ.mdb）を作成できませんでした。。\n" + path
+            + "\n途中の名前がフォルダーではありません。");
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
@@ -96,6 +98,7 @@ struct UnusableCase {
     void (*spoil)(const TempDatabase& database);
     const char* problem; // the line that names it
     int systemError = 0; // the system's refusal to read it, the last line
+    bool locked = false; // by another program, while the program starts
 };
 
 class UnusableDatabase : public ::testing::TestWithParam<UnusableCase> { };
@@ -106,6 +109,9 @@ TEST_P(UnusableDatabase, IsReportedOnceAndNeverTouched)
     database.addNumbers3(1, 4, 5, 6);
     GetParam().spoil(database);
     const QByteArray before = contents(database.path());
+    std::optional<zelpo::test::FileLock> lock;
+    if (GetParam().locked)
+        lock.emplace(database.path());
 
     MessageRecorder recorder;
     recorder.answerQuestions(true); // were it asked, it would replace the file
@@ -118,6 +124,7 @@ TEST_P(UnusableDatabase, IsReportedOnceAndNeverTouched)
     if (GetParam().systemError)
         expected << QString::fromLocal8Bit(std::strerror(GetParam().systemError));
     EXPECT_EQ(recorder.messages()[0].text.split(u'\n'), expected);
+    lock.reset();
     EXPECT_EQ(contents(database.path()), before);
 }
 
@@ -140,5 +147,6 @@ INSTANTIATE_TEST_SUITE_P(Files, UnusableDatabase,
             "表「ミニロト」がないか、列が足りません。" },
         UnusableCase { "a_folder",
             [](const TempDatabase& d) { ASSERT_TRUE(QFile::remove(d.path()) && QDir().mkdir(d.path())); },
-            "データベースのファイルではないか、読めません。", EISDIR }),
+            "データベースのファイルではないか、読めません。", EISDIR },
+        UnusableCase { "locked", [](const TempDatabase&) {}, "ほかのプログラムが使っています。", 0, true }),
     [](const auto& info) { return std::string(info.param.name); });

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
 #include <unistd.h>
 
 struct PathCase {
@@ -103,6 +104,24 @@ INSTANTIATE_TEST_SUITE_P(Folders, DatabaseLocation,
         LocationCase { "read_only_empty", false, false, false, "home/.local/share/zelpo/ナンバーズ.mdb" },
         LocationCase { "read_only_empty_xdg", true, false, false, "xdg/zelpo/ナンバーズ.mdb" }),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Without a home in the environment the folder is never built on an empty
+// one ("//.local/share/zelpo"): the password database names the home.
+TEST(DatabaseLocation, AnUnsetOrEmptyHomeIsNeverTheRoot)
+{
+    const passwd* user = ::getpwuid(::geteuid());
+    ASSERT_NE(user, nullptr);
+    const QString expected = QDir::cleanPath(QFile::decodeName(user->pw_dir) + "/.local/share/zelpo");
+    const UserEnvironment environment(false);
+    for (const bool unset : { true, false }) {
+        unset ? qunsetenv("HOME") : qputenv("HOME", "");
+        EXPECT_EQ(zelpo::app::userDataFolder(), expected);
+        EXPECT_FALSE(zelpo::app::userDataFolder().startsWith("//"));
+    }
+    // And with no data folder at all the database stays beside the program.
+    EXPECT_EQ(zelpo::app::databaseLocation("/opt/zelpo/zelpo", QString(), [](const QString&) { return false; }),
+        "/opt/zelpo/ナンバーズ.mdb");
+}
 
 TEST(DatabaseLocation, TheRealCheckAsksTheSystem)
 {

@@ -104,15 +104,51 @@ INSTANTIATE_TEST_SUITE_P(Inputs, CliUnderAttack,
         Attack { "database_is_empty", { "stats", "numbers3", "--db", "{dir}/empty.mdb" }, 1,
             "zelpo-cli stats: cannot open the database: {dir}/empty.mdb is an empty file, not a database" },
         Attack { "database_named_empty", { "export", "numbers3", "--db", "" }, 2,
-            "usage: zelpo-cli export numbers3|numbers4|miniloto [FILE] [--db PATH] [--force]" },
+            "usage: zelpo-cli export GAME [FILE] [--db PATH] [--force]" },
         Attack { "database_named_empty_with_equals", { "search", "miniloto", "1", "2", "3", "4", "5", "--db=" }, 2,
-            "usage: zelpo-cli search numbers3 --straight|--box DIGITS [--db PATH]" },
-        Attack { "init_with_an_empty_path", { "init", "" }, 2, "usage: zelpo-cli init [--empty] [PATH]" },
+            "usage: zelpo-cli search numbers3|numbers4 --straight|--box DIGITS | miniloto N N N N N [--db PATH]" },
+        Attack { "init_with_an_empty_path", { "init", "" }, 2, "usage: zelpo-cli init [PATH] [--empty]" },
         Attack { "database_not_there", { "predict", "miniloto", "--db", "{dir}/other.mdb" }, 1,
             "zelpo-cli predict: database file not found: {dir}/other.mdb" },
         Attack { "database_without_tables", { "predict", "miniloto", "--db", "{dir}/notables.mdb" }, 1,
             "zelpo-cli predict: the database refused the query: {dir}/notables.mdb: no such table: ミニロト" }),
     [](const testing::TestParamInfo<Attack>& info) { return info.param.name; });
+
+struct EchoedPath {
+    const char* name;
+    QStringList args; // {dir} is the database's folder
+    const char* shown;
+};
+
+class CliEchoedPath : public testing::TestWithParam<EchoedPath> { };
+
+// A file name may hold any byte but '/' and NUL; echoed raw, a newline or an
+// escape sequence would forge lines or rewrite the terminal.
+TEST_P(CliEchoedPath, HasItsControlCharactersEscaped)
+{
+    const TempDatabase database;
+    database.addNumbers3(1, 1, 2, 3);
+    QStringList args;
+    for (const QString& arg : GetParam().args)
+        args << QString(arg).replace("{dir}", database.dir());
+    const Outcome outcome = runCli(args, database.path());
+    const QString all = outcome.out + outcome.err;
+    EXPECT_TRUE(all.contains(QString::fromUtf8(GetParam().shown).replace("{dir}", database.dir())))
+        << all.toStdString();
+    for (const QChar c : all)
+        EXPECT_TRUE(c == u'\n' || c.unicode() >= 0x20) << all.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, CliEchoedPath,
+    testing::Values(EchoedPath { "init", { "init", "--empty", "{dir}/a\nb.mdb" }, "created {dir}/a\\nb.mdb with" },
+        EchoedPath { "info", { "info", "--db", "{dir}/x\x1b[2J.mdb" },
+            "no database at {dir}/x\\x1B[2J.mdb; create it with: zelpo-cli init '{dir}/x\\x1B[2J.mdb'" },
+        EchoedPath { "export", { "export", "numbers3", "{dir}/e\tf.csv" }, "exported 1 draws to {dir}/e\\tf.csv\n" },
+        EchoedPath {
+            "import", { "import", "numbers3", "{dir}/n\ro.csv" }, "cannot read {dir}/n\\ro.csv: no such file" },
+        EchoedPath { "database", { "predict", "numbers3", "--db", "{dir}/p\a.mdb" },
+            "database file not found: {dir}/p\\x07.mdb" }),
+    [](const testing::TestParamInfo<EchoedPath>& info) { return info.param.name; });
 
 TEST(CliInit, APathIsThePlainFileItNames)
 {
@@ -175,6 +211,27 @@ TEST(CliExport, WarnsAboutEveryRowImportWouldRefuseAndStillSucceeds)
     EXPECT_EQ(lines[9], "zelpo-cli:   line 11, column kaisai: draw 1 is also on line 10");
     EXPECT_EQ(lines[10], "zelpo-cli:   line 12, column N1000: \"15\" is not a digit from 0 to 9");
     EXPECT_EQ(lines[11], "zelpo-cli:   and 1 more");
+}
+
+} // namespace
+
+namespace {
+
+// Ten refused rows are all named; the tail counts only the rows beyond ten.
+TEST(CliExport, NamesUpToTenRefusedRowsAndCountsTheRest)
+{
+    for (const int refused : { 10, 11 }) {
+        const TempDatabase database(TempDatabase::Tables::Unkeyed);
+        for (int kaisai = 0; kaisai > -refused; --kaisai)
+            database.addNumbers3(kaisai, 1, 2, 3);
+        const Outcome outcome = runCli({ "export", "numbers3" }, database.path());
+        EXPECT_EQ(outcome.code, 0);
+        const QStringList lines = outcome.err.split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), refused == 10 ? 11 : 12) << outcome.err.toStdString();
+        EXPECT_EQ(lines.last(),
+            refused == 10 ? QString("zelpo-cli:   line 11, column kaisai: \"0\" is not a draw number from 1 to 32767")
+                          : QString("zelpo-cli:   and 1 more"));
+    }
 }
 
 } // namespace

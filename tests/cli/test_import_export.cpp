@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using zelpo::test::FileLock;
@@ -151,7 +152,8 @@ TEST(CliImport, UnreadableFileOrDatabase)
     }
 
     const QString missing = database.dir() + "/none.mdb";
-    expectRefused({ "import", "numbers3", file, "--db", missing }, "create the database first with 'zelpo-cli init'");
+    expectRefused({ "import", "numbers3", file, "--db", missing },
+        qPrintable("create it first with: zelpo-cli init " + missing + "\n"));
     EXPECT_FALSE(QFileInfo::exists(missing));
     {
         const FileLock lock(database.path());
@@ -216,8 +218,13 @@ TEST(CliExport, ToStandardOutputOrAFileNeverOverwrittenUnasked)
     EXPECT_EQ(refused.code, 1);
     EXPECT_TRUE(refused.err.contains("already exists; give --force")) << refused.err.toStdString();
     EXPECT_EQ(readFile(file), "keep me");
+    // A file kept private stays private when it is replaced.
+    ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0600), 0);
     EXPECT_EQ(runCli({ "export", "numbers4", file, "--force" }, database.path()).code, 0);
     EXPECT_EQ(QString::fromUtf8(readFile(file)), csv);
+    struct stat status { };
+    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0600U);
 
     const QByteArray databaseBytes = readFile(database.path());
     EXPECT_EQ(runCli({ "export", "numbers4", database.path(), "--force" }, database.path()).code, 1);

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using zelpo::test::Outcome;
 using zelpo::test::runCli;
 using zelpo::test::TempDatabase;
@@ -104,6 +106,22 @@ TEST(CliInit, EmptyMakesBareTablesAndTheDefaultFolderIsMadeWhenMissing)
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("no")));
 }
 
+TEST(CliInfo, AMissingTableIsNamedAndTheOtherGamesAreStillListed)
+{
+    const TempDatabase database;
+    database.addMiniLoto(7, { 1, 2, 3, 4, 5 });
+    database.exec("DROP TABLE ナンバーズ4");
+    const Outcome info = runCli({ "info" }, database.path());
+    EXPECT_EQ(info.code, 1);
+    EXPECT_EQ(info.out,
+        QStringLiteral("file\t%1\t%2\nnumbers3\t0\t-\t-\t1\nminiloto\t1\t7\t7\t2\n")
+            .arg(database.path())
+            .arg(QFileInfo(database.path()).size()));
+    EXPECT_EQ(info.err,
+        "zelpo-cli info: numbers4: the database refused the query: " + database.path()
+            + ": no such table: ナンバーズ4\n");
+}
+
 TEST(CliInfo, CountsDrawsAboveZeroAndNumbersTheNextDrawAsTheWindowsDo)
 {
     const TempDatabase database;
@@ -128,19 +146,26 @@ class CliInitInfoFailures : public ::testing::TestWithParam<FailureCase> { };
 TEST_P(CliInitInfoFailures, ExitCodeAndMessage)
 {
     const TempDatabase database;
-    database.exec("DROP TABLE ナンバーズ4");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(database.dir() + "/fifo").constData(), 0600), 0);
     QStringList args = GetParam().args;
     args.replaceInStrings("DIR", database.dir());
     const Outcome outcome = runCli(args, database.path());
     EXPECT_EQ(outcome.code, GetParam().code);
     EXPECT_EQ(outcome.out, "");
-    EXPECT_TRUE(outcome.err.contains(QString::fromUtf8(GetParam().message))) << outcome.err.toStdString();
+    const QString message = QString::fromUtf8(GetParam().message).replace("DIR", database.dir());
+    EXPECT_TRUE(outcome.err.contains(message)) << outcome.err.toStdString();
+    // Advice to create a file only where there is none.
+    EXPECT_EQ(outcome.err.contains("create it"), message.contains("create it")) << outcome.err.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliInitInfoFailures,
     ::testing::Values(
         FailureCase { "init_two_paths", { "init", "DIR/a.mdb", "DIR/b.mdb" }, 2, "usage: zelpo-cli init" },
         FailureCase { "info_db_without_value", { "info", "--db" }, 2, "usage: zelpo-cli info" },
-        FailureCase { "info_no_file", { "info", "--db", "DIR/none.mdb" }, 1, "create it with 'zelpo-cli init'" },
-        FailureCase { "info_table_missing", { "info" }, 1, "numbers4:" }),
+        FailureCase { "info_no_file", { "info", "--db", "DIR/none.mdb" }, 1,
+            "zelpo-cli info: there is no database at DIR/none.mdb; create it with: zelpo-cli init DIR/none.mdb\n" },
+        FailureCase { "info_fifo", { "info", "--db", "DIR/fifo" }, 1,
+            "zelpo-cli info: DIR/fifo is a named pipe, not a database file\n" },
+        FailureCase {
+            "info_folder", { "info", "--db", "DIR" }, 1, "zelpo-cli info: DIR is a folder, not a database file\n" }),
     [](const auto& info) { return std::string(info.param.name); });

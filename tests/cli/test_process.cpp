@@ -6,12 +6,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -143,6 +146,69 @@ INSTANTIATE_TEST_SUITE_P(Commands, CliStandardOutput,
             "search_reader_gone", { "search", "numbers3", "--box", "137" }, Output::ReaderGone, "Broken pipe" },
         WriteFailure { "predict_closed", { "predict", "numbers3" }, Output::Closed, "Bad file descriptor" }),
     [](const testing::TestParamInfo<WriteFailure>& info) { return info.param.name; });
+
+// The binary's standard output through a pipe, as a user's terminal or a
+// script gets it; small enough to wait in the pipe until the program ends.
+std::pair<Finished, QString> runWithOutput(const QStringList& args, const std::function<void()>& prepare = {})
+{
+    int ends[2];
+    EXPECT_EQ(::pipe(ends), 0);
+    const Finished finished = runBinary(args, -1, ends[1], prepare);
+    ::close(ends[1]);
+    QByteArray out;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(ends[0], buffer, sizeof buffer)) > 0;)
+        out.append(buffer, got);
+    ::close(ends[0]);
+    return { finished, QString::fromUtf8(out) };
+}
+
+struct Answer {
+    const char* name;
+    QStringList args;
+    const char* firstLine;
+};
+
+class CliAnswersOnStandardOutput : public testing::TestWithParam<Answer> { };
+
+TEST_P(CliAnswersOnStandardOutput, ExitsZeroWithTheTextWritten)
+{
+    const auto [finished, out] = runWithOutput(GetParam().args);
+    EXPECT_EQ(finished.code, 0);
+    EXPECT_EQ(finished.err, "");
+    EXPECT_EQ(out.section(u'\n', 0, 0), QString::fromUtf8(GetParam().firstLine));
+    EXPECT_TRUE(out.endsWith(u'\n'));
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, CliAnswersOnStandardOutput,
+    testing::Values(Answer { "help", { "--help" }, "usage: zelpo-cli COMMAND [ARGS]" },
+        Answer { "h", { "-h" }, "usage: zelpo-cli COMMAND [ARGS]" },
+        Answer { "command_help", { "backtest", "--help" },
+            "usage: zelpo-cli backtest GAME [--db PATH] [--from N] [--to N] [--json]" },
+        Answer { "version", { "--version" }, "ナンバーズ Zelpo  Version 1.30" }),
+    [](const testing::TestParamInfo<Answer>& info) { return info.param.name; });
+
+// Root writes anywhere: the program runs as nobody then, who may enter the
+// folders but not write in the last one.
+TEST(CliInitProcess, AFolderItCannotWriteGivesTheSystemsReasonAndThePath)
+{
+    const QTemporaryDir dir;
+    QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFileDevice::ExeOther | QFileDevice::ReadOther);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("locked"));
+    ASSERT_TRUE(QFile::setPermissions(dir.filePath("locked"),
+        QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther));
+    const QString path = dir.filePath("locked/ナンバーズ.mdb");
+    const auto [finished, out] = runWithOutput({ "init", path }, [] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(126);
+    });
+    EXPECT_EQ(finished.code, 1);
+    EXPECT_EQ(finished.err, "zelpo-cli: cannot create " + path + ": Permission denied\n");
+    EXPECT_EQ(out, "");
+    EXPECT_FALSE(QFileInfo::exists(path));
+    QFile::setPermissions(
+        dir.filePath("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
 
 TEST(CliExportProcess, AFileSizeLimitLeavesNoFileAndSaysWhy)
 {

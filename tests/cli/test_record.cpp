@@ -157,6 +157,50 @@ TEST(CliBacktest, ScoresThePredictionsMadeBeforeEachDraw)
     EXPECT_TRUE(none["last"].isNull());
 }
 
+// Draw 2 against five predictions: a straight expected 5 times in 10,000, not rounded.
+TEST(CliBacktest, JsonNumbersAreNotRounded)
+{
+    const TempDatabase database;
+    database.addNumbers4(1, 1, 2, 3, 4);
+    database.addNumbers4(2, 5, 6, 7, 8);
+    const QJsonObject json = parsed(runCli({ "backtest", "numbers4", "--json", "--db", database.path() }, {}));
+    EXPECT_EQ(json["classes"].toArray()[0].toObject()["expected"].toDouble(), 0.0005);
+}
+
+struct OutputCase {
+    const char* name;
+    void (*fill)(const TempDatabase& database);
+    QStringList args;
+    const char* out; // text standard output holds
+    const char* err; // all of standard error, DB standing for the database
+};
+
+class CliRecordOutput : public ::testing::TestWithParam<OutputCase> { };
+
+TEST_P(CliRecordOutput, PrintsTheNumbersExactly)
+{
+    const TempDatabase database;
+    GetParam().fill(database);
+    const Outcome outcome = runCli(GetParam().args + QStringList { "--db", database.path() }, {});
+    EXPECT_EQ(outcome.code, 0);
+    EXPECT_TRUE(outcome.out.contains(QString::fromUtf8(GetParam().out))) << outcome.out.toStdString();
+    EXPECT_EQ(outcome.err, QString::fromUtf8(GetParam().err).replace("DB", database.path()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CliRecordOutput,
+    ::testing::Values(
+        // Nothing was expected: the ratio is no number at all, not "-nan".
+        OutputCase { "check_without_predictions", [](const TempDatabase& d) { d.addNumbers3(1, 1, 2, 3); },
+            { "check", "numbers3" }, "straight\t0\t0.000\t-\t1\nbox\t0\t0.000\t-\t1\nmini\t0\t0.000\t-\t1\n", "" },
+        OutputCase { "range_past_the_last_draw",
+            [](const TempDatabase& d) {
+                for (int kaisai = 3; kaisai <= 20; ++kaisai)
+                    d.addNumbers3(kaisai, 1, 2, 3);
+            },
+            { "backtest", "numbers3", "--from", "9000" }, "straight\t0\t0.000\t-\t1\n",
+            "zelpo-cli backtest: warning: no draw in --from 9000 was scored; the stored draws run from 3 to 20\n" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct FailureCase {
     const char* name;
     QStringList args; // "DB" stands for the test's database path, "MISSING" for a file that is not there

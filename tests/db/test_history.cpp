@@ -2,9 +2,14 @@
 #include "db/history.h"
 #include "support/testdb.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <tuple>
 
 using zelpo::db::Game;
 using zelpo::test::TempDatabase;
@@ -50,7 +55,7 @@ TEST_P(BundledHistory, ANewDatabaseHoldsEveryDrawOfTheFile)
     ASSERT_TRUE(QFile::remove(database.path()));
 
     const zelpo::db::CreatedDatabase created = zelpo::db::createDatabaseWithHistory(database.path());
-    ASSERT_TRUE(created.ok()) << created.failure.toStdString();
+    ASSERT_TRUE(created.ok()) << zelpo::db::describe(created.failure).toStdString();
 
     const FileHistory file = readDataFile(c.file);
     ASSERT_FALSE(file.draws.isEmpty());
@@ -89,6 +94,34 @@ TEST(BundledHistory, AnExistingFileIsRefusedAndLeftAsItIs)
     EXPECT_TRUE(created.stored.empty());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
+}
+
+} // namespace
+
+namespace {
+
+using Kind = zelpo::db::CreateFailure::Kind;
+
+// A refusal keeps the system's reason for the windows, says it once for the
+// command line, and leaves the folder as it was. A link to nowhere is a name
+// taken: the file it points at is not made.
+TEST(NewDatabaseFile, IsRefusedWithTheSystemsReason)
+{
+    const QTemporaryDir dir;
+    const QDir folder(dir.path());
+    QFile(folder.filePath("plain")).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile::link(folder.filePath("nowhere"), folder.filePath("link.mdb")));
+    const QStringList before = folder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    for (const auto& [name, kind, error, described] :
+        { std::tuple { "plain/x.mdb", Kind::System, ENOTDIR, "cannot create PATH: Not a directory" },
+            std::tuple { "link.mdb", Kind::Exists, EEXIST, "PATH already exists; it is left as it is" } }) {
+        const QString path = folder.filePath(name);
+        const zelpo::db::CreatedDatabase created = zelpo::db::createDatabaseWithHistory(path);
+        EXPECT_EQ(created.failure.kind, kind);
+        EXPECT_EQ(created.failure.systemError, error);
+        EXPECT_EQ(zelpo::db::describe(created.failure), QString(described).replace("PATH", path));
+    }
+    EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), before);
 }
 
 } // namespace

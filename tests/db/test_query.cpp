@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "db/drawcount.h"
+#include "db/history.h"
 #include "db/query.h"
 #include "db/schema.h"
 #include "support/testdb.h"
@@ -246,6 +247,9 @@ INSTANTIATE_TEST_SUITE_P(Files, QueryOnUnsafeTable,
         UnsafeTableCase { "ComputedColumn",
             "CREATE TABLE ナンバーズ3 (kaisai INTEGER PRIMARY KEY, N100 AS (zeroblob(1000000)), N10, N1, kounyu1, "
             "kounyu2, kounyu3, kounyu4, kounyu5, atari)" },
+        UnsafeTableCase { "StoredComputedColumn",
+            "CREATE TABLE ナンバーズ3 (kaisai INTEGER PRIMARY KEY, N100 AS (kaisai % 10) STORED, N10, N1, kounyu1, "
+            "kounyu2, kounyu3, kounyu4, kounyu5, atari)" },
         UnsafeTableCase { "VirtualTable",
             "CREATE VIRTUAL TABLE ナンバーズ3 USING fts4(kaisai,N100,N10,N1,kounyu1,kounyu2,kounyu3,kounyu4,kounyu5,"
             "atari)" },
@@ -262,6 +266,8 @@ TEST(Query, AFileLockedByAnotherProgramFailsAfterTheWaitForReadersAndWriters)
     zelpo::db::Status status;
     readKaisai(database.path(), QString(), &status);
     EXPECT_EQ(status.failure(), Failure::Busy);
+    // The check made at start-up tells the lock from a file that is no database.
+    EXPECT_EQ(zelpo::db::checkDatabaseFile(database.path()).failure(), Failure::Busy);
     const auto written = zelpo::db::write(
         database.path(), u"SELECT kaisai FROM ナンバーズ3 ", QString(), [](zelpo::db::Writer& writer) {
             writer.exec(QStringLiteral("INSERT INTO ナンバーズ3 VALUES (2,1,1,1,'','','','','',' ')"));
@@ -305,7 +311,7 @@ TEST(Schema, CreateRefusesAnExistingFile)
 {
     const TempDatabase database;
     database.addNumbers3(1, 1, 2, 3);
-    EXPECT_FALSE(zelpo::db::createDatabaseFile(database.path()).isEmpty());
+    EXPECT_FALSE(zelpo::db::createDatabaseFile(database.path()).ok());
     EXPECT_EQ(database.rows(QStringLiteral("SELECT kaisai FROM ナンバーズ3")), QStringList { "1" });
 }
 

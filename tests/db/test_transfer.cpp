@@ -2,6 +2,7 @@
 #include "db/transfer.h"
 #include "support/testdb.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -333,6 +334,29 @@ TEST(RealHistories, ImportAsTheyAreAndExportBackToTheSameDraws)
     // Spot checks against the files' own first rows.
     EXPECT_EQ(database.rows("SELECT kaisai,N100,N10,N1 FROM ナンバーズ3 WHERE kaisai=2"), QStringList { "2|9|8|8" });
     EXPECT_EQ(database.rows("SELECT NO1,NO5,kounyu1 FROM ミニロト WHERE kaisai=1"), QStringList { "1|25|26" });
+}
+
+} // namespace
+
+namespace {
+
+// The limit is inclusive, both where the size is known up front and where
+// the bytes are counted as they come.
+TEST(ReadInput, TakesExactlyTheLimitAndRefusesOneByteMore)
+{
+    constexpr auto kLimit = static_cast<qint64>(zelpo::db::csv::kLargestInput);
+    ASSERT_EQ(kLimit, 67'108'864);
+    for (const qint64 size : { kLimit, kLimit + 1 }) {
+        QBuffer file;
+        file.setData(QByteArray(size, 'x'));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const zelpo::db::InputBytes input = zelpo::db::readInput(file);
+        EXPECT_EQ(input.problem.has_value(), size > kLimit) << size;
+        EXPECT_EQ(input.bytes.size(), size > kLimit ? 0 : size);
+        if (size == kLimit) {
+            EXPECT_FALSE(zelpo::db::decodeText(file.data(), zelpo::db::csv::Encoding::Utf8).problem);
+        }
+    }
 }
 
 } // namespace

@@ -56,8 +56,8 @@ TempDatabase::TempDatabase(Tables tables)
     : m_path(m_dir.filePath(QStringLiteral("ナンバーズ.mdb")))
 {
     if (tables == Tables::Keyed) {
-        const QString failure = db::createDatabaseFile(m_path);
-        EXPECT_TRUE(failure.isEmpty()) << failure.toStdString();
+        const db::CreateFailure failure = db::createDatabaseFile(m_path);
+        EXPECT_TRUE(failure.ok()) << db::describe(failure).toStdString();
         return;
     }
     withConnection(m_path, [&](QSqlDatabase& database) {
