@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "db/query.h"
 
+#include "data/db/payouts.h"
 #include "db/csvformat.h"
 #include "db/schema.h"
 
@@ -91,16 +92,18 @@ QString fileUri(const QString& path, bool readOnly)
     return QStringLiteral("file:") + escaped + (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw"));
 }
 
-// A file made elsewhere may hold, under a game table's name, something that
-// runs code on every read or write: a view (a recursive one never ends, a
-// joined one can yield billions of rows), a virtual table, computed columns
-// (a zeroblob of a gigabyte per row) or triggers. Only stored tables are read
+// A file made elsewhere may hold, under a game or payout table's name,
+// something that runs code on every read or write: a view (a recursive one
+// never ends, a joined one can yield billions of rows), a virtual table,
+// computed columns (a zeroblob of a gigabyte per row) or triggers. Only stored tables are read
 // or written; anything else under those names makes the file unusable.
 Status checkGameTables(const QSqlDatabase& database)
 {
     QStringList names;
-    for (const Game game : { Game::Numbers3, Game::Numbers4, Game::MiniLoto })
+    for (const Game game : { Game::Numbers3, Game::Numbers4, Game::MiniLoto }) {
         names << QLatin1Char('\'') + tableName(game) + QLatin1Char('\'');
+        names << QLatin1Char('\'') + payoutTableName(game) + QLatin1Char('\'');
+    }
     const QString list = names.join(u',');
     QSqlQuery query(database);
     query.setForwardOnly(true);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "db/schema.h"
 
+#include "data/db/payouts.h"
 #include "db/query.h"
 
 #include <QFile>
@@ -179,7 +180,7 @@ CreateFailure createDatabaseFile(const QString& path, const FillTables& fill)
             QSqlQuery query(database);
             const bool ok = query.exec(QStringLiteral("BEGIN")) && query.exec(createTableStatement(Game::Numbers3))
                 && query.exec(createTableStatement(Game::Numbers4)) && query.exec(createTableStatement(Game::MiniLoto))
-                && (!fill || fill(query)) && query.exec(QStringLiteral("COMMIT"));
+                && createPayoutTables(query) && (!fill || fill(query)) && query.exec(QStringLiteral("COMMIT"));
             if (!ok)
                 failure = engineFailure(path, query.lastError());
             query.finish();

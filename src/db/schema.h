@@ -55,9 +55,9 @@ QString describe(const CreateFailure& failure);
 // a first run; the system's reason when one cannot be made.
 CreateFailure makeFolderFor(const QString& path);
 
-// Creates a new database file holding the three tables, filled by `fill` when
-// given, all in one transaction. Refuses to touch an existing file; leaves no
-// file behind when it fails.
+// Creates a new database file holding the three tables and their payout
+// tables (payouts.h), filled by `fill` when given, all in one transaction.
+// Refuses to touch an existing file; leaves no file behind when it fails.
 CreateFailure createDatabaseFile(const QString& path, const FillTables& fill = {});
 
 } // namespace zelpo::db
