@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "db/history.h"
 
+#include "data/db/payouthistory.h"
 #include "db/query.h"
 #include "db/transfer.h"
 
@@ -49,6 +50,7 @@ CreatedDatabase createDatabaseWithHistory(const QString& path)
     // Read every built-in file before anything is created: a fault there
     // leaves no file behind.
     std::vector<std::pair<Game, csv::Draws>> histories;
+    std::vector<BundledPayouts> payouts;
     for (const Game game : kGames) {
         const QByteArray bytes = bundledHistory(game);
         csv::Draws draws = csv::readDraws(csvTable(game), std::string_view(bytes.constData(), bytes.size()));
@@ -61,6 +63,11 @@ CreatedDatabase createDatabaseWithHistory(const QString& path)
             return result;
         }
         histories.emplace_back(game, std::move(draws));
+        payouts.push_back(bundledPayouts(game));
+        if (!payouts.back().failure.isEmpty()) {
+            result.failure = { CreateFailure::Kind::BuiltIn, path, 0, payouts.back().failure };
+            return result;
+        }
     }
 
     const QString atari = QStringLiteral(" ");
@@ -80,6 +87,10 @@ CreatedDatabase createDatabaseWithHistory(const QString& path)
                 if (!query.exec())
                     return false;
             }
+        }
+        for (std::size_t i = 0; i < histories.size(); ++i) {
+            if (!insertPayouts(query, histories[i].first, payouts[i].rows))
+                return false;
         }
         return true;
     });

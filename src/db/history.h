@@ -34,8 +34,9 @@ struct CreatedDatabase {
 };
 
 // Creates the file as createDatabaseFile() does and stores the built-in
-// history of every game in one transaction. Refuses an existing file; on any
-// failure the half-made file is removed again.
+// history of every game, with the dates and payouts of its draws, in one
+// transaction. Refuses an existing file; on any failure the half-made file is
+// removed again.
 CreatedDatabase createDatabaseWithHistory(const QString& path);
 
 // Whether the file can serve the windows: Missing when it is not there, Open

@@ -38,7 +38,7 @@ struct CreateFailure {
         System,  // the system refused: `systemError` is the errno, `reason` its text
                  // (a full disk or an I/O error the engine met counts here too)
         Engine,  // the engine refused a statement: `reason` is its own words
-        BuiltIn, // a built-in history is unreadable: `reason` says what is wrong
+        BuiltIn, // a built-in history or payouts file is unreadable: `reason` says what is wrong
     };
     Kind kind = Kind::None;
     QString path;        // as it was named
