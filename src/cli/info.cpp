@@ -2,12 +2,14 @@
 // zelpo-cli info [--db PATH]: which database file is used and what it holds.
 // Tab-separated lines: "file", the path and its size in bytes; then per game
 // its name, the number of draws, the first and last draw number ("-" when
-// there are none) and the next draw number as the game's window shows it.
+// there are none), the next draw number as the game's window shows it and
+// the date of the last draw ("-" when the file does not know it).
 // A game whose table cannot be read is named on standard error and the others
 // are still listed; the command then fails.
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/output.h"
+#include "data/db/payouts.h"
 #include "db/drawcount.h"
 #include "db/query.h"
 
@@ -75,7 +77,10 @@ int runInfo(Context& context)
         std::optional<int> next;
         if (stored)
             next = db::nextDrawNumber(database, db::countStatement(game.game), db::kWherePositive, &status);
-        if (!next) {
+        QString date; // of the last draw
+        if (next && stored->draws > 0)
+            status = db::readDrawDate(database, game.game, stored->last, date);
+        if (!next || !status.ok()) {
             context.err << "zelpo-cli info: " << game.name << ": " << db::describe(status) << '\n';
             code = 1;
             if (!concernsOneTable(status))
@@ -84,7 +89,8 @@ int runInfo(Context& context)
         }
         const auto number = [&](int value) { return stored->draws ? QString::number(value) : QStringLiteral("-"); };
         context.out << game.name << '\t' << stored->draws << '\t' << number(stored->first) << '\t'
-                    << number(stored->last) << '\t' << *next << '\n';
+                    << number(stored->last) << '\t' << *next << '\t' << (date.isEmpty() ? QStringLiteral("-") : date)
+                    << '\n';
     }
     return code;
 }

@@ -18,11 +18,12 @@ using zelpo::test::TempDatabase;
 
 namespace {
 
-// "draws first last" of a built-in file, read from its text.
+// "draws first last" of a built-in file and its last draw's date, read from its text.
 struct Range {
     qsizetype draws;
     QString first;
     QString last;
+    QString lastDate;
 };
 
 Range bundledRange(zelpo::db::Game game)
@@ -31,7 +32,8 @@ Range bundledRange(zelpo::db::Game game)
         = QString::fromUtf8(zelpo::db::bundledHistory(game)).split(u'\n', Qt::SkipEmptyParts).mid(1);
     if (lines.isEmpty())
         return {};
-    return { lines.size(), lines.first().section(u',', 0, 0), lines.last().section(u',', 0, 0) };
+    return { lines.size(), lines.first().section(u',', 0, 0), lines.last().section(u',', 0, 0),
+        lines.last().section(u',', 1, 1) };
 }
 
 QByteArray contents(const QString& path)
@@ -67,19 +69,22 @@ TEST(CliInit, FillsTheTablesWithTheBuiltInHistoryAndInfoAgrees)
     const Outcome info = runCli({ "info" }, path);
     EXPECT_EQ(info.code, 0) << info.err.toStdString();
     EXPECT_EQ(info.out,
-        QStringLiteral(
-            "file\t%1\t%2\nnumbers3\t%3\t%4\t%5\t%6\nnumbers4\t%7\t%8\t%9\t%10\nminiloto\t%11\t%12\t%13\t%14\n")
+        QStringLiteral("file\t%1\t%2\nnumbers3\t%3\t%4\t%5\t%6\t%7\nnumbers4\t%8\t%9\t%10\t%11\t%12\n"
+                       "miniloto\t%13\t%14\t%15\t%16\t%17\n")
             .arg(path)
             .arg(QFileInfo(path).size())
             .arg(n3.draws)
             .arg(n3.first, n3.last)
             .arg(n3.draws + 1)
+            .arg(n3.lastDate)
             .arg(n4.draws)
             .arg(n4.first, n4.last)
             .arg(n4.draws + 1)
+            .arg(n4.lastDate)
             .arg(mini.draws)
             .arg(mini.first, mini.last)
-            .arg(mini.draws + 1));
+            .arg(mini.draws + 1)
+            .arg(mini.lastDate));
 
     const QByteArray before = contents(path);
     const Outcome again = runCli({ "init", path }, dir.filePath("other.mdb"));
@@ -98,7 +103,8 @@ TEST(CliInit, EmptyMakesBareTablesAndTheDefaultFolderIsMadeWhenMissing)
     EXPECT_EQ(init.out, "created " + path + " with empty tables\n");
     const Outcome info = runCli({ "info", "--db", path }, dir.filePath("elsewhere.mdb"));
     EXPECT_EQ(info.code, 0) << info.err.toStdString();
-    EXPECT_EQ(info.out.section(u'\n', 1), "numbers3\t0\t-\t-\t1\nnumbers4\t0\t-\t-\t1\nminiloto\t0\t-\t-\t1\n");
+    EXPECT_EQ(
+        info.out.section(u'\n', 1), "numbers3\t0\t-\t-\t1\t-\nnumbers4\t0\t-\t-\t1\t-\nminiloto\t0\t-\t-\t1\t-\n");
 
     // A path given on the command line is taken as it is: no folders are made for it.
     const QString nested = dir.filePath("no/such/folder/x.mdb");
@@ -128,10 +134,15 @@ TEST(CliInfo, CountsDrawsAboveZeroAndNumbersTheNextDrawAsTheWindowsDo)
     for (const int kaisai : { 1, 2, 5, 0, -3 })
         database.addNumbers3(kaisai, 1, 2, 3);
     database.addMiniLoto(7, { 1, 2, 3, 4, 5 });
+    // The date of the last draw; a file without a payout table knows none, and reading creates none.
+    database.exec("INSERT INTO ナンバーズ3配当 (kaisai, date) VALUES (2, '2001-01-01'), (5, '2001-01-04')");
+    database.exec("DROP TABLE ミニロト配当");
     const Outcome info = runCli({ "info" }, database.path());
     EXPECT_EQ(info.code, 0) << info.err.toStdString();
     // Draws 1, 2 and 5: three of them, so the windows show 4 next (not 6).
-    EXPECT_EQ(info.out.section(u'\n', 1), "numbers3\t3\t1\t5\t4\nnumbers4\t0\t-\t-\t1\nminiloto\t1\t7\t7\t2\n");
+    EXPECT_EQ(info.out.section(u'\n', 1),
+        "numbers3\t3\t1\t5\t4\t2001-01-04\nnumbers4\t0\t-\t-\t1\t-\nminiloto\t1\t7\t7\t2\t-\n");
+    EXPECT_TRUE(database.rows("SELECT name FROM sqlite_master WHERE name='ミニロト配当'").isEmpty());
 }
 
 struct FailureCase {

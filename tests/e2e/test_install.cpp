@@ -258,13 +258,15 @@ TEST(Installed, TheFirstStartAsksAndCreatesTheDatabaseInTheUserDataFolder)
     // zelpo-cli follows the same rule: it finds that file and will not make another.
     const Finished info = installed.run("zelpo-cli", { "info" });
     ASSERT_EQ(info.code, 0) << info.err.toStdString();
-    const qsizetype numbers3 = QString::fromUtf8(zelpo::db::bundledHistory(zelpo::db::Game::Numbers3)).count(u'\n') - 1;
+    const QString history = QString::fromUtf8(zelpo::db::bundledHistory(zelpo::db::Game::Numbers3));
+    const qsizetype numbers3 = history.count(u'\n') - 1;
     EXPECT_EQ(info.out.section(u'\n', 0, 1),
-        QStringLiteral("file\t%1\t%2\nnumbers3\t%3\t1\t%3\t%4")
+        QStringLiteral("file\t%1\t%2\nnumbers3\t%3\t1\t%3\t%4\t%5")
             .arg(installed.userDatabase())
             .arg(QFileInfo(installed.userDatabase()).size())
             .arg(numbers3)
-            .arg(numbers3 + 1));
+            .arg(numbers3 + 1)
+            .arg(history.trimmed().section(u'\n', -1).section(u',', 1, 1)));
     const Finished init = installed.run("zelpo-cli", { "init" });
     EXPECT_EQ(init.code, 1);
     EXPECT_TRUE(init.err.contains(installed.userDatabase() + " already exists")) << init.err.toStdString();
