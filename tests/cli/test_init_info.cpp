@@ -180,3 +180,30 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliInitInfoFailures,
         FailureCase {
             "info_folder", { "info", "--db", "DIR" }, 1, "zelpo-cli info: DIR is a folder, not a database file\n" }),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A file made before the payout tables: every command works on it as before,
+// and none of them, the import's write included, creates the tables.
+TEST(CliOlderFile, EveryCommandWorksAndNoneCreatesThePayoutTables)
+{
+    const TempDatabase database;
+    const QString& path = database.path();
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_EQ(runCli({ "init" }, path).code, 0);
+    database.exec("DROP TABLE ナンバーズ3配当");
+    database.exec("DROP TABLE ナンバーズ4配当");
+    database.exec("DROP TABLE ミニロト配当");
+    QFile newer(database.dir() + "/newer.csv");
+    ASSERT_TRUE(newer.open(QIODevice::WriteOnly));
+    newer.write("kaisai,N100,N10,N1\n7055,1,2,3\n");
+    newer.close();
+
+    for (const QStringList& args :
+        { QStringList { "info" }, { "export", "numbers4" }, { "predict", "numbers3" }, { "predict", "miniloto" },
+            { "search", "numbers3", "--box", "123" }, { "stats", "numbers4" }, { "check", "miniloto" },
+            { "backtest", "numbers3", "--from", "7000" }, { "import", "numbers3", newer.fileName() } }) {
+        const Outcome outcome = runCli(args, path);
+        EXPECT_EQ(outcome.code, 0) << args.join(' ').toStdString() << ": " << outcome.err.toStdString();
+    }
+    EXPECT_EQ(runCli({ "info" }, path).out.section(u'\n', 1, 1), "numbers3\t7055\t1\t7055\t7056\t-");
+    EXPECT_EQ(database.rows("SELECT count(*) FROM sqlite_master WHERE name LIKE '%配当'"), QStringList { "0" });
+}
