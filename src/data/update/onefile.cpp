@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+#include "data/update/onefile.h"
+
+#include "data/update/feedjson.h"
+#include "data/update/officialcsv.h"
+#include "data/update/officialtext.h"
+#include "db/csvformat.h"
+#include "db/transfer.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace zelpo::update {
+
+namespace csv = db::csv;
+
+namespace {
+
+csv::Table tableOf(Game game)
+{
+    switch (game) {
+    case Game::Numbers3:
+        return csv::Table::Numbers3;
+    case Game::Numbers4:
+        return csv::Table::Numbers4;
+    case Game::MiniLoto:
+        break;
+    }
+    return csv::Table::MiniLoto;
+}
+
+QString problemText(const csv::Problem& problem)
+{
+    return QString::fromStdString(csv::describe(problem));
+}
+
+bool sameName(const std::string& a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+        [](char x, char y) { return (x >= 'A' && x <= 'Z' ? x - 'A' + 'a' : x) == y; });
+}
+
+// The `date` column of the file, by the line each record starts on; the
+// import itself has no use for it. A date that is given must be one.
+QString readDates(std::string_view utf8, std::unordered_map<std::size_t, QDate>& dates)
+{
+    const csv::Records split = csv::splitRecords(utf8);
+    if (split.records.empty())
+        return {};
+    const std::vector<std::string>& header = split.records.front().fields;
+    const auto column
+        = std::find_if(header.begin(), header.end(), [](const std::string& name) { return sameName(name, "date"); });
+    if (column == header.end())
+        return {};
+    const auto at = static_cast<std::size_t>(column - header.begin());
+    for (std::size_t i = 1; i < split.records.size(); ++i) {
+        const csv::Record& record = split.records[i];
+        if (at >= record.fields.size() || record.fields[at].empty())
+            continue;
+        const QString text = QString::fromStdString(record.fields[at]);
+        const QDate date = QDate::fromString(text, Qt::ISODate);
+        if (text.size() != 10 || !date.isValid()) {
+            return problemText(csv::Problem {
+                record.line, *column, "\"" + csv::forMessage(record.fields[at]) + "\" is not a date (YYYY-MM-DD)" });
+        }
+        dates.emplace(record.line, date);
+    }
+    return {};
+}
+
+Parsed parseImportCsv(Game game, const QByteArray& bytes)
+{
+    const db::DecodedText text = db::decodeText(bytes, std::nullopt);
+    if (text.problem)
+        return failed(problemText(*text.problem));
+    const csv::Draws read = csv::readDraws(tableOf(game), text.utf8);
+    if (read.problem)
+        return failed(problemText(*read.problem));
+    std::unordered_map<std::size_t, QDate> dates;
+    QString fault = readDates(text.utf8, dates);
+    if (!fault.isEmpty())
+        return failed(fault);
+
+    std::vector<PublishedDraw> draws;
+    draws.reserve(read.draws.size());
+    const auto count = static_cast<std::ptrdiff_t>(numberCount(game));
+    for (const csv::Draw& row : read.draws) {
+        PublishedDraw draw;
+        draw.game = game;
+        draw.kaisai = row.kaisai;
+        draw.numbers.assign(row.numbers.begin(), row.numbers.begin() + count);
+        if (game == Game::MiniLoto) {
+            // A file the program exported holds the bonus in kounyu1, as the table does.
+            draw.bonus = row.bonus ? row.bonus : official::wholeNumber(QString::fromStdString(row.kounyu[0]));
+            if (!draw.bonus) {
+                return failed(QStringLiteral("line %1: no bonus number (a bonus column, or kounyu1 as the program "
+                                             "exports it); every published Mini Loto draw has one")
+                                  .arg(row.line));
+            }
+            std::sort(draw.numbers.begin(), draw.numbers.end());
+        }
+        if (const auto date = dates.find(row.line); date != dates.end())
+            draw.date = date->second;
+        draws.push_back(std::move(draw));
+    }
+    if (draws.empty())
+        return failed(QStringLiteral("the file holds no draws"));
+    return checked(game, std::move(draws));
+}
+
+} // namespace
+
+Parsed parseOneFile(Game game, const QByteArray& bytes)
+{
+    if (looksLikeJson(bytes))
+        return parseFeedJson(game, bytes);
+    if (bytes.startsWith("A5")) {
+        const official::Rows rows = official::readRows(bytes);
+        const auto marks = std::count_if(rows.rows.begin(), rows.rows.end(),
+            [](const official::Row& row) { return official::lotteryMark(row).has_value(); });
+        if (marks > 1)
+            return failed(QStringLiteral("this is the bank's index of draws, which holds no winning numbers"));
+        return parseOfficialDraw(game, bytes);
+    }
+    return parseImportCsv(game, bytes);
+}
+
+} // namespace zelpo::update
