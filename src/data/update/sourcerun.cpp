@@ -31,18 +31,20 @@ void SourceRun::cancel()
     fail(QStringLiteral("cancelled"));
 }
 
-void SourceRun::fetch(const QString& url, std::function<void(const QByteArray&)> then)
+void SourceRun::fetch(const QString& url, std::function<void(const QByteArray&)> then, std::function<void()> orElse)
 {
     if (m_ended)
         return; // cancelled while the last file was being read
     m_download = std::make_unique<Download>(QUrl(url), m_setup.transport, m_setup.manager);
     Download* download = m_download.get();
-    connect(download, &Download::finished, this, [this, download, then = std::move(then)] {
+    connect(download, &Download::finished, this, [this, download, then = std::move(then), orElse = std::move(orElse)] {
         // The download is the sender: it goes once its signal has returned.
         m_download.release()->deleteLater();
         const Downloaded& result = download->result();
         if (!result.ok()) {
             m_outcome.cancelled = result.failure == DownloadFailure::Cancelled;
+            if (orElse && !m_outcome.cancelled)
+                return orElse();
             return fail(result.error);
         }
         then(result.body);
@@ -90,15 +92,17 @@ public:
             return fail(QStringLiteral("the feed carries no %1 draws").arg(gameTitle(m_setup.game)));
         if (!m_setup.cheapCheck || latest.isEmpty())
             return readAll();
-        fetch(latest, [this, latest](const QByteArray& body) {
-            const Parsed parsed = parseFeedJson(m_setup.game, body);
-            if (!parsed.ok())
-                return fail(latest + QStringLiteral(": ") + parsed.error);
-            const PublishedDraw& newest = parsed.draws.back();
-            if (newest.kaisai < m_setup.from)
-                return finish(parsed.draws, newest.kaisai);
-            readAll();
-        });
+        // The latest-draw file only spares reading the whole history: when it
+        // is missing or unreadable, the whole history answers instead.
+        fetch(
+            latest,
+            [this](const QByteArray& body) {
+                const Parsed parsed = parseFeedJson(m_setup.game, body);
+                if (parsed.ok() && parsed.draws.back().kaisai < m_setup.from)
+                    return finish(parsed.draws, parsed.draws.back().kaisai);
+                readAll();
+            },
+            [this] { readAll(); });
     }
 
 private:

@@ -58,8 +58,9 @@ Q_SIGNALS:
 protected:
     explicit SourceRun(Setup setup);
 
-    // Downloads `url`, then hands its body to `then`; a failed download ends the run.
-    void fetch(const QString& url, std::function<void(const QByteArray&)> then);
+    // Downloads `url`, then hands its body to `then`. A failed download ends
+    // the run, or calls `orElse` when one is given (a cancel always ends it).
+    void fetch(const QString& url, std::function<void(const QByteArray&)> then, std::function<void()> orElse = {});
     // Ends the run; finished() follows once the current call has returned.
     void finish(std::vector<PublishedDraw> draws, int latest);
     void fail(const QString& error);
