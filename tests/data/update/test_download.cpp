@@ -20,7 +20,7 @@ namespace {
 Transport testTransport()
 {
     Transport transport;
-    transport.stall = 300ms;
+    transport.stall = 5s; // far beyond any answer of the local server, even on a busy machine
     transport.largestBody = 1000;
     transport.plainLoopbackForTests = true;
     return transport;
@@ -32,6 +32,7 @@ struct DownloadCase {
     DownloadFailure failure;
     QByteArray says; // in the error, or the body on success
     bool plainAllowed = true;
+    std::chrono::milliseconds stall = 5s;
 };
 
 class Downloads : public testing::TestWithParam<DownloadCase> { };
@@ -44,6 +45,7 @@ TEST_P(Downloads, FollowTheRules)
         server.route(path, reply);
     Transport transport = testTransport();
     transport.plainLoopbackForTests = c.plainAllowed;
+    transport.stall = c.stall;
     const Downloaded result = downloadBlocking(QUrl(server.url(c.routes.front().first)), transport);
     EXPECT_EQ(result.failure, c.failure) << result.error.toStdString();
     if (result.ok()) {
@@ -71,9 +73,9 @@ INSTANTIATE_TEST_SUITE_P(Servers, Downloads,
         DownloadCase {
             "server_error", { { "/f", Reply { 500, "no", {}, Mode::Normal } } }, DownloadFailure::Http, "HTTP 500" },
         DownloadCase { "never_answers", { { "/f", Reply { 200, "x", {}, Mode::Silent } } }, DownloadFailure::Timeout,
-            "/f: no answer for 0.3 s" },
+            "/f: no answer for 0.3 s", true, 300ms },
         DownloadCase { "stops_midway", { { "/f", Reply { 200, "draws", {}, Mode::Stalled } } },
-            DownloadFailure::Timeout, "no answer" },
+            DownloadFailure::Timeout, "no answer", true, 300ms },
         DownloadCase { "truncated", { { "/f", Reply { 200, "draws", {}, Mode::Truncated } } },
             DownloadFailure::Truncated, "closed after 5 of the 105 bytes" },
         DownloadCase { "announced_over_the_cap", { { "/f", Reply { 200, QByteArray(1001, 'x'), {}, Mode::Normal } } },
@@ -126,9 +128,7 @@ TEST(Download, CancelsInTheMiddleAndFinishesOnce)
     LocalServer server;
     server.route(QStringLiteral("/f"), Reply { 200, QByteArray(800, 'x'), {}, Mode::Stalled });
     QNetworkAccessManager manager;
-    Transport transport = testTransport();
-    transport.stall = 10s;
-    Download download(QUrl(server.url(QStringLiteral("/f"))), transport, &manager);
+    Download download(QUrl(server.url(QStringLiteral("/f"))), testTransport(), &manager);
     int finished = 0;
     QEventLoop loop;
     QObject::connect(&download, &Download::progress, &download, [&](qint64 received, qint64 total) {
