@@ -137,7 +137,7 @@ QString readNumbers(Game game, const std::vector<Row>& rows, PublishedDraw& draw
     }
     for (std::size_t i = 0; i < classCount; ++i) {
         if (!seen[i])
-            return QStringLiteral("the %1 part has no line for %2").arg(gameTitle(game), quoted(classes[i].first));
+            return QStringLiteral("the %1 section has no line for %2").arg(gameTitle(game), quoted(classes[i].first));
     }
     return {};
 }
