@@ -97,6 +97,8 @@ void Fetch::onRunFinished()
     QString error = outcome.error;
     if (error.isEmpty())
         error = missingDraw(outcome.draws, m_request.from, outcome.latest);
+    if (error.isEmpty() && m_request.accept)
+        error = m_request.accept(outcome.draws);
     if (!error.isEmpty()) {
         m_result.failures << source + QStringLiteral(": ") + error;
         return startNext();

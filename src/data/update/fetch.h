@@ -21,6 +21,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QNetworkAccessManager;
@@ -36,6 +37,10 @@ struct FetchRequest {
     // Let the feed answer from its latest-draw file alone when it publishes
     // nothing from `from` on, instead of reading its whole history.
     bool cheapCheck = true;
+    // Checks an answer against what the caller holds (an update: the stored
+    // draws). A reason given makes the source count as failed, and the next
+    // one is tried.
+    std::function<QString(const std::vector<PublishedDraw>& draws)> accept;
 };
 
 struct FetchResult {

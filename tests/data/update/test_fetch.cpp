@@ -105,7 +105,7 @@ TEST_P(Fetches, AnswerFromTheFirstSoundSource)
         source = QStringLiteral(ZELPO_UPDATE_SAMPLES "/") + source.mid(1);
 
     const FetchResult result
-        = fetchBlocking(FetchRequest { c.game, c.from, source, true }, sources.urls, Sources::transport());
+        = fetchBlocking(FetchRequest { c.game, c.from, source, true, {} }, sources.urls, Sources::transport());
     const QString answered = QString::fromUtf8(c.answered);
     EXPECT_EQ(result.source, answered == QStringLiteral("=") ? source : answered)
         << result.failures.join('\n').toStdString();
@@ -168,7 +168,7 @@ TEST(Fetch, TellsEachSourceAndItsProgressAndStopsWhenCancelled)
     sources.server.route(QStringLiteral("/feed/n3/draws.full.json"), Reply { 403, {}, {}, Reply::Mode::Normal });
     sources.server.route(QStringLiteral("/bank/numbers/A1007052.CSV"), ok(numbersFile(7052, 19)));
     sources.server.route(QStringLiteral("/bank/numbers/A1007053.CSV"), Reply { 200, "A50", {}, Reply::Mode::Stalled });
-    Fetch fetch(FetchRequest { Game::Numbers3, 7052, {}, true }, sources.urls, Sources::transport());
+    Fetch fetch(FetchRequest { Game::Numbers3, 7052, {}, true, {} }, sources.urls, Sources::transport());
     QStringList events;
     QObject::connect(&fetch, &Fetch::sourceStarted, &fetch, [&](const QString& source) { events << source; });
     QObject::connect(&fetch, &Fetch::progress, &fetch, [&](const QString& source, int read, int expected) {
