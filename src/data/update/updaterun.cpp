@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: MIT
+#include "data/update/updaterun.h"
+
+#include "data/update/store.h"
+
+#include <QEventLoop>
+
+namespace zelpo::update {
+
+UpdateRun::UpdateRun(UpdateRequest request, SourceUrls urls, Transport transport, QObject* parent)
+    : QObject(parent)
+    , m_request(std::move(request))
+    , m_urls(std::move(urls))
+    , m_transport(transport)
+{
+    for (const Game game : m_request.games) {
+        GameOutcome& outcome = m_outcomes.emplace_back();
+        outcome.game = game;
+    }
+    m_answers.resize(m_outcomes.size());
+}
+
+UpdateRun::~UpdateRun() = default;
+
+void UpdateRun::start()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    QMetaObject::invokeMethod(this, &UpdateRun::startNext, Qt::QueuedConnection);
+}
+
+void UpdateRun::cancel()
+{
+    if (m_finished || m_cancelled)
+        return;
+    m_cancelled = true;
+    if (m_fetch)
+        return m_fetch->cancel(); // its finished() ends the run
+    if (m_started)
+        return; // the queued first step ends it
+    end();
+}
+
+void UpdateRun::startNext()
+{
+    if (m_cancelled)
+        return end();
+    if (m_current >= m_outcomes.size())
+        return storeAll();
+    GameOutcome& outcome = m_outcomes[m_current];
+    if (const db::Status read = readStoredGame(m_request.database, outcome.game, m_stored); !read) {
+        outcome.status = GameOutcome::Status::Failed;
+        outcome.reason = db::describe(read);
+        ++m_current;
+        return startNext();
+    }
+    FetchRequest request;
+    request.game = outcome.game;
+    request.from = m_stored.highest() + 1;
+    request.source = m_request.source;
+    // Dates the file lacks come only from a source's whole history.
+    request.cheapCheck = !m_stored.lacksDates();
+    request.accept = [this](const std::vector<PublishedDraw>& draws) { return checkAnswer(draws); };
+    m_fetch = std::make_unique<Fetch>(std::move(request), m_urls, m_transport);
+    const Game game = outcome.game;
+    connect(m_fetch.get(), &Fetch::sourceStarted, this, [this, game](const QString& source) {
+        m_source = source;
+        Q_EMIT sourceStarted(game, source);
+    });
+    connect(m_fetch.get(), &Fetch::progress, this,
+        [this, game](const QString& source, int read, int expected) { Q_EMIT progress(game, source, read, expected); });
+    connect(m_fetch.get(), &Fetch::finished, this, &UpdateRun::onFetched);
+    m_fetch->start();
+}
+
+QString UpdateRun::checkAnswer(const std::vector<PublishedDraw>& draws)
+{
+    const UpdatePlan plan = planUpdate(m_outcomes[m_current].game, m_stored, draws);
+    if (!plan.conflicts.empty())
+        m_outcomes[m_current].conflicts.emplace_back(m_source, plan.conflicts.front());
+    return plan.reason();
+}
+
+void UpdateRun::onFetched()
+{
+    // The fetch is the sender: it goes once its signal has returned.
+    Fetch* fetch = m_fetch.release();
+    fetch->deleteLater();
+    const FetchResult& result = fetch->result();
+    GameOutcome& outcome = m_outcomes[m_current];
+    outcome.failures = result.failures;
+    if (result.cancelled || m_cancelled) {
+        m_cancelled = true;
+        return end();
+    }
+    if (result.ok()) {
+        outcome.source = result.source;
+        m_answers[m_current] = result.draws;
+    } else {
+        outcome.status = GameOutcome::Status::Failed;
+        outcome.reason = result.failures.join(QStringLiteral("; "));
+    }
+    m_stored = {};
+    ++m_current;
+    startNext();
+}
+
+void UpdateRun::storeAll()
+{
+    for (std::size_t i = 0; i < m_outcomes.size(); ++i) {
+        GameOutcome& outcome = m_outcomes[i];
+        if (outcome.status == GameOutcome::Status::Failed)
+            continue;
+        const StoreResult stored = storeUpdate(m_request.database, outcome.game, m_answers[i], m_request.dryRun);
+        m_answers[i].clear();
+        const UpdatePlan& plan = stored.plan;
+        if (!stored.status.ok()) {
+            outcome.status = GameOutcome::Status::Failed;
+            outcome.reason = db::describe(stored.status);
+            continue;
+        }
+        if (!plan.ok()) {
+            // The file changed while the sources were read.
+            outcome.status = GameOutcome::Status::Failed;
+            outcome.reason = outcome.source + QStringLiteral(": ") + plan.reason();
+            if (!plan.conflicts.empty())
+                outcome.conflicts.emplace_back(outcome.source, plan.conflicts.front());
+            continue;
+        }
+        outcome.added = static_cast<int>(plan.appends.size());
+        outcome.status = outcome.added > 0 ? GameOutcome::Status::Updated : GameOutcome::Status::Current;
+        if (outcome.added > 0) {
+            outcome.first = plan.appends.front().kaisai;
+            outcome.last = plan.appends.back().kaisai;
+        }
+        outcome.highest = outcome.added > 0 ? outcome.last : plan.highest;
+        outcome.filled = static_cast<int>(plan.fills.size());
+    }
+    end();
+}
+
+void UpdateRun::end()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    if (m_cancelled) {
+        // Nothing was stored: what was read is dropped with the rest.
+        for (GameOutcome& outcome : m_outcomes) {
+            if (outcome.status != GameOutcome::Status::Failed)
+                outcome.status = GameOutcome::Status::Cancelled;
+        }
+    }
+    QMetaObject::invokeMethod(
+        this, [this] { Q_EMIT finished(); }, Qt::QueuedConnection);
+}
+
+std::vector<GameOutcome> updateBlocking(
+    const UpdateRequest& request, const SourceUrls& urls, const Transport& transport)
+{
+    UpdateRun run(request, urls, transport);
+    QEventLoop loop;
+    QObject::connect(&run, &UpdateRun::finished, &loop, &QEventLoop::quit);
+    run.start();
+    loop.exec();
+    return run.outcomes();
+}
+
+} // namespace zelpo::update
