@@ -41,5 +41,6 @@ int runExport(Context& context);
 int runStats(Context& context);
 int runCheck(Context& context);
 int runBacktest(Context& context);
+int runUpdate(Context& context);
 
 } // namespace zelpo::cli

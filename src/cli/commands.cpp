@@ -25,6 +25,9 @@ constexpr Option kJson { "--json", nullptr, "one JSON object instead of tab-sepa
 constexpr std::array kCheckOptions { kDatabase, kJson };
 constexpr std::array kBacktestOptions { kDatabase, Option { "--from", "N", "the first draw to score" },
     Option { "--to", "N", "the last draw to score" }, kJson };
+constexpr std::array kUpdateOptions { kDatabase,
+    Option { "--source", "feed|official|URL|PATH", "read only this source (a URL or file needs GAME)" },
+    Option { "--dry-run", nullptr, "fetch and check, store nothing" }, kJson };
 
 constexpr std::array kCommands {
     Command { "init", runInit, "[PATH]", kInitOptions,
@@ -42,6 +45,9 @@ constexpr std::array kCommands {
     Command { "check", runCheck, "GAME", kCheckOptions, "score the stored predictions against their draws", kGameNote },
     Command { "backtest", runBacktest, "GAME", kBacktestOptions,
         "score the predictions the program made before each draw", kGameNote },
+    Command { "update", runUpdate, "[GAME]", kUpdateOptions,
+        "fetch the draws published since the last stored one, with their dates and payouts (all games without GAME)",
+        kGameNote },
 };
 
 QString synopsis(const Command& command)

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+// Every results source on one local HTTPS server, serving the recorded
+// samples, as the program itself finds them: the settings file names the
+// server's addresses, and the server's certificate is trusted for as long as
+// the fixture lives (the program's own checks stay on).
+#pragma once
+
+#include "samples.h"
+#include "testserver.h"
+
+#include <QSettings>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QTemporaryDir>
+
+namespace zelpo::test {
+
+class PublishedSources {
+public:
+    PublishedSources()
+        : m_trusted(QSslConfiguration::defaultConfiguration())
+    {
+        QSslConfiguration trusting = m_trusted;
+        trusting.addCaCertificates(QSslCertificate::fromPath(QStringLiteral(ZELPO_UPDATE_TLS "/server.crt")));
+        QSslConfiguration::setDefaultConfiguration(trusting);
+
+        const std::pair<const char*, const char*> files[] = {
+            { "/feed/n3/latest.json", "feed-v2-numbers3-latest.json" },
+            { "/feed/n3/draws.full.json", "feed-v2-numbers3-draws.full.json" },
+            { "/feed/n4/latest.json", "feed-v1-latest.json" },
+            { "/feed/n4/all.json", "feed-v1-numbers4_all_full.json" },
+            { "/bank/numbers/numbers.csv", "numbers.csv" },
+            { "/bank/numbers/A1007054.CSV", "A1007054.CSV" },
+            { "/bank/miniloto/miniloto.csv", "miniloto.csv" },
+            { "/bank/miniloto/A1011353.CSV", "A1011353.CSV" },
+        };
+        for (const auto& [path, file] : files)
+            route(QString::fromLatin1(path), Reply { 200, sample(file), {}, Reply::Mode::Normal });
+
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+        QSettings settings(QStringLiteral("zelpo"), QStringLiteral("zelpo"));
+        const std::pair<const char*, const char*> keys[] = {
+            { "numbers3_feed", "/feed/n3/draws.full.json" },
+            { "numbers3_feed_latest", "/feed/n3/latest.json" },
+            { "numbers4_feed", "/feed/n4/all.json" },
+            { "numbers4_feed_latest", "/feed/n4/latest.json" },
+            { "numbers_official_index", "/bank/numbers/numbers.csv" },
+            { "numbers_official_folder", "/bank/numbers/" },
+            { "miniloto_official_index", "/bank/miniloto/miniloto.csv" },
+            { "miniloto_official_folder", "/bank/miniloto/" },
+        };
+        for (const auto& [key, path] : keys)
+            settings.setValue(QStringLiteral("update/") + QLatin1String(key), server.url(QString::fromLatin1(path)));
+    }
+    ~PublishedSources() { QSslConfiguration::setDefaultConfiguration(m_trusted); }
+    PublishedSources(const PublishedSources&) = delete;
+    PublishedSources& operator=(const PublishedSources&) = delete;
+
+    void route(const QString& path, Reply reply) { server.route(path, std::move(reply)); }
+
+    LocalServer server { LocalServer::Tls::SelfSigned };
+
+private:
+    QSslConfiguration m_trusted;
+    QTemporaryDir m_settings;
+};
+
+} // namespace zelpo::test
