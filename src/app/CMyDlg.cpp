@@ -10,6 +10,7 @@
 #include "res/text.h"
 #include "ui/help.h"
 #include "ui/modal.h"
+#include "widgets/ui/updatedialog.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -85,10 +86,17 @@ void CMyDlg::OnButton5()
     ui::openHelp(this, m_strHelp);
 }
 
+void CMyDlg::OnUpdate()
+{
+    ui::runUpdate(this, m_strDatabase, { update::Game::Numbers3, update::Game::Numbers4, update::Game::MiniLoto });
+}
+
 void CMyDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     // Stands in for the entry the window's system menu had on its home platform.
     QMenu menu(this);
+    QAction* update = menu.addAction(QString::fromUtf16(ui::kUpdateEntry));
+    connect(update, &QAction::triggered, this, &CMyDlg::OnUpdate);
     menu.addSeparator();
     QAction* about = menu.addAction(res::qtext(res::kAboutMenuEntry));
     connect(about, &QAction::triggered, this, &CMyDlg::OnAbout);

@@ -7,7 +7,8 @@
 
 namespace zelpo::app {
 
-// The main menu: opens the three game windows, the about box and help.
+// The main menu: opens the three game windows, the about box and help, and
+// updates every game from its context menu.
 class CMyDlg final : public ui::TemplateDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CMyDlg)
@@ -27,6 +28,7 @@ public:
     void OnButton3(); // ミ ニ ロ ト
     void OnAbout();
     void OnButton5(); // help
+    void OnUpdate();  // 最新の当選数字を取得: every game
 
 protected:
     void onInitDialog() override;

@@ -10,6 +10,7 @@
 #include "ui/listview.h"
 #include "ui/modal.h"
 #include "ui/searchrun.h"
+#include "widgets/ui/updatedialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +36,11 @@ CMiniroto::CMiniroto(QWidget* parent)
     connect(button(1019), &QPushButton::clicked, this, &CMiniroto::Onhelp);
     connect(&list1(), &ui::ListView::listDoubleClicked, this, &CMiniroto::OnDblclkList1);
     analysis::offerPredictionRecord(*this, list1(), db::Game::MiniLoto);
+    // The new next-draw number, as after a registration.
+    ui::offerUpdate(*this, list1(), update::Game::MiniLoto, [this] {
+        if (!kaisuMI(m_strDatabase, db::kWherePositive))
+            reportReadFailure();
+    });
 }
 
 CMiniroto::~CMiniroto() = default;

@@ -13,6 +13,7 @@
 #include "ui/listview.h"
 #include "ui/modal.h"
 #include "ui/searchrun.h"
+#include "widgets/ui/updatedialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -34,6 +35,11 @@ CNabazu3::CNabazu3(QWidget* parent)
     connect(button(1019), &QPushButton::clicked, this, &CNabazu3::OnHelpB);
     connect(&list1(), &ui::ListView::listDoubleClicked, this, &CNabazu3::OnDblclkList1);
     analysis::offerPredictionRecord(*this, list1(), db::Game::Numbers3);
+    // The new next-draw number, as after a registration.
+    ui::offerUpdate(*this, list1(), update::Game::Numbers3, [this] {
+        if (!kaisuDB(m_strDatabase, db::kWherePositive))
+            reportReadFailure();
+    });
 }
 
 CNabazu3::~CNabazu3() = default;

@@ -13,6 +13,7 @@
 #include "ui/listview.h"
 #include "ui/modal.h"
 #include "ui/searchrun.h"
+#include "widgets/ui/updatedialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -34,6 +35,11 @@ CNabazu4::CNabazu4(QWidget* parent)
     connect(button(1019), &QPushButton::clicked, this, &CNabazu4::OnHelpB);
     connect(&list1(), &ui::ListView::listDoubleClicked, this, &CNabazu4::OnDblclkList1);
     analysis::offerPredictionRecord(*this, list1(), db::Game::Numbers4);
+    // The new next-draw number, as after a registration.
+    ui::offerUpdate(*this, list1(), update::Game::Numbers4, [this] {
+        if (!kaisuDE(m_strDatabase, db::kWherePositive))
+            reportReadFailure();
+    });
 }
 
 CNabazu4::~CNabazu4() = default;

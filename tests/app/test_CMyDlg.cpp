@@ -73,15 +73,16 @@ TEST(MainMenu, AboutBoxFromTheButtonAndFromTheContextMenu)
     });
     zelpo::test::click(menu, 1015);
 
-    // The context menu holds a separator, then the about entry.
+    // The context menu holds the update of every game, a separator, then the about entry.
     QTimer::singleShot(0, [&] {
         auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(popup, nullptr);
         const auto actions = popup->actions();
-        ASSERT_EQ(actions.size(), 2);
-        EXPECT_TRUE(actions[0]->isSeparator());
-        EXPECT_EQ(actions[1]->text(), "ナンバーズ のﾊﾞｰｼﾞｮﾝ情報(&A)...");
-        actions[1]->trigger();
+        ASSERT_EQ(actions.size(), 3);
+        EXPECT_EQ(actions[0]->text(), "最新の当選数字を取得(&U)...");
+        EXPECT_TRUE(actions[1]->isSeparator());
+        EXPECT_EQ(actions[2]->text(), "ナンバーズ のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+        actions[2]->trigger();
         popup->close();
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), menu.mapToGlobal(QPoint(5, 5)));

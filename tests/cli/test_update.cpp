@@ -1,48 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "data/update/publishedsources.h"
-#include "db/history.h"
 #include "support/cli.h"
-#include "support/testdb.h"
-
-#include <QCryptographicHash>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+using zelpo::test::OlderHistory;
 using zelpo::test::PublishedSources;
 using zelpo::test::Reply;
 using zelpo::test::runCli;
-using zelpo::test::TempDatabase;
 
 namespace {
-
-// The built-in history up to the draws given, as a file made some time ago.
-class OlderHistory : public TempDatabase {
-public:
-    OlderHistory(int numbers3, int numbers4, int miniLoto)
-    {
-        // The built-in history is stored once, and copied for each test.
-        static const QTemporaryDir made;
-        static const QString bundled = made.filePath("bundled.mdb");
-        static const bool created = zelpo::db::createDatabaseWithHistory(bundled).ok();
-        EXPECT_TRUE(created);
-        QFile::remove(path());
-        QFile::copy(bundled, path());
-        for (const auto& [table, last] : { std::pair { "ナンバーズ3", numbers3 }, std::pair { "ナンバーズ4", numbers4 },
-                 std::pair { "ミニロト", miniLoto } }) {
-            exec(QString("DELETE FROM %1 WHERE kaisai>%2").arg(table).arg(last));
-            exec(QString("DELETE FROM %1配当 WHERE kaisai>%2").arg(table).arg(last));
-        }
-    }
-
-    QByteArray hash() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
-                                              : QByteArray();
-    }
-};
 
 TEST(UpdateCommand, AppendsEachGamesNewDrawsOrSaysItIsCurrent)
 {

@@ -5,13 +5,20 @@
 // the fixture lives (the program's own checks stay on).
 #pragma once
 
+#include "db/history.h"
 #include "samples.h"
+#include "support/testdb.h"
 #include "testserver.h"
+
+#include <QCryptographicHash>
+#include <QFile>
 
 #include <QSettings>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 namespace zelpo::test {
 
@@ -63,6 +70,33 @@ public:
 private:
     QSslConfiguration m_trusted;
     QTemporaryDir m_settings;
+};
+
+// The built-in history up to the draws given, as a file made some time ago.
+class OlderHistory : public TempDatabase {
+public:
+    OlderHistory(int numbers3, int numbers4, int miniLoto)
+    {
+        // The built-in history is stored once, and copied for each test.
+        static const QTemporaryDir made;
+        static const QString bundled = made.filePath("bundled.mdb");
+        static const bool created = zelpo::db::createDatabaseWithHistory(bundled).ok();
+        EXPECT_TRUE(created);
+        QFile::remove(path());
+        QFile::copy(bundled, path());
+        for (const auto& [table, last] : { std::pair { "ナンバーズ3", numbers3 }, std::pair { "ナンバーズ4", numbers4 },
+                 std::pair { "ミニロト", miniLoto } }) {
+            exec(QString("DELETE FROM %1 WHERE kaisai>%2").arg(table).arg(last));
+            exec(QString("DELETE FROM %1配当 WHERE kaisai>%2").arg(table).arg(last));
+        }
+    }
+
+    QByteArray hash() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+                                              : QByteArray();
+    }
 };
 
 } // namespace zelpo::test
