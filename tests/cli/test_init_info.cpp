@@ -120,7 +120,7 @@ TEST(CliInfo, AMissingTableIsNamedAndTheOtherGamesAreStillListed)
     const Outcome info = runCli({ "info" }, database.path());
     EXPECT_EQ(info.code, 1);
     EXPECT_EQ(info.out,
-        QStringLiteral("file\t%1\t%2\nnumbers3\t0\t-\t-\t1\nminiloto\t1\t7\t7\t2\n")
+        QStringLiteral("file\t%1\t%2\nnumbers3\t0\t-\t-\t1\t-\nminiloto\t1\t7\t7\t2\t-\n")
             .arg(database.path())
             .arg(QFileInfo(database.path()).size()));
     EXPECT_EQ(info.err,
