@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Importing a whole Numbers 3 history into an empty database, and its parts.
-#include "db/transfer.h"
+#include "data/db/transfer.h"
 
 #include <QFile>
 #include <QTemporaryDir>

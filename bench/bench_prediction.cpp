@@ -2,11 +2,11 @@
 // The predictions: the cores alone on histories in memory, and the whole road
 // from the file (query + core), to set beside the bare reads of the same rows.
 #include "bench/benchdb.h"
-#include "db/drawcount.h"
-#include "numbers3/numbers3data.h"
-#include "numbers3/prediction.h"
-#include "numbers4/numbers4data.h"
-#include "numbers4/prediction.h"
+#include "cores/numbers3/prediction.h"
+#include "cores/numbers4/prediction.h"
+#include "data/db/drawcount.h"
+#include "data/numbers3/numbers3data.h"
+#include "data/numbers4/numbers4data.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

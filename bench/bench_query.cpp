@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The cost of the query procedure itself: a draw count and a bare walk.
 #include "bench/benchdb.h"
-#include "db/drawcount.h"
+#include "data/db/drawcount.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

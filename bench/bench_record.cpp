@@ -2,10 +2,10 @@
 // The prediction record: the walk-forward backtest core on generated
 // histories, and the 予想の成績 window (read, computation and filling) on the
 // real Numbers 3 history.
-#include "analysis/backtest.h"
-#include "analysis/predictionrecorddialog.h"
-#include "analysis/recorddata.h"
-#include "db/transfer.h"
+#include "cores/analysis/backtest.h"
+#include "data/analysis/recorddata.h"
+#include "data/db/transfer.h"
+#include "widgets/dialogs/predictionrecorddialog.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // Generated histories in database files, for the benchmarks.
 #pragma once
 
-#include "db/schema.h"
+#include "data/db/schema.h"
 
 #include <QString>
 

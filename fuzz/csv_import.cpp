@@ -3,7 +3,7 @@
 // draws or a problem on a line of the file. Every accepted file, written back
 // as export writes it and read again, must give the same draws. Reading
 // takes memory in proportion to the file, whatever its shape.
-#include "db/transfer.h"
+#include "data/db/transfer.h"
 #include "require.h"
 
 #include <sanitizer/allocator_interface.h>

@@ -4,11 +4,11 @@
 // listings, the predictions, the digit counts, the export). Each call ends in
 // a result or a failure it reports, never a crash, a hang or unbounded memory
 // (run with -rss_limit_mb=512 -timeout=5).
-#include "db/drawcount.h"
-#include "db/transfer.h"
-#include "miniloto/minilotodata.h"
-#include "numbers3/numbers3data.h"
-#include "numbers4/numbers4data.h"
+#include "data/db/drawcount.h"
+#include "data/db/transfer.h"
+#include "data/miniloto/minilotodata.h"
+#include "data/numbers3/numbers3data.h"
+#include "data/numbers4/numbers4data.h"
 #include "require.h"
 
 #include <QCoreApplication>

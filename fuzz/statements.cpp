@@ -10,17 +10,17 @@
 // search must return exactly the draws its inputs describe, and an INSERT or
 // UPDATE must store exactly what was typed, in the one row it names, and
 // nothing else. Text that got out of its quotes could not pass all three.
-#include "db/schema.h"
-#include "entry/editing.h"
-#include "entry/henkoudata.h"
-#include "entry/registration.h"
-#include "miniloto/minilotodata.h"
-#include "miniloto/registration.h"
-#include "miniloto/search.h"
-#include "numbers3/numbers3data.h"
-#include "numbers3/search.h"
-#include "numbers4/numbers4data.h"
-#include "numbers4/search.h"
+#include "cores/entry/editing.h"
+#include "cores/entry/registration.h"
+#include "cores/miniloto/registration.h"
+#include "cores/miniloto/search.h"
+#include "cores/numbers3/search.h"
+#include "cores/numbers4/search.h"
+#include "data/db/schema.h"
+#include "data/entry/henkoudata.h"
+#include "data/miniloto/minilotodata.h"
+#include "data/numbers3/numbers3data.h"
+#include "data/numbers4/numbers4data.h"
 #include "require.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/CMyApp.h"
+#include "widgets/app/CMyApp.h"
 
 int main(int argc, char** argv)
 {

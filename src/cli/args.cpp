@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/args.h"
 
-#include "db/query.h"
+#include "data/db/query.h"
 
 #include <algorithm>
 

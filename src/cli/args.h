@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/cli.h"
-#include "db/schema.h"
+#include "data/db/schema.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli.h"
 
-#include "app/versions.h"
 #include "cli/commands.h"
-#include "db/query.h"
+#include "data/db/query.h"
+#include "data/versions.h"
 
 #include <QIODevice>
 

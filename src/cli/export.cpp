@@ -4,7 +4,7 @@
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/output.h"
-#include "db/transfer.h"
+#include "data/db/transfer.h"
 
 #include <QFileInfo>
 

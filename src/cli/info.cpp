@@ -9,9 +9,9 @@
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/output.h"
+#include "data/db/drawcount.h"
 #include "data/db/payouts.h"
-#include "db/drawcount.h"
-#include "db/query.h"
+#include "data/db/query.h"
 
 #include <QFileInfo>
 

@@ -3,8 +3,8 @@
 // history of every game, or bare tables with --empty.
 #include "cli/args.h"
 #include "cli/cli.h"
-#include "db/history.h"
-#include "db/schema.h"
+#include "data/db/history.h"
+#include "data/db/schema.h"
 
 namespace zelpo::cli {
 namespace {

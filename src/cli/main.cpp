@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/paths.h"
 #include "cli/cli.h"
 #include "cli/output.h"
+#include "data/paths.h"
 
 #include <QCoreApplication>
 

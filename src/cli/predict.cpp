@@ -3,10 +3,10 @@
 // per line, exactly as the game's window shows them.
 #include "cli/args.h"
 #include "cli/cli.h"
-#include "db/drawcount.h"
-#include "miniloto/minilotodata.h"
-#include "numbers3/numbers3data.h"
-#include "numbers4/numbers4data.h"
+#include "data/db/drawcount.h"
+#include "data/miniloto/minilotodata.h"
+#include "data/numbers3/numbers3data.h"
+#include "data/numbers4/numbers4data.h"
 
 #include <array>
 

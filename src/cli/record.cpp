@@ -5,12 +5,12 @@
 // program's own method scored draw by draw against the draws that followed.
 // Both print one line per class (class, hits, expected, ratio, p) and one per
 // winning ticket, tab-separated, or one JSON object with --json.
-#include "analysis/recorddata.h"
-#include "analysis/report.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/commands.h"
-#include "db/drawcount.h"
+#include "cores/analysis/report.h"
+#include "data/analysis/recorddata.h"
+#include "data/db/drawcount.h"
 
 #include <array>
 

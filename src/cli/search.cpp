@@ -11,14 +11,14 @@
 // Exit status: 0 when draws were found; 1 when none were (the window's
 // message on standard error) or the database failed; 2 for a usage error or
 // an input the window would refuse with a message.
-#include "miniloto/search.h"
+#include "cores/miniloto/search.h"
 #include "cli/args.h"
 #include "cli/cli.h"
-#include "miniloto/minilotodata.h"
-#include "numbers3/numbers3data.h"
-#include "numbers3/search.h"
-#include "numbers4/numbers4data.h"
-#include "numbers4/search.h"
+#include "cores/numbers3/search.h"
+#include "cores/numbers4/search.h"
+#include "data/miniloto/minilotodata.h"
+#include "data/numbers3/numbers3data.h"
+#include "data/numbers4/numbers4data.h"
 
 #include <array>
 

@@ -4,9 +4,9 @@
 // first, the cells separated by tabs.
 #include "cli/args.h"
 #include "cli/cli.h"
-#include "db/drawcount.h"
-#include "numbers3/numbers3data.h"
-#include "numbers4/numbers4data.h"
+#include "data/db/drawcount.h"
+#include "data/numbers3/numbers3data.h"
+#include "data/numbers4/numbers4data.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "db/history.h"
+#include "data/db/history.h"
 #include "support/cli.h"
 #include "support/testdb.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The program installed into a temporary prefix, as `cmake --install` puts
 // it, run by an ordinary user whose program folder is not writable.
-#include "db/history.h"
+#include "data/db/history.h"
 #include "support/testdb.h"
 #include "support/xserver.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/printers.h"
-#include "ui/japanese.h"
-#include "ui/modal.h"
+#include "widgets/ui/japanese.h"
+#include "widgets/ui/modal.h"
 
 #include <QApplication>
 

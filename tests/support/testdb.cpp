@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/testdb.h"
 
-#include "db/schema.h"
+#include "data/db/schema.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>

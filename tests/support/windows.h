@@ -3,8 +3,8 @@
 #pragma once
 
 #include "support/printers.h"
-#include "ui/listview.h"
-#include "ui/templatedialog.h"
+#include "widgets/ui/listview.h"
+#include "widgets/ui/templatedialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

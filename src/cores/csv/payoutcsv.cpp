@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cores/csv/payoutcsv.h"
 
-#include "db/sqltext.h"
+#include "cores/sql/sqltext.h"
 
 #include <algorithm>
 

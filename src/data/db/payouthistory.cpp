@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "data/db/payouthistory.h"
 
+#include "data/db/history.h"
 #include "data/db/payouts.h"
-#include "db/history.h"
-#include "db/transfer.h"
+#include "data/db/transfer.h"
 
 #include <QFile>
 #include <QSqlQuery>

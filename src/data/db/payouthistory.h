@@ -4,7 +4,7 @@
 #pragma once
 
 #include "cores/csv/payoutcsv.h"
-#include "db/schema.h"
+#include "data/db/schema.h"
 
 #include <QByteArray>
 #include <QString>

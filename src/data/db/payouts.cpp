@@ -2,7 +2,7 @@
 #include "data/db/payouts.h"
 
 #include "cores/csv/payoutcsv.h"
-#include "db/transfer.h"
+#include "data/db/transfer.h"
 
 #include <QSqlQuery>
 

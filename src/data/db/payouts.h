@@ -11,8 +11,8 @@
 #pragma once
 
 #include "cores/analysis/payouts.h"
-#include "db/query.h"
-#include "db/schema.h"
+#include "data/db/query.h"
+#include "data/db/schema.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "data/update/onefile.h"
 
+#include "cores/csv/csvformat.h"
+#include "data/db/transfer.h"
 #include "data/update/feedjson.h"
 #include "data/update/officialcsv.h"
 #include "data/update/officialtext.h"
-#include "db/csvformat.h"
-#include "db/transfer.h"
 
 #include <algorithm>
 #include <unordered_map>

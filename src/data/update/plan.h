@@ -10,7 +10,7 @@
 // Any conflict or fault means nothing of the game is stored.
 #pragma once
 
-#include "analysis/hits.h"
+#include "cores/analysis/hits.h"
 #include "data/update/publisheddraw.h"
 
 #include <QDate>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "data/update/sourcerun.h"
 
+#include "data/db/transfer.h"
 #include "data/update/feedjson.h"
 #include "data/update/officialcsv.h"
 #include "data/update/onefile.h"
-#include "db/transfer.h"
 
 #include <QFile>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "data/update/store.h"
 
-#include "analysis/backtest.h"
-#include "analysis/recorddata.h"
+#include "cores/analysis/backtest.h"
+#include "data/analysis/recorddata.h"
 #include "data/db/payouts.h"
-#include "entry/toutokudata.h"
-#include "miniloto/minilotodata.h"
+#include "data/entry/toutokudata.h"
+#include "data/miniloto/minilotodata.h"
 
 #include <type_traits>
 

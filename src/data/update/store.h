@@ -11,8 +11,8 @@
 // into the payout table, which an older file gets in the same transaction.
 #pragma once
 
+#include "data/db/query.h"
 #include "data/update/plan.h"
-#include "db/query.h"
 
 #include <array>
 #include <string>

@@ -2,8 +2,8 @@
 #include "widgets/ui/updatedialog.h"
 
 #include "data/update/sourceurls.h"
-#include "ui/gamewindow.h"
-#include "ui/modal.h"
+#include "widgets/ui/gamewindow.h"
+#include "widgets/ui/modal.h"
 #include "widgets/ui/updatemessage.h"
 
 #include <QEventLoop>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "data/db/drawcount.h"
+#include "data/db/history.h"
 #include "data/db/payouts.h"
-#include "db/drawcount.h"
-#include "db/history.h"
 #include "support/testdb.h"
 
 #include <QFile>

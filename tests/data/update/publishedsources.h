@@ -5,7 +5,7 @@
 // the fixture lives (the program's own checks stay on).
 #pragma once
 
-#include "db/history.h"
+#include "data/db/history.h"
 #include "samples.h"
 #include "support/testdb.h"
 #include "testserver.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "data/miniloto/minilotodata.h"
+#include "data/numbers3/numbers3data.h"
+#include "data/numbers4/numbers4data.h"
 #include "data/update/store.h"
-#include "miniloto/minilotodata.h"
-#include "numbers3/numbers3data.h"
-#include "numbers4/numbers4data.h"
 #include "support/testdb.h"
 
 #include <gtest/gtest.h>

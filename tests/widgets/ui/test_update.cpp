@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "app/CMyDlg.h"
 #include "data/update/publishedsources.h"
-#include "miniloto/CMiniroto.h"
-#include "numbers3/CNabazu3.h"
-#include "numbers4/CNabazu4.h"
 #include "support/windows.h"
-#include "ui/listview.h"
-#include "ui/modal.h"
+#include "widgets/app/CMyDlg.h"
+#include "widgets/ui/listview.h"
+#include "widgets/ui/modal.h"
 #include "widgets/ui/updatedialog.h"
+#include "widgets/windows/CMiniroto.h"
+#include "widgets/windows/CNabazu3.h"
+#include "widgets/windows/CNabazu4.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

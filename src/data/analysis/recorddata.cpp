@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: MIT
+#include "data/analysis/recorddata.h"
+
+#include "data/db/drawcount.h"
+#include "data/miniloto/minilotodata.h"
+#include "data/numbers3/numbers3data.h"
+#include "data/numbers4/numbers4data.h"
+
+#include <algorithm>
+
+namespace zelpo::analysis {
+namespace {
+
+// Mini Loto's draws without their bonus, and the bonuses alone.
+constexpr QStringView kMiniLotoDrawsSql = u"SELECT kaisai,NO1,NO2,NO3,NO4,NO5 FROM ミニロト ";
+constexpr QStringView kMiniLotoBonusSql = u"SELECT kaisai,kounyu1 FROM ミニロト ";
+constexpr QStringView kMiniLotoColumns[] = { u"NO1", u"NO2", u"NO3", u"NO4", u"NO5" };
+
+const numbers::Table& numbersTable(db::Game game)
+{
+    return game == db::Game::Numbers3 ? numbers3::kTable : numbers4::kTable;
+}
+
+// The bonus as stored, read without a detour through a std::string: one
+// number for every draw of the history.
+int bonusOf(const QString& text)
+{
+    char ascii[8];
+    if (text.size() > static_cast<qsizetype>(sizeof ascii))
+        return 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80)
+            return 0;
+        ascii[i] = static_cast<char>(c);
+    }
+    return parseBonus(std::string_view(ascii, static_cast<std::size_t>(text.size())));
+}
+
+// Counts the rows of each draw number as they come, in draw order.
+class Occurrences {
+public:
+    int next(int kaisai)
+    {
+        m_count = kaisai == m_kaisai ? m_count + 1 : 0;
+        m_kaisai = kaisai;
+        return m_count;
+    }
+
+private:
+    int m_kaisai = 0;
+    int m_count = 0;
+};
+
+Draw drawOf(db::Game game, const db::Row& row, bool withBonus)
+{
+    Draw draw;
+    draw.kaisai = row.integer(u"kaisai");
+    if (game == db::Game::MiniLoto) {
+        for (std::size_t k = 0; k < 5; ++k)
+            draw.numbers[k] = row.integer(kMiniLotoColumns[k]);
+        draw.bonus = withBonus ? bonusOf(row.text(u"kounyu1")) : kBonusUnread;
+    } else {
+        const numbers::Table& table = numbersTable(game);
+        for (std::size_t p = 0; p < static_cast<std::size_t>(table.positions); ++p)
+            draw.numbers[p] = row.integer(table.digitColumns[p]);
+    }
+    return draw;
+}
+
+QStringView storedSql(db::Game game)
+{
+    return game == db::Game::MiniLoto ? miniloto::kSearchSql : numbersTable(game).searchSql;
+}
+
+QStringView drawsSql(db::Game game)
+{
+    return game == db::Game::MiniLoto ? kMiniLotoDrawsSql : numbersTable(game).predictSql;
+}
+
+template <class T>
+std::optional<T> unlessFailed(const db::Status& result, db::Status* status, T&& value)
+{
+    if (status)
+        *status = result;
+    if (!result)
+        return std::nullopt;
+    return std::forward<T>(value);
+}
+
+} // namespace
+
+Game gameOf(db::Game game)
+{
+    switch (game) {
+    case db::Game::Numbers3:
+        return Game::Numbers3;
+    case db::Game::Numbers4:
+        return Game::Numbers4;
+    case db::Game::MiniLoto:
+        return Game::MiniLoto;
+    }
+    return Game::Numbers3;
+}
+
+std::optional<StoredDraws> readStoredDraws(db::Game game, const QString& database, db::Status* status)
+{
+    static constexpr QStringView kColumns[] = { u"kounyu1", u"kounyu2", u"kounyu3", u"kounyu4", u"kounyu5" };
+    // Mini Loto keeps its bonus in kounyu1 and its predictions after it.
+    const std::size_t firstStored = game == db::Game::MiniLoto ? 1 : 0;
+    StoredDraws result { gameOf(game), {}, {} };
+    Occurrences occurrences;
+    const db::Status read = db::read(database, storedSql(game), db::kWherePositive, [&](const db::Row& row) {
+        Draw& draw = result.draws.emplace_back(drawOf(game, row, true));
+        draw.occurrence = occurrences.next(draw.kaisai);
+        std::array<std::string, 5>& texts = result.stored.emplace_back();
+        for (std::size_t k = firstStored; k < std::size(kColumns); ++k)
+            texts[k - firstStored] = row.text(kColumns[k]).toStdString();
+    });
+    return unlessFailed(read, status, std::move(result));
+}
+
+Record checkStored(const StoredDraws& draws)
+{
+    Record record(draws.game);
+    const std::size_t count = draws.game == Game::MiniLoto ? 4 : 5;
+    for (std::size_t i = 0; i < draws.draws.size(); ++i)
+        checkStored(record, draws.draws[i], std::span(draws.stored[i]).first(count));
+    return record;
+}
+
+std::optional<Record> checkStored(db::Game game, const QString& database, db::Status* status)
+{
+    const std::optional<StoredDraws> draws = readStoredDraws(game, database, status);
+    if (!draws)
+        return std::nullopt;
+    return checkStored(*draws);
+}
+
+db::Status readDraws(
+    db::Game game, const QString& database, const QString& where, const std::function<void(const Draw&)>& visit)
+{
+    Occurrences occurrences;
+    return db::read(database, drawsSql(game), where, [&](const db::Row& row) {
+        Draw draw = drawOf(game, row, false);
+        draw.occurrence = occurrences.next(draw.kaisai);
+        visit(draw);
+    });
+}
+
+std::optional<std::vector<int>> readBonuses(
+    const QString& database, std::span<const std::pair<int, int>> draws, db::Status* status)
+{
+    std::vector<int> bonuses(draws.size(), 0);
+    if (draws.empty())
+        return bonuses;
+    QStringList numbers;
+    for (const auto& [kaisai, occurrence] : draws) {
+        if (numbers.isEmpty() || numbers.back() != QString::number(kaisai))
+            numbers << QString::number(kaisai);
+    }
+    Occurrences occurrences;
+    const db::Status read = db::read(database, kMiniLotoBonusSql,
+        QStringLiteral("WHERE kaisai IN (%1)").arg(numbers.join(u',')), [&](const db::Row& row) {
+            const int kaisai = row.integer(u"kaisai");
+            const std::pair draw { kaisai, occurrences.next(kaisai) };
+            const auto found = std::lower_bound(draws.begin(), draws.end(), draw);
+            if (found != draws.end() && *found == draw)
+                bonuses[static_cast<std::size_t>(found - draws.begin())] = bonusOf(row.text(u"kounyu1"));
+        });
+    return unlessFailed(read, status, std::move(bonuses));
+}
+
+Record backtest(const StoredDraws& draws, Range range, bool keepSteps)
+{
+    return backtest(draws.game, draws.draws, range, keepSteps);
+}
+
+std::optional<Record> backtest(db::Game game, const QString& database, Range range, db::Status* status)
+{
+    Backtest walk(gameOf(game), range);
+    // Draws after the last target can change nothing.
+    QString where = db::kWherePositive;
+    if (range.to)
+        where += QStringLiteral(" AND kaisai<=%1").arg(*range.to);
+    const db::Status read = readDraws(game, database, where, [&](const Draw& draw) { walk.add(draw); });
+    if (!read)
+        return unlessFailed(read, status, Record(walk.record()));
+    Record record = walk.record();
+    const std::vector<std::pair<int, int>> undecided = record.undecidedDraws();
+    const std::optional<std::vector<int>> bonuses = readBonuses(database, undecided, status);
+    if (!bonuses)
+        return std::nullopt;
+    record.settleBonuses(*bonuses);
+    return record;
+}
+
+} // namespace zelpo::analysis

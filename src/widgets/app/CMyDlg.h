@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "widgets/ui/templatedialog.h"
+
+#include <QIcon>
+
+namespace zelpo::app {
+
+// The main menu: opens the three game windows, the about box and help, and
+// updates every game from its context menu.
+class CMyDlg final : public ui::TemplateDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CMyDlg)
+public:
+    explicit CMyDlg(QWidget* parent = nullptr);
+    ~CMyDlg() override;
+
+    QString m_strHelp;     // full path of the help file
+    QString m_strDatabase; // full path of the database file
+
+    // Computes both paths from the executable's full file name (the database
+    // by the rule of app/paths.h).
+    void setPathsFrom(const QString& executableFile);
+
+    void OnButton1(); // ナンバーズ　３
+    void OnButton2(); // ナンバーズ　４
+    void OnButton3(); // ミ ニ ロ ト
+    void OnAbout();
+    void OnButton5(); // help
+    void OnUpdate();  // 最新の当選数字を取得: every game
+
+protected:
+    void onInitDialog() override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    template <class Window>
+    void openGameWindow();
+
+    QIcon m_hIcon;
+};
+
+} // namespace zelpo::app

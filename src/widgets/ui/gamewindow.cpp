@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/ui/gamewindow.h"
+
+#include "widgets/ui/help.h"
+
+#include <QAbstractScrollArea>
+#include <QMenu>
+
+namespace zelpo::ui {
+
+void GameWindow::OnHelpB()
+{
+    openHelp(this, m_strHelp, manualPage(templateId()));
+}
+
+void GameWindow::addContextEntry(QWidget& list, const QString& entry, std::function<void()> run)
+{
+    if (m_contextEntries.empty()) {
+        setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& position) { showContextMenu(*this, position); });
+    }
+    if (list.contextMenuPolicy() != Qt::CustomContextMenu) {
+        list.setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(&list, &QWidget::customContextMenuRequested, this,
+            [this, &list](const QPoint& position) { showContextMenu(list, position); });
+    }
+    m_contextEntries.push_back({ entry, std::move(run) });
+}
+
+void GameWindow::showContextMenu(QWidget& area, const QPoint& position)
+{
+    // A list reports the position in its viewport.
+    auto* scrollArea = qobject_cast<QAbstractScrollArea*>(&area);
+    const QPoint global = (scrollArea ? scrollArea->viewport() : &area)->mapToGlobal(position);
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const ContextEntry& entry : m_contextEntries)
+        menu->addAction(entry.text, this, entry.run);
+    menu->popup(global);
+}
+
+} // namespace zelpo::ui

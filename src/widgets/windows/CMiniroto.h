@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "widgets/ui/gamewindow.h"
+
+namespace zelpo::ui {
+class ListView;
+}
+
+namespace zelpo {
+
+// The Mini Loto window: next draw number, four predictions, the list of
+// draws, search, and the way to the registration window.
+class CMiniroto final : public ui::GameWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CMiniroto)
+public:
+    explicit CMiniroto(QWidget* parent = nullptr);
+    ~CMiniroto() override;
+
+    // List-view routines of the draw list 1003.
+    int AddColumn(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx);
+    void AddItem(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx);
+    int DeleteItem();
+
+    // Query functions: true when the database answered.
+    bool searchME(QString strDatabase, QString strWhere);
+    bool kaisuMI(QString strDatabase, QString strWhere);
+    bool yosouMI(QString strDatabase, QString strWhere);
+
+    void OnYosou();    // 予　　想
+    void OnitiranB();  // 当 選 数 字 一 覧
+    void Onkensaku();  // 検　索
+    void Onkuria();    // クリア
+    void OntourokuB(); // 当選数字登録
+    void Onhelp();
+    void OnDblclkList1();
+
+protected:
+    void onInitDialog() override;
+
+private:
+    ui::ListView& list1() const;
+};
+
+} // namespace zelpo

@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/windows/CNabazu3.h"
+
+#include "cores/numbers3/search.h"
+#include "data/db/drawcount.h"
+#include "data/numbers3/numbers3data.h"
+#include "widgets/dialogs/CHenkou.h"
+#include "widgets/dialogs/CToutoku.h"
+#include "widgets/dialogs/predictionrecorddialog.h"
+#include "widgets/res/dialogtemplate.h"
+#include "widgets/res/strings.h"
+#include "widgets/res/text.h"
+#include "widgets/ui/listview.h"
+#include "widgets/ui/modal.h"
+#include "widgets/ui/searchrun.h"
+#include "widgets/ui/updatedialog.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zelpo {
+
+CNabazu3::CNabazu3(QWidget* parent)
+    : ui::GameWindow(res::kNabazu3Dialog, parent)
+{
+    connect(button(1000), &QPushButton::clicked, this, &CNabazu3::OnButton1);
+    connect(button(1001), &QPushButton::clicked, this, &CNabazu3::OnButton2);
+    connect(button(1002), &QPushButton::clicked, this, &CNabazu3::OnButton3);
+    // The switches answer their state, however it changed (a click, Space, an assistive tool).
+    connect(checkBox(1010), &QCheckBox::toggled, this, &CNabazu3::OnSutoreto);
+    connect(checkBox(1011), &QCheckBox::toggled, this, &CNabazu3::OnBokkusu);
+    connect(button(1017), &QPushButton::clicked, this, &CNabazu3::OnKuriaB);
+    connect(button(1015), &QPushButton::clicked, this, &CNabazu3::OnTourokuB);
+    connect(button(1019), &QPushButton::clicked, this, &CNabazu3::OnHelpB);
+    connect(&list1(), &ui::ListView::listDoubleClicked, this, &CNabazu3::OnDblclkList1);
+    analysis::offerPredictionRecord(*this, list1(), db::Game::Numbers3);
+    // The new next-draw number, as after a registration.
+    ui::offerUpdate(*this, list1(), update::Game::Numbers3, [this] {
+        if (!kaisuDB(m_strDatabase, db::kWherePositive))
+            reportReadFailure();
+    });
+}
+
+CNabazu3::~CNabazu3() = default;
+
+ui::ListView& CNabazu3::list1() const
+{
+    return *listView(1003);
+}
+
+ui::ListView& CNabazu3::list3() const
+{
+    return *listView(1022);
+}
+
+void CNabazu3::onInitDialog()
+{
+    int column = 0;
+    for (const res::ListColumn& draws : res::kNumbersDrawColumns)
+        AddColumn(res::qtext(draws.header), column++, 0, 0, draws.width);
+
+    column = 0;
+    for (const numbers::StatisticsColumn& statistics : numbers::statisticsColumns()) {
+        AddColumn2(QString::fromUtf8(statistics.header.data(), static_cast<qsizetype>(statistics.header.size())),
+            column++, 0, numbers::kStatisticsAlignment, statistics.width);
+    }
+
+    const QString clause = db::kWherePositive;
+    const bool counted = kaisuDB(m_strDatabase, clause);
+    const bool tallied = Data(m_strDatabase, clause);
+    if (!counted || !tallied)
+        reportReadFailure();
+
+    list1().setExtendedStyle(ui::ListView::kTwoClickActivate);
+    for (const int id : { 1012, 1013, 1014 }) {
+        edit(id)->clear();
+        edit(id)->setMaxLength(1);
+    }
+}
+
+int CNabazu3::AddColumn(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx)
+{
+    return ui::addColumn(list1(), lptstrItem, nItem, nSubItem, nFmt, cx);
+}
+
+void CNabazu3::AddItem(const QString& lptstrItem, int nItem, int nSubItem, int, int)
+{
+    ui::addItem(list1(), lptstrItem, nItem, nSubItem, true);
+}
+
+int CNabazu3::DeleteItem()
+{
+    return ui::deleteItems(list1());
+}
+
+int CNabazu3::AddColumn2(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx)
+{
+    return ui::addColumn(list3(), lptstrItem, nItem, nSubItem, nFmt, cx);
+}
+
+void CNabazu3::AddItem2(const QString& lptstrItem, int nItem, int nSubItem, int, int)
+{
+    ui::addItem(list3(), lptstrItem, nItem, nSubItem);
+}
+
+int CNabazu3::DeleteItem2()
+{
+    return ui::deleteItems(list3());
+}
+
+bool CNabazu3::searchDB(QString strDatabase, QString strWhere)
+{
+    // Rows reach the list only once every row has been read.
+    QList<QStringList> rows;
+    const db::Status status = numbers::readDraws(
+        numbers3::kTable, strDatabase, strWhere, [&rows](const QStringList& cells) { rows << cells; });
+    if (!status)
+        return false;
+    const ui::ListView::Batch batch(list1());
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int column = 0; column < rows[r].size(); ++column)
+            AddItem(rows[r][column], r, column, 0, res::kNumbersDrawColumns[column].width);
+    }
+    return true;
+}
+
+bool CNabazu3::yosouDB(QString strDatabase, QString strWhere)
+{
+    static constexpr int kFields[] = { 1004, 1005, 1006, 1007, 1008 };
+    return showTexts(kFields, numbers3::predictNext(strDatabase, strWhere));
+}
+
+bool CNabazu3::kaisuDB(QString strDatabase, QString strWhere)
+{
+    return showNextDrawNumber(1009, db::kCountNumbers3, strDatabase, strWhere);
+}
+
+bool CNabazu3::Data(QString strDatabase, QString strWhere)
+{
+    const std::optional<numbers::DigitCounts> counts = numbers::digitCounts(numbers3::kTable, strDatabase, strWhere);
+    if (!counts)
+        return false;
+    const auto& columns = numbers::statisticsColumns();
+    int r = 0;
+    for (const std::vector<std::string>& cells : numbers::statisticsRows(*counts)) {
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            AddItem2(QString::fromStdString(cells[c]), r, static_cast<int>(c), numbers::kStatisticsAlignment,
+                columns[c].width);
+        }
+        ++r;
+    }
+    return true;
+}
+
+void CNabazu3::OnButton1()
+{
+    DeleteItem();
+    if (!searchDB(m_strDatabase, db::kWhereListAll)) {
+        reportReadFailure();
+        return;
+    }
+    setText(1016, QString());
+}
+
+void CNabazu3::OnButton2()
+{
+    if (!yosouDB(m_strDatabase, db::kWherePositive))
+        reportReadFailure();
+}
+
+void CNabazu3::OnButton3()
+{
+    const db::SearchClause clause = numbers3::searchClause(ui::searchKind(*this, 1010, 1011),
+        ui::searchInput(*this, 1012), ui::searchInput(*this, 1013), ui::searchInput(*this, 1014));
+    ui::runSearch(
+        *this, clause, 1003, 1016, [this] { DeleteItem(); },
+        [this](const QString& where) { return searchDB(m_strDatabase, where); });
+}
+
+void CNabazu3::OnSutoreto()
+{
+    ui::excludeOther(*this, 1010, 1011);
+}
+
+void CNabazu3::OnBokkusu()
+{
+    ui::excludeOther(*this, 1011, 1010);
+}
+
+void CNabazu3::OnKuriaB()
+{
+    for (const int id : { 1012, 1013, 1014 })
+        setText(id, QString());
+}
+
+void CNabazu3::OnTourokuB()
+{
+    const QString clause = db::kWherePositive;
+    // The five predictions are brought up to date before the registration window opens.
+    if (!yosouDB(m_strDatabase, clause))
+        reportReadFailure();
+    CToutoku registration;
+    registration.m_strDatabase = m_strDatabase;
+    if (ui::runModal(registration) == QDialog::Accepted && !kaisuDB(m_strDatabase, clause))
+        reportReadFailure();
+}
+
+void CNabazu3::OnDblclkList1()
+{
+    const int item = list1().hotItem();
+    if (item < 0)
+        return;
+    CHenkou editor;
+    editor.m_strDatabase = m_strDatabase;
+    editor.m_strGame = QStringLiteral("3");
+    editor.m_strKaisai = list1().itemText(item, 0);
+    editor.m_strJikai = text(1009);
+    ui::runModal(editor);
+}
+
+} // namespace zelpo

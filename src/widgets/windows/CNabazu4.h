@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "widgets/ui/gamewindow.h"
+
+namespace zelpo::ui {
+class ListView;
+}
+
+namespace zelpo {
+
+// The Numbers 4 window: next draw number, predictions, the list of draws,
+// search and digit statistics.
+class CNabazu4 final : public ui::GameWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CNabazu4)
+public:
+    explicit CNabazu4(QWidget* parent = nullptr);
+    ~CNabazu4() override;
+
+    // List-view routines: the draw list 1003 and the statistics list 1023.
+    int AddColumn(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx);
+    void AddItem(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx);
+    int DeleteItem();
+    int AddColumn2(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx);
+    void AddItem2(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx);
+
+    // Query functions: true when the database answered.
+    bool yosouDE(QString strDatabase, QString strWhere);
+    bool searchDE(QString strDatabase, QString strWhere);
+    bool kaisuDE(QString strDatabase, QString strWhere);
+    bool Data(QString strDatabase, QString strWhere);
+
+    void OnYosouB();        // 予　　想
+    void OnItiranB();       // 当 選 数 字 一 覧
+    void OnTourokuB();      // 当選数字登録
+    void OnKensakuB();      // 検　索
+    void OnCheckSutoreto(); // ストレート
+    void OnCheckBokkusu();  // ボックス
+    void OnKuriaB();        // クリア
+    void OnDblclkList1();
+
+protected:
+    void onInitDialog() override;
+
+private:
+    ui::ListView& list1() const;
+    ui::ListView& list2() const;
+};
+
+} // namespace zelpo
