@@ -14,7 +14,7 @@ struct Context {
     QStringList args;        // the subcommand's own arguments
     QTextStream& out;        // results
     QTextStream& err;        // messages
-    QString defaultDatabase; // the program's own database (see app/paths.h)
+    QString defaultDatabase; // the program's own database (see data/paths.h)
     const Command* command = nullptr;
 };
 

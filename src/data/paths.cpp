@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "data/paths.h"
 
-#include "widgets/res/strings.h"
-#include "widgets/res/text.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -23,12 +20,12 @@ QString basePath(const QString& executableFile)
 
 QString databasePath(const QString& executableFile)
 {
-    return basePath(executableFile) + res::qtext(res::kDatabaseFileName);
+    return basePath(executableFile) + kDatabaseFileName.toString();
 }
 
 QString helpPath(const QString& executableFile)
 {
-    const QString name = res::qtext(res::kHelpFileName);
+    const QString name = kHelpFileName.toString();
     const QString beside = basePath(executableFile) + name;
     if (QFileInfo::exists(beside))
         return beside;
@@ -51,7 +48,7 @@ QString databaseLocation(const QString& executableFile, const QString& userDataF
     const QString besideProgram = databasePath(executableFile);
     if (userDataFolder.isEmpty() || QFileInfo::exists(besideProgram) || writable(basePath(executableFile)))
         return besideProgram;
-    return userDataFolder + u'/' + res::qtext(res::kDatabaseFileName);
+    return userDataFolder + u'/' + kDatabaseFileName.toString();
 }
 
 QString userDataFolder()

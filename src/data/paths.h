@@ -12,10 +12,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <functional>
 
 namespace zelpo::app {
+
+// The names of the program's files: the database, the manual's start page,
+// and the folder beside it that holds the manual's other pages.
+inline constexpr QStringView kDatabaseFileName = u"ナンバーズ.mdb";
+inline constexpr QStringView kHelpFileName = u"ナンバーズ３＆４＆ミニロト.html";
+inline constexpr QStringView kManualFolder = u"help";
 
 // The directory part of an executable's full file name, ending with a separator.
 QString basePath(const QString& executableFile);

@@ -2,15 +2,14 @@
 #include "data/versions.h"
 
 #include "data/db/engine.h"
-#include "widgets/res/strings.h"
-#include "widgets/res/text.h"
 
 namespace zelpo::app {
 
 RunningVersions runningVersions()
 {
     const QString engine = db::engineVersion();
-    return { res::qtext(res::kVersionLine), QStringLiteral("Qt %1").arg(QString::fromLatin1(qVersion())),
+    return { QString::fromUtf16(kVersionLine.data(), static_cast<qsizetype>(kVersionLine.size())),
+        QStringLiteral("Qt %1").arg(QString::fromLatin1(qVersion())),
         engine.isEmpty() ? QString() : QStringLiteral("SQLite %1").arg(engine) };
 }
 

@@ -6,7 +6,12 @@
 
 #include <QString>
 
+#include <string_view>
+
 namespace zelpo::app {
+
+// The program's name and version, as the about box and `zelpo-cli --version` show them.
+inline constexpr std::u16string_view kVersionLine = u"ナンバーズ Zelpo  Version 1.30";
 
 struct RunningVersions {
     QString program; // "ナンバーズ Zelpo  Version 1.30"

@@ -20,7 +20,7 @@ public:
     QString m_strDatabase; // full path of the database file
 
     // Computes both paths from the executable's full file name (the database
-    // by the rule of app/paths.h).
+    // by the rule of data/paths.h).
     void setPathsFrom(const QString& executableFile);
 
     void OnButton1(); // ナンバーズ　３

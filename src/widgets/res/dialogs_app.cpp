@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The main menu (102) and the about box (100).
+#include "data/versions.h"
 #include "widgets/res/dialogtemplate.h"
 #include "widgets/res/strings.h"
 
@@ -18,7 +19,7 @@ constexpr Control kMainControls[] = {
 
 constexpr Control kAboutControls[] = {
     { kNoId, Kind::Icon, u"", 11, 14, 20, 20 },
-    { kNoId, Kind::Static, kVersionLine, 40, 10, 170, 8 },
+    { kNoId, Kind::Static, app::kVersionLine, 40, 10, 170, 8 },
     { kNoId, Kind::Static, u"ライセンス: MIT", 40, 24, 170, 8 },
     // Filled when the box opens with the versions the program runs with.
     { kAboutToolkitLine, Kind::Static, u"Qt", 40, 36, 170, 8 },

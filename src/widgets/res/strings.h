@@ -9,12 +9,7 @@ namespace zelpo::res {
 // The program's name: the main menu's caption and the title of a message
 // box that has no window to belong to.
 inline constexpr std::u16string_view kProgramName = u"ナンバーズ Zelpo";
-inline constexpr std::u16string_view kDatabaseFileName = u"ナンバーズ.mdb";
-// The start page of the manual, and the folder beside it that holds the other pages.
-inline constexpr std::u16string_view kHelpFileName = u"ナンバーズ３＆４＆ミニロト.html";
-inline constexpr std::u16string_view kManualFolder = u"help";
 inline constexpr std::u16string_view kAboutMenuEntry = u"ナンバーズ のﾊﾞｰｼﾞｮﾝ情報(&A)...";
-inline constexpr std::u16string_view kVersionLine = u"ナンバーズ Zelpo  Version 1.30";
 inline constexpr std::u16string_view kHelpFailed = u"起動できませんでした";
 // Follows kHelpFailed when the manual is not there: where it was looked for.
 inline constexpr std::u16string_view kHelpNotFound = u"マニュアルが見つかりません。次の場所を探しました。\n%1";

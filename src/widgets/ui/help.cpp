@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/ui/help.h"
 
+#include "data/paths.h"
 #include "widgets/res/dialogtemplate.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
@@ -98,7 +99,7 @@ QString manualPagePath(const QString& startPage, const QString& page)
 {
     if (page.isEmpty())
         return startPage;
-    return QFileInfo(startPage).dir().filePath(res::qtext(res::kManualFolder) + u'/' + page);
+    return QFileInfo(startPage).dir().filePath(app::kManualFolder.toString() + u'/' + page);
 }
 
 bool openHelp(QWidget* owner, const QString& startPage, const QString& page)
