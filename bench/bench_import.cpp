@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Importing a whole Numbers 3 history into an empty database, and its parts.
+#include "data/db/create.h"
 #include "data/db/transfer.h"
 
 #include <QFile>

@@ -4,6 +4,7 @@
 // real Numbers 3 history.
 #include "cores/analysis/backtest.h"
 #include "data/analysis/recorddata.h"
+#include "data/db/create.h"
 #include "data/db/transfer.h"
 #include "widgets/dialogs/predictionrecorddialog.h"
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "bench/benchdb.h"
 
+#include "data/db/create.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/testdb.h"
 
+#include "data/db/create.h"
 #include "data/db/schema.h"
 
 #include <QSqlDatabase>

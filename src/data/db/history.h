@@ -3,6 +3,7 @@
 // tree, a Qt resource), and a new database file filled with them.
 #pragma once
 
+#include "data/db/create.h"
 #include "data/db/query.h"
 #include "data/db/schema.h"
 

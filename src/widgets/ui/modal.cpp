@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/ui/modal.h"
 
-#include "data/db/query.h"
+#include "data/db/connection.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
 #include "widgets/ui/templatedialog.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "data/db/create.h"
 #include "data/db/drawcount.h"
 #include "data/db/history.h"
 #include "data/db/query.h"
