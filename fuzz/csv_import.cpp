@@ -3,6 +3,7 @@
 // draws or a problem on a line of the file. Every accepted file, written back
 // as export writes it and read again, must give the same draws. Reading
 // takes memory in proportion to the file, whatever its shape.
+#include "cores/csv/records.h"
 #include "data/db/transfer.h"
 #include "require.h"
 

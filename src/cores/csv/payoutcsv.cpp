@@ -1,31 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "cores/csv/payoutcsv.h"
 
+#include "cores/csv/encoding.h"
+#include "cores/csv/records.h"
+#include "cores/csv/text_p.h"
 #include "cores/sql/sqltext.h"
 
 #include <algorithm>
 
 namespace zelpo::db::csv {
 namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::string lowered(std::string_view text)
-{
-    std::string result(text);
-    for (char& c : result) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return result;
-}
 
 // Digits only, at most `most`; nothing for anything else.
 std::optional<std::int64_t> wholeNumber(std::string_view text, std::int64_t most)

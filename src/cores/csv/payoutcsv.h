@@ -9,7 +9,7 @@
 // stays apart from 0. Works on UTF-8 text as the draw reader does.
 #pragma once
 
-#include "cores/csv/csvformat.h"
+#include "cores/csv/draws.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "data/db/failure.h"
 
-#include "cores/csv/csvformat.h"
+#include "cores/csv/problem.h"
 #include "data/db/failure_p.h"
 
 #include <QSqlError>

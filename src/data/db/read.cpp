@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "data/db/read.h"
 
-#include "cores/csv/csvformat.h"
+#include "cores/csv/problem.h"
 #include "data/db/connection_p.h"
 #include "data/db/failure_p.h"
 

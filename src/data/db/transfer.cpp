@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "data/db/transfer.h"
 
+#include "cores/csv/records.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QVariant>

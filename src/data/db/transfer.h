@@ -2,7 +2,9 @@
 // Draw histories in and out of the database as CSV files.
 #pragma once
 
-#include "cores/csv/csvformat.h"
+#include "cores/csv/draws.h"
+#include "cores/csv/encoding.h"
+#include "cores/csv/problem.h"
 #include "data/db/query.h"
 #include "data/db/schema.h"
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "data/update/onefile.h"
 
-#include "cores/csv/csvformat.h"
+#include "cores/csv/draws.h"
+#include "cores/csv/records.h"
 #include "data/db/transfer.h"
 #include "data/update/feedjson.h"
 #include "data/update/officialcsv.h"

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "cores/csv/csvformat.h"
+#include "cores/csv/draws.h"
+#include "cores/csv/encoding.h"
+#include "cores/csv/problem.h"
+#include "cores/csv/records.h"
 
 #include <gtest/gtest.h>
 
