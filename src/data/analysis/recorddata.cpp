@@ -108,7 +108,7 @@ std::optional<StoredDraws> readStoredDraws(db::Game game, const QString& databas
     static constexpr QStringView kColumns[] = { u"kounyu1", u"kounyu2", u"kounyu3", u"kounyu4", u"kounyu5" };
     // Mini Loto keeps its bonus in kounyu1 and its predictions after it.
     const std::size_t firstStored = game == db::Game::MiniLoto ? 1 : 0;
-    StoredDraws result { gameOf(game), {}, {} };
+    StoredDraws result { gameOf(game), game, {}, {} };
     Occurrences occurrences;
     const db::Status read = db::read(database, storedSql(game), db::kWherePositive, [&](const db::Row& row) {
         Draw& draw = result.draws.emplace_back(drawOf(game, row, true));

@@ -20,6 +20,7 @@ Game gameOf(db::Game game);
 // and the hit check.
 struct StoredDraws {
     Game game;
+    db::Game table; // the table they were read from
     std::vector<Draw> draws;
     std::vector<std::array<std::string, 5>> stored; // one per draw; Mini Loto uses four
 };

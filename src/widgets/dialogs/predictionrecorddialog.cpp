@@ -32,19 +32,6 @@ constexpr double kLevel = 0.05;
 // A cumulative line needs no more points than the chart has pixels.
 constexpr std::size_t kMaxPoints = 1500;
 
-QString gameTitle(Game game)
-{
-    switch (game) {
-    case Game::Numbers3:
-        return QStringLiteral("ナンバーズ3");
-    case Game::Numbers4:
-        return QStringLiteral("ナンバーズ4");
-    case Game::MiniLoto:
-        return QStringLiteral("ミニロト");
-    }
-    return {};
-}
-
 QString label(const HitClass& hitClass)
 {
     return QString::fromUtf8(hitClass.label.data(), static_cast<qsizetype>(hitClass.label.size()));
@@ -98,7 +85,8 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
     , m_draws(std::move(draws))
     , m_backtest(m_draws.game)
 {
-    setWindowTitle(gameTitle(m_draws.game) + QStringLiteral("　予想の成績"));
+    // The tables are named after their games.
+    setWindowTitle(db::tableName(m_draws.table) + QStringLiteral("　予想の成績"));
 
     int highest = 0;
     for (const Draw& draw : m_draws.draws)
