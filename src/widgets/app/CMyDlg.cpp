@@ -55,8 +55,8 @@ template <class Window>
 void CMyDlg::openGameWindow()
 {
     const auto window = std::make_unique<Window>();
-    window->m_strDatabase = m_strDatabase;
-    window->m_strHelp = m_strHelp;
+    window->setDatabasePath(m_strDatabase);
+    window->setHelpPath(m_strHelp);
     ui::runModal(*window);
 }
 

@@ -332,7 +332,7 @@ void openPredictionRecord(QWidget* owner, db::Game game, const QString& database
 void offerPredictionRecord(ui::GameWindow& window, QWidget& drawList, db::Game game)
 {
     window.addContextEntry(drawList, QStringLiteral("予想の成績(&S)..."),
-        [&window, game] { openPredictionRecord(&window, game, window.m_strDatabase); });
+        [&window, game] { openPredictionRecord(&window, game, window.databasePath()); });
 }
 
 } // namespace zelpo::analysis

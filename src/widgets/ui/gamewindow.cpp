@@ -2,11 +2,37 @@
 #include "widgets/ui/gamewindow.h"
 
 #include "widgets/ui/help.h"
+#include "widgets/ui/listview.h"
 
 #include <QAbstractScrollArea>
+#include <QCheckBox>
 #include <QMenu>
+#include <QPushButton>
 
 namespace zelpo::ui {
+
+void GameWindow::connectControls(int registrationId, const Handlers& on)
+{
+    connect(button(kListButtonId), &QPushButton::clicked, this, on.list);
+    connect(button(kPredictButtonId), &QPushButton::clicked, this, on.predict);
+    connect(button(registrationId), &QPushButton::clicked, this, on.registration);
+    connect(button(kSearchButtonId), &QPushButton::clicked, this, on.search);
+    connect(button(kClearButtonId), &QPushButton::clicked, this, on.clear);
+    connect(button(kHelpButtonId), &QPushButton::clicked, this, on.help);
+    connect(&drawList(), &ListView::listDoubleClicked, this, on.editDraw);
+}
+
+void GameWindow::connectSwitches(const std::function<void()>& straight, const std::function<void()>& box)
+{
+    // The switches answer their state, however it changed (a click, Space, an assistive tool).
+    connect(checkBox(kStraightId), &QCheckBox::toggled, this, straight);
+    connect(checkBox(kBoxId), &QCheckBox::toggled, this, box);
+}
+
+ListView& GameWindow::drawList() const
+{
+    return *listView(kDrawListId);
+}
 
 void GameWindow::OnHelpB()
 {

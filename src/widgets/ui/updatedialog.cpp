@@ -113,7 +113,7 @@ bool runUpdate(QWidget* owner, const QString& database, const std::vector<update
 void offerUpdate(GameWindow& window, QWidget& drawList, update::Game game, std::function<void()> afterStore)
 {
     window.addContextEntry(drawList, QString::fromUtf16(kUpdateEntry), [&window, game, afterStore] {
-        if (runUpdate(&window, window.m_strDatabase, { game }) && afterStore)
+        if (runUpdate(&window, window.databasePath(), { game }) && afterStore)
             afterStore();
     });
 }

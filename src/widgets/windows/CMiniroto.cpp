@@ -13,42 +13,31 @@
 #include "widgets/ui/updatedialog.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <memory>
 
 namespace zelpo {
-namespace {
-
-constexpr int kPredictionEdits[] = { 1004, 1005, 1006, 1007 };
-constexpr int kSearchEdits[] = { 1016, 1015, 1012, 1013, 1014 };
-
-} // namespace
 
 CMiniroto::CMiniroto(QWidget* parent)
     : ui::GameWindow(res::kMinirotoDialog, parent)
 {
-    connect(button(1001), &QPushButton::clicked, this, &CMiniroto::OnYosou);
-    connect(button(1000), &QPushButton::clicked, this, &CMiniroto::OnitiranB);
-    connect(button(1002), &QPushButton::clicked, this, &CMiniroto::Onkensaku);
-    connect(button(1017), &QPushButton::clicked, this, &CMiniroto::Onkuria);
-    connect(button(1018), &QPushButton::clicked, this, &CMiniroto::OntourokuB);
-    connect(button(1019), &QPushButton::clicked, this, &CMiniroto::Onhelp);
-    connect(&list1(), &ui::ListView::listDoubleClicked, this, &CMiniroto::OnDblclkList1);
-    analysis::offerPredictionRecord(*this, list1(), db::Game::MiniLoto);
+    connectControls(kRegisterButtonId,
+        { .list = [this] { OnitiranB(); },
+            .predict = [this] { OnYosou(); },
+            .search = [this] { Onkensaku(); },
+            .clear = [this] { Onkuria(); },
+            .registration = [this] { OntourokuB(); },
+            .editDraw = [this] { OnDblclkList1(); },
+            .help = [this] { Onhelp(); } });
+    analysis::offerPredictionRecord(*this, drawList(), db::Game::MiniLoto);
     // The new next-draw number, as after a registration.
-    ui::offerUpdate(*this, list1(), update::Game::MiniLoto, [this] {
-        if (!kaisuMI(m_strDatabase, db::kWherePositive))
+    ui::offerUpdate(*this, drawList(), update::Game::MiniLoto, [this] {
+        if (!kaisuMI(databasePath(), db::kWherePositive))
             reportReadFailure();
     });
 }
 
 CMiniroto::~CMiniroto() = default;
-
-ui::ListView& CMiniroto::list1() const
-{
-    return *listView(1003);
-}
 
 void CMiniroto::onInitDialog()
 {
@@ -63,8 +52,8 @@ void CMiniroto::onInitDialog()
     if (!kaisuMI(m_strDatabase, db::kWherePositive))
         reportReadFailure();
 
-    list1().setExtendedStyle(ui::ListView::kTwoClickActivate);
-    for (const int id : kSearchEdits) {
+    drawList().setExtendedStyle(ui::ListView::kTwoClickActivate);
+    for (const int id : kSearchNumberIds) {
         edit(id)->clear();
         edit(id)->setMaxLength(2);
     }
@@ -72,17 +61,17 @@ void CMiniroto::onInitDialog()
 
 int CMiniroto::AddColumn(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx)
 {
-    return ui::addColumn(list1(), lptstrItem, nItem, nSubItem, nFmt, cx);
+    return ui::addColumn(drawList(), lptstrItem, nItem, nSubItem, nFmt, cx);
 }
 
 void CMiniroto::AddItem(const QString& lptstrItem, int nItem, int nSubItem, int, int)
 {
-    ui::addItem(list1(), lptstrItem, nItem, nSubItem, true);
+    ui::addItem(drawList(), lptstrItem, nItem, nSubItem, true);
 }
 
 int CMiniroto::DeleteItem()
 {
-    return ui::deleteItems(list1());
+    return ui::deleteItems(drawList());
 }
 
 bool CMiniroto::searchME(QString strDatabase, QString strWhere)
@@ -95,7 +84,7 @@ bool CMiniroto::searchME(QString strDatabase, QString strWhere)
         = miniloto::readDraws(strDatabase, strWhere, [&rows](const QStringList& cells) { rows << cells; });
     if (!status)
         return false;
-    const ui::ListView::Batch batch(list1());
+    const ui::ListView::Batch batch(drawList());
     for (int r = 0; r < rows.size(); ++r) {
         for (int column = 0; column < rows[r].size(); ++column)
             AddItem(rows[r][column], r, column, kFormats[column], kWidths[column]);
@@ -105,12 +94,12 @@ bool CMiniroto::searchME(QString strDatabase, QString strWhere)
 
 bool CMiniroto::kaisuMI(QString strDatabase, QString strWhere)
 {
-    return showNextDrawNumber(1009, db::kCountMiniLoto, strDatabase, strWhere);
+    return showNextDrawNumber(kNextDrawId, db::kCountMiniLoto, strDatabase, strWhere);
 }
 
 bool CMiniroto::yosouMI(QString strDatabase, QString strWhere)
 {
-    return showTexts(kPredictionEdits, miniloto::predictNext(strDatabase, strWhere));
+    return showTexts(kPredictionIds, miniloto::predictNext(strDatabase, strWhere));
 }
 
 void CMiniroto::OnYosou()
@@ -126,24 +115,24 @@ void CMiniroto::OnitiranB()
         reportReadFailure();
         return;
     }
-    setText(1008, QStringLiteral("---"));
+    setText(kFoundCountId, QStringLiteral("---"));
 }
 
 void CMiniroto::Onkensaku()
 {
     std::string numbers[5];
     for (int i = 0; i < 5; ++i)
-        numbers[i] = ui::searchInput(*this, kSearchEdits[i]);
+        numbers[i] = ui::searchInput(*this, kSearchNumberIds[i]);
     const db::SearchClause clause
         = miniloto::searchClause({ numbers[0], numbers[1], numbers[2], numbers[3], numbers[4] });
     ui::runSearch(
-        *this, clause, 1003, 1008, [this] { DeleteItem(); },
+        *this, clause, kDrawListId, kFoundCountId, [this] { DeleteItem(); },
         [this](const QString& where) { return searchME(m_strDatabase, where); });
 }
 
 void CMiniroto::Onkuria()
 {
-    for (const int id : kSearchEdits)
+    for (const int id : kSearchNumberIds)
         setText(id, QString());
 }
 
@@ -162,14 +151,14 @@ void CMiniroto::Onhelp()
 
 void CMiniroto::OnDblclkList1()
 {
-    const int item = list1().hotItem();
+    const int item = drawList().hotItem();
     if (item < 0)
         return;
     CHenkou editor;
     editor.m_strDatabase = m_strDatabase;
     editor.m_strGame = QStringLiteral("5");
-    editor.m_strKaisai = list1().itemText(item, 0);
-    editor.m_strJikai = text(1009);
+    editor.m_strKaisai = drawList().itemText(item, 0);
+    editor.m_strJikai = text(kNextDrawId);
     ui::runModal(editor);
 }
 

@@ -15,10 +15,16 @@ class CMiniroto final : public ui::GameWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CMiniroto)
 public:
+    // Control IDs of this window beside those of every game window.
+    static constexpr int kPredictionIds[] = { 1004, 1005, 1006, 1007 };         // 予想数字１..４
+    static constexpr int kSearchNumberIds[] = { 1016, 1015, 1012, 1013, 1014 }; // the five numbers searched
+    static constexpr int kFoundCountId = 1008;                                  // 検索件数
+    static constexpr int kRegisterButtonId = 1018;                              // 当選数字登録
+
     explicit CMiniroto(QWidget* parent = nullptr);
     ~CMiniroto() override;
 
-    // List-view routines of the draw list 1003.
+    // List-view routines of the draw list.
     int AddColumn(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx);
     void AddItem(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx);
     int DeleteItem();
@@ -38,9 +44,6 @@ public:
 
 protected:
     void onInitDialog() override;
-
-private:
-    ui::ListView& list1() const;
 };
 
 } // namespace zelpo

@@ -15,43 +15,35 @@
 #include "widgets/ui/searchrun.h"
 #include "widgets/ui/updatedialog.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace zelpo {
 
 CNabazu3::CNabazu3(QWidget* parent)
     : ui::GameWindow(res::kNabazu3Dialog, parent)
 {
-    connect(button(1000), &QPushButton::clicked, this, &CNabazu3::OnButton1);
-    connect(button(1001), &QPushButton::clicked, this, &CNabazu3::OnButton2);
-    connect(button(1002), &QPushButton::clicked, this, &CNabazu3::OnButton3);
-    // The switches answer their state, however it changed (a click, Space, an assistive tool).
-    connect(checkBox(1010), &QCheckBox::toggled, this, &CNabazu3::OnSutoreto);
-    connect(checkBox(1011), &QCheckBox::toggled, this, &CNabazu3::OnBokkusu);
-    connect(button(1017), &QPushButton::clicked, this, &CNabazu3::OnKuriaB);
-    connect(button(1015), &QPushButton::clicked, this, &CNabazu3::OnTourokuB);
-    connect(button(1019), &QPushButton::clicked, this, &CNabazu3::OnHelpB);
-    connect(&list1(), &ui::ListView::listDoubleClicked, this, &CNabazu3::OnDblclkList1);
-    analysis::offerPredictionRecord(*this, list1(), db::Game::Numbers3);
+    connectControls(kRegisterButtonId,
+        { .list = [this] { OnButton1(); },
+            .predict = [this] { OnButton2(); },
+            .search = [this] { OnButton3(); },
+            .clear = [this] { OnKuriaB(); },
+            .registration = [this] { OnTourokuB(); },
+            .editDraw = [this] { OnDblclkList1(); },
+            .help = [this] { OnHelpB(); } });
+    connectSwitches([this] { OnSutoreto(); }, [this] { OnBokkusu(); });
+    analysis::offerPredictionRecord(*this, drawList(), db::Game::Numbers3);
     // The new next-draw number, as after a registration.
-    ui::offerUpdate(*this, list1(), update::Game::Numbers3, [this] {
-        if (!kaisuDB(m_strDatabase, db::kWherePositive))
+    ui::offerUpdate(*this, drawList(), update::Game::Numbers3, [this] {
+        if (!kaisuDB(databasePath(), db::kWherePositive))
             reportReadFailure();
     });
 }
 
 CNabazu3::~CNabazu3() = default;
 
-ui::ListView& CNabazu3::list1() const
-{
-    return *listView(1003);
-}
-
 ui::ListView& CNabazu3::list3() const
 {
-    return *listView(1022);
+    return *listView(kStatisticsListId);
 }
 
 void CNabazu3::onInitDialog()
@@ -72,8 +64,8 @@ void CNabazu3::onInitDialog()
     if (!counted || !tallied)
         reportReadFailure();
 
-    list1().setExtendedStyle(ui::ListView::kTwoClickActivate);
-    for (const int id : { 1012, 1013, 1014 }) {
+    drawList().setExtendedStyle(ui::ListView::kTwoClickActivate);
+    for (const int id : kSearchDigitIds) {
         edit(id)->clear();
         edit(id)->setMaxLength(1);
     }
@@ -81,17 +73,17 @@ void CNabazu3::onInitDialog()
 
 int CNabazu3::AddColumn(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx)
 {
-    return ui::addColumn(list1(), lptstrItem, nItem, nSubItem, nFmt, cx);
+    return ui::addColumn(drawList(), lptstrItem, nItem, nSubItem, nFmt, cx);
 }
 
 void CNabazu3::AddItem(const QString& lptstrItem, int nItem, int nSubItem, int, int)
 {
-    ui::addItem(list1(), lptstrItem, nItem, nSubItem, true);
+    ui::addItem(drawList(), lptstrItem, nItem, nSubItem, true);
 }
 
 int CNabazu3::DeleteItem()
 {
-    return ui::deleteItems(list1());
+    return ui::deleteItems(drawList());
 }
 
 int CNabazu3::AddColumn2(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx)
@@ -117,7 +109,7 @@ bool CNabazu3::searchDB(QString strDatabase, QString strWhere)
         numbers3::kTable, strDatabase, strWhere, [&rows](const QStringList& cells) { rows << cells; });
     if (!status)
         return false;
-    const ui::ListView::Batch batch(list1());
+    const ui::ListView::Batch batch(drawList());
     for (int r = 0; r < rows.size(); ++r) {
         for (int column = 0; column < rows[r].size(); ++column)
             AddItem(rows[r][column], r, column, 0, res::kNumbersDrawColumns[column].width);
@@ -127,13 +119,12 @@ bool CNabazu3::searchDB(QString strDatabase, QString strWhere)
 
 bool CNabazu3::yosouDB(QString strDatabase, QString strWhere)
 {
-    static constexpr int kFields[] = { 1004, 1005, 1006, 1007, 1008 };
-    return showTexts(kFields, numbers3::predictNext(strDatabase, strWhere));
+    return showTexts(kPredictionIds, numbers3::predictNext(strDatabase, strWhere));
 }
 
 bool CNabazu3::kaisuDB(QString strDatabase, QString strWhere)
 {
-    return showNextDrawNumber(1009, db::kCountNumbers3, strDatabase, strWhere);
+    return showNextDrawNumber(kNextDrawId, db::kCountNumbers3, strDatabase, strWhere);
 }
 
 bool CNabazu3::Data(QString strDatabase, QString strWhere)
@@ -160,7 +151,7 @@ void CNabazu3::OnButton1()
         reportReadFailure();
         return;
     }
-    setText(1016, QString());
+    setText(kFoundCountId, QString());
 }
 
 void CNabazu3::OnButton2()
@@ -171,26 +162,27 @@ void CNabazu3::OnButton2()
 
 void CNabazu3::OnButton3()
 {
-    const db::SearchClause clause = numbers3::searchClause(ui::searchKind(*this, 1010, 1011),
-        ui::searchInput(*this, 1012), ui::searchInput(*this, 1013), ui::searchInput(*this, 1014));
+    const db::SearchClause clause
+        = numbers3::searchClause(ui::searchKind(*this, kStraightId, kBoxId), ui::searchInput(*this, kSearchDigitIds[0]),
+            ui::searchInput(*this, kSearchDigitIds[1]), ui::searchInput(*this, kSearchDigitIds[2]));
     ui::runSearch(
-        *this, clause, 1003, 1016, [this] { DeleteItem(); },
+        *this, clause, kDrawListId, kFoundCountId, [this] { DeleteItem(); },
         [this](const QString& where) { return searchDB(m_strDatabase, where); });
 }
 
 void CNabazu3::OnSutoreto()
 {
-    ui::excludeOther(*this, 1010, 1011);
+    ui::excludeOther(*this, kStraightId, kBoxId);
 }
 
 void CNabazu3::OnBokkusu()
 {
-    ui::excludeOther(*this, 1011, 1010);
+    ui::excludeOther(*this, kBoxId, kStraightId);
 }
 
 void CNabazu3::OnKuriaB()
 {
-    for (const int id : { 1012, 1013, 1014 })
+    for (const int id : kSearchDigitIds)
         setText(id, QString());
 }
 
@@ -208,14 +200,14 @@ void CNabazu3::OnTourokuB()
 
 void CNabazu3::OnDblclkList1()
 {
-    const int item = list1().hotItem();
+    const int item = drawList().hotItem();
     if (item < 0)
         return;
     CHenkou editor;
     editor.m_strDatabase = m_strDatabase;
     editor.m_strGame = QStringLiteral("3");
-    editor.m_strKaisai = list1().itemText(item, 0);
-    editor.m_strJikai = text(1009);
+    editor.m_strKaisai = drawList().itemText(item, 0);
+    editor.m_strJikai = text(kNextDrawId);
     ui::runModal(editor);
 }
 

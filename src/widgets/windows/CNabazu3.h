@@ -15,10 +15,17 @@ class CNabazu3 final : public ui::GameWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CNabazu3)
 public:
+    // Control IDs of this window beside those of every game window.
+    static constexpr int kPredictionIds[] = { 1004, 1005, 1006, 1007, 1008 }; // 予想数字１..５
+    static constexpr int kSearchDigitIds[] = { 1012, 1013, 1014 };            // 三桁, 二桁, 一桁
+    static constexpr int kRegisterButtonId = 1015;                            // 当選数字登録
+    static constexpr int kFoundCountId = 1016;                                // 検索件数
+    static constexpr int kStatisticsListId = 1022;                            // 出現回数
+
     explicit CNabazu3(QWidget* parent = nullptr);
     ~CNabazu3() override;
 
-    // List-view routines: the draw list 1003 and the statistics list 1022.
+    // List-view routines: the draw list and the statistics list.
     int AddColumn(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx);
     void AddItem(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx);
     int DeleteItem();
@@ -45,7 +52,6 @@ protected:
     void onInitDialog() override;
 
 private:
-    ui::ListView& list1() const;
     ui::ListView& list3() const;
 };
 

@@ -15,48 +15,40 @@
 #include "widgets/ui/searchrun.h"
 #include "widgets/ui/updatedialog.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace zelpo {
 
 CNabazu4::CNabazu4(QWidget* parent)
     : ui::GameWindow(res::kNabazu4Dialog, parent)
 {
-    connect(button(1000), &QPushButton::clicked, this, &CNabazu4::OnItiranB);
-    connect(button(1001), &QPushButton::clicked, this, &CNabazu4::OnYosouB);
-    connect(button(1016), &QPushButton::clicked, this, &CNabazu4::OnTourokuB);
-    connect(button(1002), &QPushButton::clicked, this, &CNabazu4::OnKensakuB);
-    // The switches answer their state, however it changed (a click, Space, an assistive tool).
-    connect(checkBox(1010), &QCheckBox::toggled, this, &CNabazu4::OnCheckSutoreto);
-    connect(checkBox(1011), &QCheckBox::toggled, this, &CNabazu4::OnCheckBokkusu);
-    connect(button(1017), &QPushButton::clicked, this, &CNabazu4::OnKuriaB);
-    connect(button(1019), &QPushButton::clicked, this, &CNabazu4::OnHelpB);
-    connect(&list1(), &ui::ListView::listDoubleClicked, this, &CNabazu4::OnDblclkList1);
-    analysis::offerPredictionRecord(*this, list1(), db::Game::Numbers4);
+    connectControls(kRegisterButtonId,
+        { .list = [this] { OnItiranB(); },
+            .predict = [this] { OnYosouB(); },
+            .search = [this] { OnKensakuB(); },
+            .clear = [this] { OnKuriaB(); },
+            .registration = [this] { OnTourokuB(); },
+            .editDraw = [this] { OnDblclkList1(); },
+            .help = [this] { OnHelpB(); } });
+    connectSwitches([this] { OnCheckSutoreto(); }, [this] { OnCheckBokkusu(); });
+    analysis::offerPredictionRecord(*this, drawList(), db::Game::Numbers4);
     // The new next-draw number, as after a registration.
-    ui::offerUpdate(*this, list1(), update::Game::Numbers4, [this] {
-        if (!kaisuDE(m_strDatabase, db::kWherePositive))
+    ui::offerUpdate(*this, drawList(), update::Game::Numbers4, [this] {
+        if (!kaisuDE(databasePath(), db::kWherePositive))
             reportReadFailure();
     });
 }
 
 CNabazu4::~CNabazu4() = default;
 
-ui::ListView& CNabazu4::list1() const
-{
-    return *listView(1003);
-}
-
 ui::ListView& CNabazu4::list2() const
 {
-    return *listView(1023);
+    return *listView(kStatisticsListId);
 }
 
 void CNabazu4::onInitDialog()
 {
-    for (const int id : { 1015, 1012, 1013, 1014 }) {
+    for (const int id : kSearchDigitIds) {
         edit(id)->clear();
         edit(id)->setMaxLength(1);
     }
@@ -76,22 +68,22 @@ void CNabazu4::onInitDialog()
     if (!counted || !tallied)
         reportReadFailure();
 
-    list1().setExtendedStyle(ui::ListView::kTwoClickActivate);
+    drawList().setExtendedStyle(ui::ListView::kTwoClickActivate);
 }
 
 int CNabazu4::AddColumn(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx)
 {
-    return ui::addColumn(list1(), lptstrItem, nItem, nSubItem, nFmt, cx);
+    return ui::addColumn(drawList(), lptstrItem, nItem, nSubItem, nFmt, cx);
 }
 
 void CNabazu4::AddItem(const QString& lptstrItem, int nItem, int nSubItem, int, int)
 {
-    ui::addItem(list1(), lptstrItem, nItem, nSubItem, true);
+    ui::addItem(drawList(), lptstrItem, nItem, nSubItem, true);
 }
 
 int CNabazu4::DeleteItem()
 {
-    return ui::deleteItems(list1());
+    return ui::deleteItems(drawList());
 }
 
 int CNabazu4::AddColumn2(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx)
@@ -106,8 +98,7 @@ void CNabazu4::AddItem2(const QString& lptstrItem, int nItem, int nSubItem, int,
 
 bool CNabazu4::yosouDE(QString strDatabase, QString strWhere)
 {
-    static constexpr int kFields[] = { 1004, 1005, 1006, 1007, 1008 };
-    return showTexts(kFields, numbers4::predictNext(strDatabase, strWhere));
+    return showTexts(kPredictionIds, numbers4::predictNext(strDatabase, strWhere));
 }
 
 bool CNabazu4::searchDE(QString strDatabase, QString strWhere)
@@ -118,7 +109,7 @@ bool CNabazu4::searchDE(QString strDatabase, QString strWhere)
         numbers4::kTable, strDatabase, strWhere, [&rows](const QStringList& cells) { rows << cells; });
     if (!status)
         return false;
-    const ui::ListView::Batch batch(list1());
+    const ui::ListView::Batch batch(drawList());
     for (int r = 0; r < rows.size(); ++r) {
         for (int column = 0; column < rows[r].size(); ++column)
             AddItem(rows[r][column], r, column, 0, res::kNumbersDrawColumns[column].width);
@@ -128,7 +119,7 @@ bool CNabazu4::searchDE(QString strDatabase, QString strWhere)
 
 bool CNabazu4::kaisuDE(QString strDatabase, QString strWhere)
 {
-    return showNextDrawNumber(1009, db::kCountNumbers4, strDatabase, strWhere);
+    return showNextDrawNumber(kNextDrawId, db::kCountNumbers4, strDatabase, strWhere);
 }
 
 void CNabazu4::OnYosouB()
@@ -144,7 +135,7 @@ void CNabazu4::OnItiranB()
         reportReadFailure();
         return;
     }
-    setText(1018, QStringLiteral("---"));
+    setText(kFoundCountId, QStringLiteral("---"));
 }
 
 void CNabazu4::OnTourokuB()
@@ -157,27 +148,27 @@ void CNabazu4::OnTourokuB()
 
 void CNabazu4::OnKensakuB()
 {
-    const db::SearchClause clause
-        = numbers4::searchClause(ui::searchKind(*this, 1010, 1011), ui::searchInput(*this, 1015),
-            ui::searchInput(*this, 1012), ui::searchInput(*this, 1013), ui::searchInput(*this, 1014));
+    const db::SearchClause clause = numbers4::searchClause(ui::searchKind(*this, kStraightId, kBoxId),
+        ui::searchInput(*this, kSearchDigitIds[0]), ui::searchInput(*this, kSearchDigitIds[1]),
+        ui::searchInput(*this, kSearchDigitIds[2]), ui::searchInput(*this, kSearchDigitIds[3]));
     ui::runSearch(
-        *this, clause, 1003, 1018, [this] { DeleteItem(); },
+        *this, clause, kDrawListId, kFoundCountId, [this] { DeleteItem(); },
         [this](const QString& where) { return searchDE(m_strDatabase, where); });
 }
 
 void CNabazu4::OnCheckSutoreto()
 {
-    ui::excludeOther(*this, 1010, 1011);
+    ui::excludeOther(*this, kStraightId, kBoxId);
 }
 
 void CNabazu4::OnCheckBokkusu()
 {
-    ui::excludeOther(*this, 1011, 1010);
+    ui::excludeOther(*this, kBoxId, kStraightId);
 }
 
 void CNabazu4::OnKuriaB()
 {
-    for (const int id : { 1015, 1012, 1013, 1014 })
+    for (const int id : kSearchDigitIds)
         setText(id, QString());
 }
 
@@ -200,14 +191,14 @@ bool CNabazu4::Data(QString strDatabase, QString strWhere)
 
 void CNabazu4::OnDblclkList1()
 {
-    const int item = list1().hotItem();
+    const int item = drawList().hotItem();
     if (item < 0)
         return;
     CHenkou editor;
     editor.m_strDatabase = m_strDatabase;
     editor.m_strGame = QStringLiteral("4");
-    editor.m_strKaisai = list1().itemText(item, 0);
-    editor.m_strJikai = text(1009);
+    editor.m_strKaisai = drawList().itemText(item, 0);
+    editor.m_strJikai = text(kNextDrawId);
     ui::runModal(editor);
 }
 

@@ -15,10 +15,17 @@ class CNabazu4 final : public ui::GameWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CNabazu4)
 public:
+    // Control IDs of this window beside those of every game window.
+    static constexpr int kPredictionIds[] = { 1004, 1005, 1006, 1007, 1008 }; // 予想数字１..５
+    static constexpr int kSearchDigitIds[] = { 1015, 1012, 1013, 1014 };      // 四桁, 三桁, 二桁, 一桁
+    static constexpr int kRegisterButtonId = 1016;                            // 当選数字登録
+    static constexpr int kFoundCountId = 1018;                                // 検索件数
+    static constexpr int kStatisticsListId = 1023;                            // 出現回数
+
     explicit CNabazu4(QWidget* parent = nullptr);
     ~CNabazu4() override;
 
-    // List-view routines: the draw list 1003 and the statistics list 1023.
+    // List-view routines: the draw list and the statistics list.
     int AddColumn(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx);
     void AddItem(const QString& lptstrItem, int nItem, int nSubItem, int nFmt, int cx);
     int DeleteItem();
@@ -44,7 +51,6 @@ protected:
     void onInitDialog() override;
 
 private:
-    ui::ListView& list1() const;
     ui::ListView& list2() const;
 };
 

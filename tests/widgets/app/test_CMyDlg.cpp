@@ -46,7 +46,7 @@ TEST(MainMenu, OpensAFreshNumbers3WindowWithBothPathsEachTime)
         auto* window = dynamic_cast<zelpo::CNabazu3*>(&dialog);
         EXPECT_NE(window, nullptr);
         if (window) {
-            seen << window->m_strDatabase + "|" + window->m_strHelp + "|" + window->text(1009) + "|"
+            seen << window->databasePath() + "|" + window->helpPath() + "|" + window->text(1009) + "|"
                     + window->text(1004);
             window->setText(1004, "typed");
         }

@@ -50,7 +50,7 @@ template <class Window>
 std::unique_ptr<zelpo::ui::TemplateDialog> gameWindow(const QString& database)
 {
     auto window = std::make_unique<Window>();
-    window->m_strDatabase = database;
+    window->setDatabasePath(database);
     return window;
 }
 

@@ -58,7 +58,7 @@ TEST(MinitourokuWindow, OpensOnTheNextDrawWithTheWindowsPredictions)
         EXPECT_EQ(window->text(id), "") << id;
 
     zelpo::CMiniroto miniroto;
-    miniroto.m_strDatabase = database.path();
+    miniroto.setDatabasePath(database.path());
     miniroto.show();
     zelpo::test::click(miniroto, 1001);
     EXPECT_EQ(shownPredictions(*window),

@@ -322,7 +322,7 @@ TYPED_TEST(ToutokuOpener, RecountsAfterOkOnly)
     const TempDatabase database;
     addHistory(database);
     TypeParam opener;
-    opener.m_strDatabase = database.path();
+    opener.setDatabasePath(database.path());
     opener.show();
     const QString before = opener.text(1009);
 
@@ -357,13 +357,13 @@ TEST(ToutokuOpener, Numbers3PredictsBeforeOpeningAndNumbers4DoesNot)
     const zelpo::ui::ModalHandler handler([](QDialog&) { return QDialog::Rejected; });
 
     zelpo::CNabazu3 numbers3;
-    numbers3.m_strDatabase = database.path();
+    numbers3.setDatabasePath(database.path());
     numbers3.show();
     click(numbers3, 1015);
     EXPECT_EQ(texts(numbers3, { 1004, 1005, 1006, 1007, 1008 }), (QStringList { "251", "432", "708", "530", "128" }));
 
     zelpo::CNabazu4 numbers4;
-    numbers4.m_strDatabase = database.path();
+    numbers4.setDatabasePath(database.path());
     numbers4.show();
     click(numbers4, 1016);
     EXPECT_EQ(texts(numbers4, { 1004, 1005, 1006, 1007, 1008 }), QStringList(5, ""));

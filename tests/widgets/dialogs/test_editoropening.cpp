@@ -40,7 +40,7 @@ template <typename Window>
 std::unique_ptr<Window> openWindow(const TempDatabase& database)
 {
     auto window = std::make_unique<Window>();
-    window->m_strDatabase = database.path();
+    window->setDatabasePath(database.path());
     window->show();
     return window;
 }

@@ -241,7 +241,7 @@ template <class Window>
 void expectTheEntry(const QString& database, const QString& title)
 {
     Window window;
-    window.m_strDatabase = database;
+    window.setDatabasePath(database);
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

@@ -71,8 +71,8 @@ std::unique_ptr<zelpo::ui::TemplateDialog> gameWindow(const QString& help)
 {
     static const zelpo::test::TempDatabase database;
     auto window = std::make_unique<Window>();
-    window->m_strDatabase = database.path();
-    window->m_strHelp = help;
+    window->setDatabasePath(database.path());
+    window->setHelpPath(help);
     window->show();
     return window;
 }

@@ -74,7 +74,7 @@ template <class Window>
 void expectTheEntry(const OlderHistory& file, const QString& message, const QString& next)
 {
     Window window;
-    window.m_strDatabase = file.path();
+    window.setDatabasePath(file.path());
     window.show();
     const zelpo::ui::ModalHandler progress(waitForTheUpdate());
     zelpo::ui::MessageRecorder messages;

@@ -22,8 +22,8 @@ constexpr int kPredictions[] = { 1004, 1005, 1006, 1007 };
 std::unique_ptr<CMiniroto> openWindow(const QString& database, const QString& help = {})
 {
     auto window = std::make_unique<CMiniroto>();
-    window->m_strDatabase = database;
-    window->m_strHelp = help;
+    window->setDatabasePath(database);
+    window->setHelpPath(help);
     window->show();
     return window;
 }
@@ -184,7 +184,7 @@ TEST(MinirotoWindow, MainMenuOpensItWithBothPaths)
         auto* window = dynamic_cast<CMiniroto*>(&dialog);
         EXPECT_NE(window, nullptr);
         if (window)
-            seen = window->m_strDatabase + "|" + window->m_strHelp + "|" + window->text(1009);
+            seen = window->databasePath() + "|" + window->helpPath() + "|" + window->text(1009);
         return 0;
     });
     zelpo::test::click(menu, 1002);

@@ -25,7 +25,7 @@ protected:
         database.addMiniLoto(3, { 3, 12, 17, 25, 31 });
         database.addMiniLoto(4, { 1, 2, 3, 4, 5 });
         window = std::make_unique<CMiniroto>();
-        window->m_strDatabase = database.path();
+        window->setDatabasePath(database.path());
         window->show();
     }
 
@@ -110,7 +110,7 @@ TEST(CMinirotoSearchFailure, AMissingDatabaseIsSaidAndCountsNothing)
     const TempDatabase database(TempDatabase::Tables::None);
     zelpo::ui::MessageRecorder messages;
     CMiniroto window;
-    window.m_strDatabase = database.dir() + "/missing.mdb";
+    window.setDatabasePath(database.dir() + "/missing.mdb");
     window.show();
     messages.clear();
     for (const int id : kSearchEdits)

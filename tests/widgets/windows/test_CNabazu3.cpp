@@ -17,8 +17,8 @@ const QString kReadFailed = "　データベースを読み込めませんでし
 std::unique_ptr<CNabazu3> openWindow(const QString& database, const QString& help = {})
 {
     auto window = std::make_unique<CNabazu3>();
-    window->m_strDatabase = database;
-    window->m_strHelp = help;
+    window->setDatabasePath(database);
+    window->setHelpPath(help);
     window->show();
     return window;
 }

@@ -24,7 +24,7 @@ protected:
                  "470", "407", "740", "074", "347", "400", "777", "440", "404", "044", "090", "909", "110" })
             database.addNumbers3(++kaisai, number[0] - '0', number[1] - '0', number[2] - '0');
         window = std::make_unique<CNabazu3>();
-        window->m_strDatabase = database.path();
+        window->setDatabasePath(database.path());
         window->show();
     }
 
@@ -151,7 +151,7 @@ TEST(CNabazu3SearchFailure, AMissingDatabaseIsSaidAndCountsNothing)
     const TempDatabase database(TempDatabase::Tables::None);
     zelpo::ui::MessageRecorder messages;
     CNabazu3 window;
-    window.m_strDatabase = database.dir() + "/missing.mdb";
+    window.setDatabasePath(database.dir() + "/missing.mdb");
     window.show();
     messages.clear();
     type(window, 1014, "5");

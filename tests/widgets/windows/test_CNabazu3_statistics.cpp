@@ -14,7 +14,7 @@ namespace {
 std::unique_ptr<CNabazu3> openWindow(const QString& database)
 {
     auto window = std::make_unique<CNabazu3>();
-    window->m_strDatabase = database;
+    window->setDatabasePath(database);
     window->show();
     return window;
 }

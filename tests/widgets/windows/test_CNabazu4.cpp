@@ -18,8 +18,8 @@ namespace {
 std::unique_ptr<CNabazu4> openWindow(const QString& database, const QString& help = {})
 {
     auto window = std::make_unique<CNabazu4>();
-    window->m_strDatabase = database;
-    window->m_strHelp = help;
+    window->setDatabasePath(database);
+    window->setHelpPath(help);
     window->show();
     return window;
 }
@@ -178,7 +178,7 @@ TEST(CNabazu4Window, TheMainMenuOpensItWithBothPaths)
         auto* window = dynamic_cast<CNabazu4*>(&dialog);
         EXPECT_NE(window, nullptr);
         if (window)
-            seen << window->m_strDatabase + "|" + window->m_strHelp + "|" + window->text(1009);
+            seen << window->databasePath() + "|" + window->helpPath() + "|" + window->text(1009);
         return 0;
     });
     zelpo::test::click(menu, 1001);

@@ -28,7 +28,7 @@ protected:
                  "1112", "1222", "1120", "1111", "0123", "0999", "9012", "1030" })
             database.addNumbers4(++kaisai, number[0] - '0', number[1] - '0', number[2] - '0', number[3] - '0');
         window = std::make_unique<CNabazu4>();
-        window->m_strDatabase = database.path();
+        window->setDatabasePath(database.path());
         window->show();
     }
 

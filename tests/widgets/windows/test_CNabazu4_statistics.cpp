@@ -13,7 +13,7 @@ namespace {
 std::unique_ptr<CNabazu4> openWindow(const QString& database)
 {
     auto window = std::make_unique<CNabazu4>();
-    window->m_strDatabase = database;
+    window->setDatabasePath(database);
     window->show();
     return window;
 }

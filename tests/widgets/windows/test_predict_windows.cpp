@@ -28,7 +28,7 @@ template <class Window>
 QStringList windowPredict(const QString& database)
 {
     Window window;
-    window.m_strDatabase = database;
+    window.setDatabasePath(database);
     window.show();
     zelpo::test::click(window, 1001);
     QStringList texts;

@@ -113,7 +113,7 @@ TEST_P(UnreadableRow, ListsNothingKeepsTheCountAndSaysSo)
 
     zelpo::ui::MessageRecorder messages;
     const std::unique_ptr<zelpo::ui::GameWindow> window = c.window.make();
-    window->m_strDatabase = database.path();
+    window->setDatabasePath(database.path());
     window->show();
     messages.clear(); // the count may already have said so
     window->setText(c.window.countId, "9");
@@ -155,7 +155,7 @@ TEST_P(SearchSwitches, ExcludeEachOtherWhateverTicksThem)
 {
     const TempDatabase database;
     const std::unique_ptr<zelpo::ui::GameWindow> window = GetParam().make();
-    window->m_strDatabase = database.path();
+    window->setDatabasePath(database.path());
     window->show();
     QCheckBox* straight = window->checkBox(1010);
     QCheckBox* box = window->checkBox(1011);

@@ -59,7 +59,7 @@ TEST(SearchAgreement, WindowsAndCommandLineListTheSameRows)
 
     static constexpr int kNumbers3Edits[] = { 1012, 1013, 1014 };
     zelpo::CNabazu3 numbers3;
-    numbers3.m_strDatabase = database.path();
+    numbers3.setDatabasePath(database.path());
     numbers3.show();
     for (const QString kind : { "--straight", "--box" }) {
         for (const QString digits : { "1__", "_2_", "__3", "12_", "1_2", "_12", "123", "455" }) {
@@ -71,7 +71,7 @@ TEST(SearchAgreement, WindowsAndCommandLineListTheSameRows)
 
     static constexpr int kNumbers4Edits[] = { 1015, 1012, 1013, 1014 };
     zelpo::CNabazu4 numbers4;
-    numbers4.m_strDatabase = database.path();
+    numbers4.setDatabasePath(database.path());
     numbers4.show();
     for (const QString digits : { "1___", "_2_4", "12__" })
         EXPECT_EQ(windowRows(numbers4, kNumbers4Edits, 4, 1010, digits),
@@ -84,7 +84,7 @@ TEST(SearchAgreement, WindowsAndCommandLineListTheSameRows)
 
     static constexpr int kMiniLotoEdits[] = { 1016, 1015, 1012, 1013, 1014 };
     zelpo::CMiniroto miniloto;
-    miniloto.m_strDatabase = database.path();
+    miniloto.setDatabasePath(database.path());
     miniloto.show();
     for (const QStringList& numbers :
         { QStringList { "1", "2", "3", "4", "5" }, QStringList { "8", "07", "6", "5", "4" } }) {
