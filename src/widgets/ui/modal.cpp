@@ -4,7 +4,6 @@
 #include "data/db/connection.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
-#include "widgets/ui/templatedialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -45,8 +44,6 @@ bool askQuestion(QWidget* owner, const QString& text)
 
 int runModal(QDialog& dialog)
 {
-    if (auto* window = qobject_cast<TemplateDialog*>(&dialog))
-        window->initialize();
     if (g_handler) {
         ++g_handler->m_runs;
         dialog.show();

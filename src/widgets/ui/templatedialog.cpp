@@ -67,6 +67,13 @@ void TemplateDialog::initialize()
     onInitDialog();
 }
 
+void TemplateDialog::setVisible(bool visible)
+{
+    if (visible)
+        initialize();
+    QDialog::setVisible(visible);
+}
+
 QString TemplateDialog::text(int id) const
 {
     const QLineEdit* field = edit(id);

@@ -37,6 +37,9 @@ public:
 
     // Runs onInitDialog() once; called before the window is first shown.
     void initialize();
+    // Initializes the window before it first becomes visible, however it is
+    // shown (runModal(), exec(), show()).
+    void setVisible(bool visible) override;
 
     // Text of an edit control (empty when there is none with that ID).
     QString text(int id) const;
