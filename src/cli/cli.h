@@ -3,20 +3,12 @@
 // the same data access and cores as the windows do.
 #pragma once
 
+#include "cli/context.h"
+
 #include <QStringList>
 #include <QTextStream>
 
 namespace zelpo::cli {
-
-struct Command;
-
-struct Context {
-    QStringList args;        // the subcommand's own arguments
-    QTextStream& out;        // results
-    QTextStream& err;        // messages
-    QString defaultDatabase; // the program's own database (see data/paths.h)
-    const Command* command = nullptr;
-};
 
 // Runs `arguments` (without the program name); returns the exit code: 0 when
 // the command did what it was asked, 1 when it failed (standard output that
@@ -30,17 +22,5 @@ QString cannotWriteOutput(const QString& reason);
 // problem is given, then the command's whole usage, on the error stream.
 // Returns 2, the exit status of a usage error.
 int usageError(Context& context, const QString& problem = {});
-
-// The subcommands, each in a file of its own.
-int runInit(Context& context);
-int runInfo(Context& context);
-int runPredict(Context& context);
-int runSearch(Context& context);
-int runImport(Context& context);
-int runExport(Context& context);
-int runStats(Context& context);
-int runCheck(Context& context);
-int runBacktest(Context& context);
-int runUpdate(Context& context);
 
 } // namespace zelpo::cli

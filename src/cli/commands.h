@@ -4,7 +4,7 @@
 // command does not take are all made from.
 #pragma once
 
-#include "cli/cli.h"
+#include "cli/context.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -30,6 +30,18 @@ struct Command {
 };
 
 std::span<const Command> commands();
+
+// The subcommands, each in a file of its own.
+int runInit(Context& context);
+int runInfo(Context& context);
+int runPredict(Context& context);
+int runSearch(Context& context);
+int runImport(Context& context);
+int runExport(Context& context);
+int runStats(Context& context);
+int runCheck(Context& context);
+int runBacktest(Context& context);
+int runUpdate(Context& context);
 const Command* findCommand(const QString& name);
 
 // "usage: zelpo-cli COMMAND [ARGS]" and a synopsis line per command.

@@ -3,6 +3,7 @@
 // on standard output or into a file.
 #include "cli/args.h"
 #include "cli/cli.h"
+#include "cli/commands.h"
 #include "cli/output.h"
 #include "data/db/transfer.h"
 

@@ -3,6 +3,7 @@
 // of a CSV file to the game's table, all of them or none.
 #include "cli/args.h"
 #include "cli/cli.h"
+#include "cli/commands.h"
 #include "data/db/transfer.h"
 
 #include <QFile>

@@ -8,6 +8,7 @@
 // are still listed; the command then fails.
 #include "cli/args.h"
 #include "cli/cli.h"
+#include "cli/commands.h"
 #include "cli/output.h"
 #include "data/db/drawcount.h"
 #include "data/db/payouts.h"

@@ -3,6 +3,7 @@
 // history of every game, or bare tables with --empty.
 #include "cli/args.h"
 #include "cli/cli.h"
+#include "cli/commands.h"
 #include "data/db/create.h"
 #include "data/db/history.h"
 #include "data/db/schema.h"

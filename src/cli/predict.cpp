@@ -3,6 +3,7 @@
 // per line, exactly as the game's window shows them.
 #include "cli/args.h"
 #include "cli/cli.h"
+#include "cli/commands.h"
 #include "data/db/drawcount.h"
 #include "data/miniloto/minilotodata.h"
 #include "data/numbers3/numbers3data.h"

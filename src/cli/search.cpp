@@ -14,6 +14,7 @@
 #include "cores/miniloto/search.h"
 #include "cli/args.h"
 #include "cli/cli.h"
+#include "cli/commands.h"
 #include "cores/numbers3/search.h"
 #include "cores/numbers4/search.h"
 #include "data/miniloto/minilotodata.h"

@@ -4,6 +4,7 @@
 // first, the cells separated by tabs.
 #include "cli/args.h"
 #include "cli/cli.h"
+#include "cli/commands.h"
 #include "data/db/drawcount.h"
 #include "data/numbers3/numbers3data.h"
 #include "data/numbers4/numbers4data.h"

@@ -12,6 +12,7 @@
 // that answered, filled-in draws, a dry run) go to standard error.
 #include "cli/args.h"
 #include "cli/cli.h"
+#include "cli/commands.h"
 #include "data/update/sourceurls.h"
 #include "data/update/updaterun.h"
 
