@@ -26,7 +26,7 @@ run: build
 test: setup
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZELPO_SANITIZE=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
-	cd $(TEST_BUILD) && ctest --output-on-failure
+	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: setup
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DZELPO_TESTS=OFF -DZELPO_BENCHMARKS=ON

@@ -327,13 +327,17 @@ struct MessageCase {
     const char* name;
     std::string value;
     std::string shown;
+    // When not 0, the value is its first character this many times: built
+    // by the test that runs, not by every process that lists the tests.
+    std::size_t repeat = 0;
 };
 
 class ValueForMessage : public testing::TestWithParam<MessageCase> { };
 
 TEST_P(ValueForMessage, EscapesControlsAndCutsLongValues)
 {
-    EXPECT_EQ(forMessage(GetParam().value), GetParam().shown);
+    const MessageCase& c = GetParam();
+    EXPECT_EQ(forMessage(c.repeat ? std::string(c.repeat, c.value[0]) : c.value), c.shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ValueForMessage,
@@ -343,7 +347,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueForMessage,
         MessageCase { "c1_and_direction_marks", "x\xc2\x85y\xe2\x80\xaez", "x\\u0085y\\u202Ez" },
         MessageCase { "not_utf8", "\x97\x5c", "\\x97\\" },
         MessageCase { "forty_characters_stay", std::string(40, '7'), std::string(40, '7') },
-        MessageCase { "cut_after_forty", std::string(5'000'000, '9'), std::string(40, '9') + "\u2026" },
+        MessageCase { "cut_after_forty", "9", std::string(40, '9') + "\u2026", 5'000'000 },
         MessageCase {
             "cut_counts_characters", "予想" + std::string(39, '1'), "予想" + std::string(38, '1') + "\u2026" }),
     [](const testing::TestParamInfo<MessageCase>& info) { return info.param.name; });
