@@ -259,9 +259,13 @@ TEST(CliTransfer, TheRealNumbers3History)
     const QString dir = qEnvironmentVariable("ZELPO_SHARED_DATA");
     if (dir.isEmpty() || !QFileInfo(dir).isDir())
         GTEST_SKIP() << "ZELPO_SHARED_DATA is not a folder";
+    QFile file(dir + "/numbers3.csv");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // The file grows: every line after the header is a draw.
+    const qsizetype draws = file.readAll().trimmed().count('\n');
     const TempDatabase database;
     const Outcome outcome = runCli({ "import", "numbers3", dir + "/numbers3.csv" }, database.path());
     EXPECT_EQ(outcome.code, 0) << outcome.err.toStdString();
-    EXPECT_EQ(outcome.out, "imported 7054 draws, 0 already stored\n");
+    EXPECT_EQ(outcome.out, QString("imported %1 draws, 0 already stored\n").arg(draws));
     EXPECT_EQ(outcome.err, "");
 }

@@ -314,17 +314,18 @@ TEST(RealHistories, ImportAsTheyAreAndExportBackToTheSameDraws)
     const struct {
         Game game;
         const char* file;
-        int draws;
-    } files[] { { Game::Numbers3, "numbers3.csv", 7054 }, { Game::Numbers4, "numbers4.csv", 7054 },
-        { Game::MiniLoto, "miniloto.csv", 1353 } };
+    } files[] { { Game::Numbers3, "numbers3.csv" }, { Game::Numbers4, "numbers4.csv" },
+        { Game::MiniLoto, "miniloto.csv" } };
     for (const auto& f : files) {
         QFile file(dir + u'/' + f.file);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << f.file;
         const QByteArray bytes = file.readAll();
+        // The files grow: every line after the header is a draw, numbered from 1.
+        const auto draws = static_cast<int>(bytes.trimmed().count('\n'));
         const auto result = zelpo::db::importDraws(database.path(), f.game, bytes);
         ASSERT_TRUE(result.ok()) << f.file << ": " << problemText(result).toStdString();
-        EXPECT_EQ(result.imported, f.draws) << f.file;
-        EXPECT_EQ(result.highestDraw, f.draws) << f.file;
+        EXPECT_EQ(result.imported, draws) << f.file;
+        EXPECT_EQ(result.highestDraw, draws) << f.file;
 
         const auto exported = zelpo::db::exportDraws(database.path(), f.game);
         const TempDatabase copy;
