@@ -5,7 +5,6 @@
 #include "data/db/query.h"
 #include "data/db/transfer.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
 
@@ -13,19 +12,6 @@
 
 namespace zelpo::db {
 namespace {
-
-QString resourceName(Game game)
-{
-    switch (game) {
-    case Game::Numbers3:
-        return QStringLiteral(":/zelpo/history/numbers3.csv");
-    case Game::Numbers4:
-        return QStringLiteral(":/zelpo/history/numbers4.csv");
-    case Game::MiniLoto:
-        break;
-    }
-    return QStringLiteral(":/zelpo/history/miniloto.csv");
-}
 
 QString insertStatement(Game game)
 {
@@ -37,12 +23,6 @@ QString insertStatement(Game game)
 }
 
 } // namespace
-
-QByteArray bundledHistory(Game game)
-{
-    QFile file(resourceName(game));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 CreatedDatabase createDatabaseWithHistory(const QString& path)
 {

@@ -3,6 +3,7 @@
 // tree, a Qt resource), and a new database file filled with them.
 #pragma once
 
+#include "data/db/bundledfiles.h"
 #include "data/db/create.h"
 #include "data/db/query.h"
 #include "data/db/schema.h"
@@ -15,9 +16,6 @@
 namespace zelpo::db {
 
 inline constexpr Game kGames[] = { Game::Numbers3, Game::Numbers4, Game::MiniLoto };
-
-// The game's results file as built in: the CSV text `zelpo-cli import` reads.
-QByteArray bundledHistory(Game game);
 
 // What a new file holds of one game.
 struct StoredHistory {

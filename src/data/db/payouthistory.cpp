@@ -1,30 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "data/db/payouthistory.h"
 
-#include "data/db/history.h"
+#include "data/db/bundledfiles.h"
 #include "data/db/payouts.h"
 #include "data/db/transfer.h"
 
-#include <QFile>
 #include <QSqlQuery>
 
 #include <map>
 
 namespace zelpo::db {
 namespace {
-
-QString resourceName(Game game)
-{
-    switch (game) {
-    case Game::Numbers3:
-        return QStringLiteral(":/zelpo/history/numbers3-payouts.csv");
-    case Game::Numbers4:
-        return QStringLiteral(":/zelpo/history/numbers4-payouts.csv");
-    case Game::MiniLoto:
-        break;
-    }
-    return QStringLiteral(":/zelpo/history/miniloto-payouts.csv");
-}
 
 std::string_view view(const QByteArray& bytes)
 {
@@ -38,12 +24,6 @@ QString unreadable(const QString& what, const std::optional<csv::Problem>& probl
 }
 
 } // namespace
-
-QByteArray bundledPayoutFile(Game game)
-{
-    QFile file(resourceName(game));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 BundledPayouts bundledPayouts(Game game)
 {

@@ -15,9 +15,6 @@ class QSqlQuery;
 
 namespace zelpo::db {
 
-// The game's payouts file as built in.
-QByteArray bundledPayoutFile(Game game);
-
 struct BundledPayouts {
     // One row per draw that has a date or payouts, ascending: the date from
     // the built-in history, the amounts from the payouts file (all unknown
