@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#include "cores/analysis/minilototrends.h"
+#include "cores/analysis/numberstrends.h"
+#include "cores/analysis/trendsentence.h"
+#include "cores/analysis/trendsreport.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace zelpo::analysis;
+
+namespace {
+
+Trends handMade()
+{
+    Trends trends;
+    trends.game = "numbers3";
+    trends.draws = 2;
+    trends.first = 5;
+    trends.last = 6;
+    trends.sections.push_back({ "gaps", { { "1:0", 1, 10, 0.9 } }, {} });
+    trends.sections.push_back(
+        { "sums", { { "a\"b\\", 2, 1 / 3.0, std::nullopt } }, { { "sums", 1.5, 1, 0.22067136191984682 } } });
+    return trends;
+}
+
+TEST(TrendsReport, JsonHoldsEveryFieldUnroundedAndEscaped)
+{
+    EXPECT_EQ(trendsJson(handMade()),
+        "{\"game\": \"numbers3\", \"draws\": 2, \"first\": 5, \"last\": 6, \"sections\": ["
+        "{\"name\": \"gaps\", \"rows\": [{\"label\": \"1:0\", \"observed\": 1, \"expected\": 10, \"p\": 0.9}], "
+        "\"tests\": []}, "
+        "{\"name\": \"sums\", \"rows\": [{\"label\": \"a\\\"b\\\\\", \"observed\": 2, \"expected\": "
+        "0.3333333333333333}], "
+        "\"tests\": [{\"label\": \"sums\", \"statistic\": 1.5, \"df\": 1, \"p\": 0.22067136191984682}]}]}\n");
+    Trends empty;
+    empty.game = "miniloto";
+    EXPECT_EQ(trendsJson(empty),
+        "{\"game\": \"miniloto\", \"draws\": 0, \"first\": null, \"last\": null, "
+        "\"sections\": []}\n");
+}
+
+TEST(TrendsReport, TextHasAHeaderThenOneBlockPerSection)
+{
+    EXPECT_EQ(trendsText(handMade()),
+        "numbers3\t2\t5\t6\n"
+        "\ngaps\n1:0\t1\t10.000\t0.9\n"
+        "\nsums\na\"b\\\t2\t0.333\ntest\tsums\t1.500\t1\t0.2207\n");
+}
+
+TEST(TrendsReport, SectionsComeInTheGamesOrder)
+{
+    const auto names = [](const Trends& trends) {
+        std::string joined;
+        for (const TrendSection& section : trends.sections)
+            joined += section.name + ' ';
+        return joined;
+    };
+    EXPECT_EQ(names(numbersTrends(std::span<const std::array<int, 3>>())),
+        "digits gaps sums patterns odd_even high_low pulls ");
+    EXPECT_EQ(names(minilotoTrends({})), "numbers gaps sums odd_even high_low consecutive pulls pairs ");
+}
+
+TEST(TrendSentence, SaysWhereTheTestFallsAndThatDrawsAreIndependent)
+{
+    struct Case {
+        const char* section;
+        const char* label;
+        double p;
+        std::vector<std::string> pieces;
+    };
+    for (const Case& c : std::vector<Case> { { "sums", "sums", 0.43, { "「合計値」", "43%", "偶然の範囲内" } },
+             // Just under 5% must never read as 5%.
+             { "sums", "sums", 0.04999, { "4.9%", "5%を下回りました", "検定を20回行えば1回は" } },
+             { "pulls", "pulls", 0.05, { "5.0%", "偶然の範囲内" } },
+             { "digits", "2", 0.008694, { "「桁ごとの数字（左から2桁目）」", "0.87%", "下回りました" } },
+             { "numbers", "numbers", 1e-9, { "0.1%未満", "下回りました" } } }) {
+        const std::string sentence = testSentence(c.section, { c.label, 1, 1, c.p });
+        for (const std::string& piece : c.pieces)
+            EXPECT_NE(sentence.find(piece), std::string::npos) << sentence << " lacks " << piece;
+        EXPECT_NE(sentence.find("抽選は毎回独立しており"), std::string::npos) << sentence;
+    }
+}
+
+TEST(TrendSentence, NotesOnlyForTheSectionsWithoutATest)
+{
+    EXPECT_NE(sectionNote("numbers3", "gaps").find("1/10"), std::string::npos);
+    EXPECT_NE(sectionNote("miniloto", "gaps").find("5/31"), std::string::npos);
+    EXPECT_NE(sectionNote("miniloto", "pairs").find("465通り"), std::string::npos);
+    EXPECT_EQ(sectionNote("miniloto", "sums"), "");
+    EXPECT_EQ(sectionTitle("consecutive"), "連続数字");
+    EXPECT_EQ(sectionTitle("unknown"), "unknown");
+}
+
+} // namespace
