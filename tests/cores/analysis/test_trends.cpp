@@ -10,6 +10,7 @@
 #include <functional>
 #include <numeric>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,16 +20,9 @@ namespace {
 
 const TrendRow& rowOf(const Trends& trends, std::string_view section, std::string_view label)
 {
-    static const TrendRow missing { "missing", -1, -1, std::nullopt };
-    const TrendSection* s = trends.section(section);
-    if (s) {
-        for (const TrendRow& row : s->rows) {
-            if (row.label == label)
-                return row;
-        }
-    }
-    ADD_FAILURE() << "no row " << label << " in " << section;
-    return missing;
+    const std::vector<TrendRow>& rows = trends.section(section)->rows;
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const TrendRow& r) { return r.label == label; });
+    return row != rows.end() ? *row : throw std::out_of_range(std::string(section) + ' ' + std::string(label));
 }
 
 template <std::size_t D>
@@ -213,17 +207,6 @@ TEST(TrendSections, DrawsThatCannotBeAreLeftOut)
     expectRows(miniloto, { { "pulls", "5", 1 }, { "numbers", "1", 2 } });
 }
 
-const TrendTest& onlyTest(const Trends& trends, std::string_view section)
-{
-    const TrendSection* s = trends.section(section);
-    if (!s || s->tests.size() != 1) {
-        ADD_FAILURE() << section << " has no single test";
-        static const TrendTest none;
-        return none;
-    }
-    return s->tests.front();
-}
-
 TEST(TrendTests, StatisticsWorkedByHand)
 {
     // 50 times 000: per position (50 - 5)^2 / 5 + 9 * 5 = 450.
@@ -235,9 +218,9 @@ TEST(TrendTests, StatisticsWorkedByHand)
     }
     // 1-5 drawn 31 times: 5 * 26^2 / 5 + 26 * 5 = 806, times 30/26.
     const Trends same = minilotoTrends(std::vector<std::array<int, 5>>(31, { 1, 2, 3, 4, 5 }));
-    EXPECT_DOUBLE_EQ(onlyTest(same, "numbers").statistic, 930);
-    EXPECT_EQ(onlyTest(same, "numbers").df, 30);
-    EXPECT_LT(onlyTest(same, "numbers").p, 1e-100);
+    EXPECT_DOUBLE_EQ(same.section("numbers")->tests.at(0).statistic, 930);
+    EXPECT_EQ(same.section("numbers")->tests.at(0).df, 30);
+    EXPECT_LT(same.section("numbers")->tests.at(0).p, 1e-100);
 }
 
 TEST(TrendTests, NoDrawsGiveEmptyCountsAndNoTests)
