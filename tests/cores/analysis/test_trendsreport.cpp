@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <vector>
 
 using namespace zelpo::analysis;
@@ -39,6 +41,9 @@ TEST(TrendsReport, JsonHoldsEveryFieldUnroundedAndEscaped)
     EXPECT_EQ(trendsJson(empty),
         "{\"game\": \"miniloto\", \"draws\": 0, \"first\": null, \"last\": null, "
         "\"sections\": []}\n");
+    // A figure JSON cannot hold is written as null rather than as a broken document.
+    empty.sections.push_back({ "sums", { { "0", 0, std::nan(""), std::numeric_limits<double>::infinity() } }, {} });
+    EXPECT_NE(trendsJson(empty).find("\"expected\": null, \"p\": null"), std::string::npos) << trendsJson(empty);
 }
 
 TEST(TrendsReport, TextHasAHeaderThenOneBlockPerSection)
