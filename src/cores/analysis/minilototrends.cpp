@@ -91,17 +91,29 @@ const MinilotoShares& shares()
     return cached;
 }
 
-} // namespace
-
-void MinilotoTrendTally::add(const std::array<int, 5>& draw)
+// Bit n for each number n of the draw; 0 for a draw that cannot be.
+std::uint32_t bitsOf(const std::array<int, 5>& draw)
 {
     std::uint32_t bits = 0;
     for (const int number : draw) {
         if (number < 1 || number > kNumbers)
-            return;
+            return 0;
         bits |= 1u << number;
     }
-    if (std::popcount(bits) != kPicked)
+    return std::popcount(bits) == kPicked ? bits : 0;
+}
+
+} // namespace
+
+bool MinilotoTrendTally::accepts(const std::array<int, 5>& draw)
+{
+    return bitsOf(draw) != 0;
+}
+
+void MinilotoTrendTally::add(const std::array<int, 5>& draw)
+{
+    const std::uint32_t bits = bitsOf(draw);
+    if (bits == 0)
         return;
     ++m_draws;
     std::array<int, 5> sorted = draw;

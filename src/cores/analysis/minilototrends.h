@@ -14,8 +14,10 @@ namespace zelpo::analysis {
 
 class MinilotoTrendTally {
 public:
-    // The five numbers of the next draw, in any order. A draw with a number
-    // outside 1-31 or a number twice is left out as if it were not stored.
+    // Whether add() takes the draw: five different numbers from 1 to 31.
+    static bool accepts(const std::array<int, 5>& draw);
+    // The five numbers of the next draw, in any order. A draw it does not
+    // accept is left out as if it were not stored.
     void add(const std::array<int, 5>& draw);
     void addAll(std::span<const std::array<int, 5>> draws);
 

@@ -79,9 +79,15 @@ std::size_t patternOf(const std::array<int, D>& draw)
 } // namespace
 
 template <std::size_t D>
+bool NumbersTrendTally<D>::accepts(const std::array<int, D>& draw)
+{
+    return std::all_of(draw.begin(), draw.end(), [](int digit) { return digit >= 0 && digit <= 9; });
+}
+
+template <std::size_t D>
 void NumbersTrendTally<D>::add(const std::array<int, D>& draw)
 {
-    if (std::any_of(draw.begin(), draw.end(), [](int digit) { return digit < 0 || digit > 9; }))
+    if (!accepts(draw))
         return;
     ++m_draws;
     int sum = 0;

@@ -14,8 +14,10 @@ namespace zelpo::analysis {
 template <std::size_t D>
 class NumbersTrendTally {
 public:
-    // The digits of the next draw, leftmost first. A draw holding anything
-    // but a digit 0-9 is left out as if it were not stored.
+    // Whether add() takes the draw: every place holds a digit 0-9.
+    static bool accepts(const std::array<int, D>& draw);
+    // The digits of the next draw, leftmost first. A draw it does not accept
+    // is left out as if it were not stored.
     void add(const std::array<int, D>& draw);
     void addAll(std::span<const std::array<int, D>> draws);
 

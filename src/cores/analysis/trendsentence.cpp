@@ -4,12 +4,11 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <span>
 #include <utility>
 
 namespace zelpo::analysis {
 namespace {
-
-constexpr const char* kIndependent = "抽選は毎回独立しており、過去の結果が次の抽選の確率を変えることはありません。";
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kTitles { {
     { "digits", "桁ごとの数字" },
@@ -41,15 +40,40 @@ std::string percent(double p)
     return buffer;
 }
 
+constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kRowTitles { {
+    { "single", "シングル" },
+    { "double", "ダブル" },
+    { "double-double", "ダブルダブル" },
+    { "triple", "トリプル" },
+    { "quad", "クワッド" },
+    { "with", "あり" },
+    { "without", "なし" },
+} };
+
+std::string_view lookUp(std::span<const std::pair<std::string_view, std::string_view>> titles, std::string_view name)
+{
+    for (const auto& [key, title] : titles) {
+        if (key == name)
+            return title;
+    }
+    return name;
+}
+
 } // namespace
 
 std::string_view sectionTitle(std::string_view section)
 {
-    for (const auto& [name, title] : kTitles) {
-        if (name == section)
-            return title;
-    }
-    return section;
+    return lookUp(kTitles, section);
+}
+
+std::string_view rowTitle(std::string_view label)
+{
+    return lookUp(kRowTitles, label);
+}
+
+std::string_view independenceNote()
+{
+    return "抽選は毎回独立しており、過去の結果が次の抽選の確率を変えることはありません。";
 }
 
 std::string testSentence(std::string_view section, const TrendTest& test)
@@ -61,9 +85,9 @@ std::string testSentence(std::string_view section, const TrendTest& test)
     const std::string chance = "偶然だけでこれ以上の偏りが出る確率は" + percent(test.p);
     if (test.p < 0.05) {
         return subject + "は、" + chance
-            + "で、5%を下回りました。ただし検定を20回行えば1回はこの程度の結果が偶然に出ます。" + kIndependent;
+            + "で、5%を下回りました。ただし検定を20回行えば1回はこの程度の結果が偶然に出ます。";
     }
-    return subject + "は、" + chance + "で、偶然の範囲内です（5%水準）。" + kIndependent;
+    return subject + "は、" + chance + "で、偶然の範囲内です（5%水準）。";
 }
 
 std::string sectionNote(std::string_view game, std::string_view section)
@@ -71,13 +95,11 @@ std::string sectionNote(std::string_view game, std::string_view section)
     if (section == "gaps") {
         const std::string chance = game == "miniloto" ? "5/31" : "1/10";
         return "出現間隔が長い数字も、次の抽選で出る確率はほかの数字と同じ" + chance
-            + "です。p は偶然でもその長さ以上空く確率で、行が多ければ小さな p がいくつかあるのは普通です。"
-            + kIndependent;
+            + "です。p は偶然でもその長さ以上空く確率で、行が多ければ小さな p がいくつかあるのは普通です。";
     }
     if (section == "pairs") {
-        return std::string("465通りのペアから最も多く出た10組を選んでいるため、偶然だけでも上位はいつも珍しく見えます。"
-                           "p は1組を前もって選んでいた場合の確率です。")
-            + kIndependent;
+        return "465通りのペアから最も多く出た10組を選んでいるため、偶然だけでも上位はいつも珍しく見えます。"
+               "p は1組を前もって選んでいた場合の確率です。";
     }
     return {};
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the window says about the trends, in Japanese: a title per section,
-// a sentence per test at the 5% level and a note for the sections without
-// a test, each reminding that every draw is independent of the last.
+// a sentence per test at the 5% level, a note for the sections without a
+// test, and the reminder that every draw is independent of the last.
 #pragma once
 
 #include "cores/analysis/trends.h"
@@ -14,6 +14,9 @@ namespace zelpo::analysis {
 // "sums" -> "合計値"; the name itself when it is not a section's.
 std::string_view sectionTitle(std::string_view section);
 
+// "single" -> "シングル", "with" -> "あり"; any other label as it is.
+std::string_view rowTitle(std::string_view label);
+
 // Whether the test's p falls under 5%, and how likely such a result is by
 // chance alone.
 std::string testSentence(std::string_view section, const TrendTest& test);
@@ -21,5 +24,8 @@ std::string testSentence(std::string_view section, const TrendTest& test);
 // For gaps and pairs, which carry a p per row but no test: why a small p
 // there means little. Empty for the other sections.
 std::string sectionNote(std::string_view game, std::string_view section);
+
+// That past draws do not change the next draw's chances.
+std::string_view independenceNote();
 
 } // namespace zelpo::analysis
