@@ -25,6 +25,8 @@ constexpr Option kJson { "--json", nullptr, "one JSON object instead of tab-sepa
 constexpr std::array kCheckOptions { kDatabase, kJson };
 constexpr std::array kBacktestOptions { kDatabase, Option { "--from", "N", "the first draw to score" },
     Option { "--to", "N", "the last draw to score" }, kJson };
+constexpr std::array kTrendsOptions { kDatabase, Option { "--last", "N", "only the latest N draws (all without it)" },
+    kJson };
 constexpr std::array kUpdateOptions { kDatabase,
     Option { "--source", "feed|official|URL|PATH", "read only this source (a URL or file needs GAME)" },
     Option { "--dry-run", nullptr, "fetch and check, store nothing" }, kJson };
@@ -45,6 +47,8 @@ constexpr std::array kCommands {
     Command { "check", runCheck, "GAME", kCheckOptions, "score the stored predictions against their draws", kGameNote },
     Command { "backtest", runBacktest, "GAME", kBacktestOptions,
         "score the predictions the program made before each draw", kGameNote },
+    Command { "trends", runTrends, "GAME", kTrendsOptions,
+        "each statistic of the draws beside what chance alone gives, with its test", kGameNote },
     Command { "update", runUpdate, "[GAME]", kUpdateOptions,
         "fetch the draws published since the last stored one, with their dates and payouts (all games without GAME)",
         kGameNote },

@@ -42,6 +42,7 @@ int runStats(Context& context);
 int runCheck(Context& context);
 int runBacktest(Context& context);
 int runUpdate(Context& context);
+int runTrends(Context& context);
 const Command* findCommand(const QString& name);
 
 // "usage: zelpo-cli COMMAND [ARGS]" and a synopsis line per command.
