@@ -1,8 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The trends of one game, every section with its tests, over histories in
-// memory as long as the bundled one and as the longest a game may grow.
+// memory as long as the bundled one and as the longest a game may grow; and
+// the 出現傾向 window opening on the bundled history.
 #include "cores/analysis/minilototrends.h"
 #include "cores/analysis/numberstrends.h"
+#include "data/analysis/trendsdata.h"
+#include "data/db/history.h"
+#include "widgets/dialogs/trendsdialog.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -54,5 +61,40 @@ void BM_TrendsMiniloto(benchmark::State& state)
         benchmark::DoNotOptimize(zelpo::analysis::minilotoTrends(history));
 }
 BENCHMARK(BM_TrendsMiniloto)->Arg(7054)->Arg(32767)->Unit(benchmark::kMicrosecond);
+
+// The database `zelpo-cli init` makes: the bundled history of every game.
+const QString& bundledDatabase()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString file = dir.filePath(QStringLiteral("bundled.mdb"));
+        zelpo::db::createDatabaseWithHistory(file);
+        return file;
+    }();
+    return path;
+}
+
+// What opening the window costs: the read of the table and every section,
+// the tabs with their charts, tables and sentences built, shown and painted.
+template <zelpo::db::Game game>
+void BM_TrendsWindowBundled(benchmark::State& state)
+{
+    const QString& path = bundledDatabase();
+    for (auto _ : state) {
+        std::optional<zelpo::analysis::Trends> all = zelpo::analysis::readTrends(game, path);
+        if (!all || all->draws == 0) {
+            state.SkipWithError("the bundled history could not be read");
+            return;
+        }
+        zelpo::analysis::TrendsDialog window(game, std::move(*all),
+            [&path](std::optional<int> last) { return zelpo::analysis::readTrends(game, path, last); });
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.trends().draws);
+    }
+}
+BENCHMARK(BM_TrendsWindowBundled<zelpo::db::Game::Numbers3>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrendsWindowBundled<zelpo::db::Game::Numbers4>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrendsWindowBundled<zelpo::db::Game::MiniLoto>)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -170,8 +170,7 @@ void buildDialog(QDialog& dialog, const res::Dialog& dialogTemplate)
         // wrapped line below a one-line label would not be seen at all.
         if (auto* label = qobject_cast<QLabel*>(widget))
             label->setWordWrap(widget->height() >= 2 * (base.height()));
-        widget->setProperty(kControlIdProperty, control.id);
-        widget->setAccessibleDescription(QString::number(control.id));
+        identifyControl(*widget, control.id);
         if (!control.accessibleName.empty())
             widget->setAccessibleName(toQString(control.accessibleName));
         else if (!control.caption.empty() && control.kind != res::Kind::ListView)
@@ -197,6 +196,14 @@ QWidget* findControl(const QWidget& dialog, int id)
             return child;
     }
     return nullptr;
+}
+
+void identifyControl(QWidget& control, int id, const QString& accessibleName)
+{
+    control.setProperty(kControlIdProperty, id);
+    control.setAccessibleDescription(QString::number(id));
+    if (!accessibleName.isEmpty())
+        control.setAccessibleName(accessibleName);
 }
 
 } // namespace zelpo::ui

@@ -41,6 +41,11 @@ void buildDialog(QDialog& dialog, const res::Dialog& dialogTemplate);
 // The control with the given ID, or null.
 QWidget* findControl(const QWidget& dialog, int id);
 
+// Gives a control of a window built without a template its ID, as the
+// templates' controls carry it, and the name a screen reader speaks for it
+// (none when `accessibleName` is empty).
+void identifyControl(QWidget& control, int id, const QString& accessibleName = {});
+
 inline constexpr char kControlIdProperty[] = "controlId";
 
 } // namespace zelpo::ui

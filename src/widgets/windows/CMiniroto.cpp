@@ -7,6 +7,7 @@
 #include "widgets/dialogs/CHenkou.h"
 #include "widgets/dialogs/CMinitouroku.h"
 #include "widgets/dialogs/predictionrecorddialog.h"
+#include "widgets/dialogs/trendsdialog.h"
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
 #include "widgets/ui/searchrun.h"
@@ -30,6 +31,7 @@ CMiniroto::CMiniroto(QWidget* parent)
             .editDraw = [this] { OnDblclkList1(); },
             .help = [this] { Onhelp(); } });
     analysis::offerPredictionRecord(*this, drawList(), db::Game::MiniLoto);
+    analysis::offerTrends(*this, drawList(), db::Game::MiniLoto);
     // The new next-draw number, as after a registration.
     ui::offerUpdate(*this, drawList(), update::Game::MiniLoto, [this] {
         if (!kaisuMI(databasePath(), db::kWherePositive))

@@ -7,6 +7,7 @@
 #include "widgets/dialogs/CHenkou.h"
 #include "widgets/dialogs/CToutoku.h"
 #include "widgets/dialogs/predictionrecorddialog.h"
+#include "widgets/dialogs/trendsdialog.h"
 #include "widgets/res/dialogtemplate.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
@@ -32,6 +33,7 @@ CNabazu3::CNabazu3(QWidget* parent)
             .help = [this] { OnHelpB(); } });
     connectSwitches([this] { OnSutoreto(); }, [this] { OnBokkusu(); });
     analysis::offerPredictionRecord(*this, drawList(), db::Game::Numbers3);
+    analysis::offerTrends(*this, drawList(), db::Game::Numbers3);
     // The new next-draw number, as after a registration.
     ui::offerUpdate(*this, drawList(), update::Game::Numbers3, [this] {
         if (!kaisuDB(databasePath(), db::kWherePositive))

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "support/testdb.h"
+#include "support/windows.h"
 #include "widgets/dialogs/predictionrecorddialog.h"
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
@@ -7,14 +8,10 @@
 #include "widgets/windows/CNabazu3.h"
 #include "widgets/windows/CNabazu4.h"
 
-#include <QApplication>
 #include <QChart>
 #include <QChartView>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineSeries>
-#include <QMenu>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QValueAxis>
@@ -22,6 +19,7 @@
 #include <gtest/gtest.h>
 
 using zelpo::analysis::PredictionRecordDialog;
+using zelpo::test::expectContextEntry;
 using zelpo::test::TempDatabase;
 
 namespace {
@@ -200,66 +198,13 @@ TEST(PredictionRecordWindow, AFailedReadShowsAMessageInsteadOfTheWindow)
     }
 }
 
-enum class Ask { Mouse, ShiftF10 };
-
-// Opens the context menu of `area` (a list's viewport or the window with the
-// mouse, a control with the focus with Shift+F10) and chooses the entry;
-// gives the title of the window that opened, or why none did.
-QString chooseFromContextMenu(QWidget& area, Ask ask = Ask::Mouse)
-{
-    if (ask == Ask::ShiftF10) {
-        area.setFocus();
-        QTest::keyClick(&area, Qt::Key_F10, Qt::ShiftModifier);
-    } else {
-        const QPoint point(10, 10);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, point, area.mapToGlobal(point));
-        QApplication::sendEvent(&area, &event);
-    }
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (!menu)
-        return QStringLiteral("no menu");
-    QAction* entry = nullptr;
-    for (QAction* action : menu->actions()) {
-        if (action->text() == "予想の成績(&S)...")
-            entry = action;
-    }
-    if (!entry) {
-        menu->close();
-        return QStringLiteral("no entry");
-    }
-    QString title;
-    const zelpo::ui::ModalHandler handler([&](QDialog& dialog) {
-        title = dialog.windowTitle();
-        return 0;
-    });
-    menu->close();
-    entry->trigger();
-    return title;
-}
-
-template <class Window>
-void expectTheEntry(const QString& database, const QString& title)
-{
-    Window window;
-    window.setDatabasePath(database);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    zelpo::ui::ListView* list = window.listView(1003);
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(chooseFromContextMenu(*list->viewport()), title);
-    EXPECT_EQ(chooseFromContextMenu(window), title);
-    // The keyboard's way: on the list, and on a control without a menu of its own.
-    EXPECT_EQ(chooseFromContextMenu(*list, Ask::ShiftF10), title);
-    EXPECT_EQ(chooseFromContextMenu(*window.button(1), Ask::ShiftF10), title);
-}
-
 TEST(PredictionRecordWindow, OpensFromTheContextMenuOfEveryGameWindowAndItsDrawList)
 {
     const TempDatabase database;
-    expectTheEntry<zelpo::CNabazu3>(database.path(), "ナンバーズ3　予想の成績");
-    expectTheEntry<zelpo::CNabazu4>(database.path(), "ナンバーズ4　予想の成績");
-    expectTheEntry<zelpo::CMiniroto>(database.path(), "ミニロト　予想の成績");
+    const QString entry = "予想の成績(&S)...";
+    expectContextEntry<zelpo::CNabazu3>(database.path(), entry, "ナンバーズ3　予想の成績");
+    expectContextEntry<zelpo::CNabazu4>(database.path(), entry, "ナンバーズ4　予想の成績");
+    expectContextEntry<zelpo::CMiniroto>(database.path(), entry, "ミニロト　予想の成績");
 }
 
 } // namespace

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/dialogs/trendsdialog.h"
+
+#include "cores/analysis/trendsentence.h"
+#include "data/analysis/trendsdata.h"
+#include "widgets/dialogs/trendstab.h"
+#include "widgets/res/strings.h"
+#include "widgets/res/text.h"
+#include "widgets/ui/dialogbuilder.h"
+#include "widgets/ui/enterkey.h"
+#include "widgets/ui/gamewindow.h"
+#include "widgets/ui/modal.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace zelpo::analysis {
+namespace {
+
+QString windowText(const Trends& trends)
+{
+    if (trends.draws == 0 || !trends.first || !trends.last)
+        return QStringLiteral("集計できる当選数字がありません。");
+    return QStringLiteral("第%1回から第%2回までの%3回を集計しています。")
+        .arg(*trends.first)
+        .arg(*trends.last)
+        .arg(trends.draws);
+}
+
+} // namespace
+
+TrendsDialog::TrendsDialog(db::Game game, Trends all, Reader read, QWidget* parent)
+    : QDialog(parent)
+    , m_read(std::move(read))
+    , m_all(all.draws)
+    , m_trends(std::move(all))
+{
+    // The tables are named as the games are called.
+    setWindowTitle(db::tableName(game) + QStringLiteral("　出現傾向"));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* explanation
+        = new QLabel(QStringLiteral("登録されている当選数字の出方を、偶然だけで期待される値と並べて示します。"
+                                    "検定は、偏りが偶然の範囲内かどうかを5%水準で調べたものです。"),
+            this);
+    explanation->setWordWrap(true);
+    layout->addWidget(explanation);
+
+    auto* range = new QHBoxLayout;
+    m_last = new QSpinBox(this);
+    ui::identifyControl(*m_last, kLastId, QStringLiteral("集計する直近の回数"));
+    m_last->setRange(1, std::max(m_all, 1));
+    m_last->setValue(std::max(m_all, 1));
+    m_last->setKeyboardTracking(false);
+    m_last->setEnabled(m_all > 0);
+    range->addWidget(new QLabel(QStringLiteral("直近"), this));
+    range->addWidget(m_last);
+    range->addWidget(new QLabel(QStringLiteral("回"), this));
+    m_window = new QLabel(this);
+    ui::identifyControl(*m_window, kWindowId);
+    range->addSpacing(12);
+    range->addWidget(m_window);
+    range->addStretch();
+    layout->addLayout(range);
+
+    m_tabs = new QTabWidget(this);
+    ui::identifyControl(*m_tabs, kTabsId, QStringLiteral("集計の種類"));
+    for (const TrendSection& section : m_trends.sections) {
+        auto* tab = new TrendsTab(m_trends.game, section, static_cast<int>(m_sections.size()), m_tabs);
+        const std::string_view title = sectionTitle(section.name);
+        m_tabs->addTab(tab, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+        m_sections.push_back(tab);
+    }
+    layout->addWidget(m_tabs, 1);
+
+    const std::string_view reminder = independenceNote();
+    auto* independence = new QLabel(QString::fromUtf8(reminder.data(), static_cast<qsizetype>(reminder.size())), this);
+    ui::identifyControl(*independence, kReminderId);
+    independence->setWordWrap(true);
+    layout->addWidget(independence);
+
+    auto* close = new QPushButton(QStringLiteral("閉　じ　る"), this);
+    ui::identifyControl(*close, kCloseId);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    connect(m_last, &QSpinBox::valueChanged, this, &TrendsDialog::applyRange);
+    m_window->setText(windowText(m_trends));
+    resize(980, 720);
+    // Enter in the range box applies the number and leaves the window open.
+    ui::keepOpenOnEnter(*this);
+}
+
+TrendsDialog::~TrendsDialog() = default;
+
+QWidget* TrendsDialog::control(int id) const
+{
+    for (QWidget* child : findChildren<QWidget*>()) {
+        const QVariant value = child->property(ui::kControlIdProperty);
+        if (value.isValid() && value.toInt() == id)
+            return child;
+    }
+    return nullptr;
+}
+
+void TrendsDialog::applyRange()
+{
+    const int last = m_last->value();
+    std::optional<Trends> trends = m_read(last >= m_all ? std::nullopt : std::optional<int>(last));
+    if (!trends) {
+        ui::showMessage(this, res::qtext(res::kReadFailed), ui::MessageIcon::Stop);
+        // The box goes back to the draws still shown.
+        const QSignalBlocker blocker(m_last);
+        m_last->setValue(std::max(m_trends.draws, 1));
+        return;
+    }
+    m_trends = std::move(*trends);
+    showTrends();
+}
+
+void TrendsDialog::showTrends()
+{
+    m_window->setText(windowText(m_trends));
+    for (std::size_t i = 0; i < m_sections.size() && i < m_trends.sections.size(); ++i)
+        m_sections[i]->show(m_trends.sections[i]);
+}
+
+void openTrends(QWidget* owner, db::Game game, const QString& database)
+{
+    std::optional<Trends> all = readTrends(game, database);
+    if (!all) {
+        ui::showMessage(owner, res::qtext(res::kReadFailed), ui::MessageIcon::Stop);
+        return;
+    }
+    TrendsDialog dialog(
+        game, std::move(*all), [game, database](std::optional<int> last) { return readTrends(game, database, last); },
+        owner);
+    ui::runModal(dialog);
+}
+
+void offerTrends(ui::GameWindow& window, QWidget& drawList, db::Game game)
+{
+    window.addContextEntry(drawList, QStringLiteral("出現傾向(&T)..."),
+        [&window, game] { openTrends(&window, game, window.databasePath()); });
+}
+
+} // namespace zelpo::analysis
