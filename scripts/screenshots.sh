@@ -120,6 +120,12 @@ focus "ナンバーズ3　予想の成績"
 shoot prediction-record
 keys Escape
 focus "ナンバーズ３予想"
+click_at 50 70 1 3                 # the list's context menu again
+keys t                             # 出現傾向(&T)...
+focus "ナンバーズ3　出現傾向"
+shoot trends
+keys Escape
+focus "ナンバーズ３予想"
 keys Tab space                     # 当選数字登録
 focus "当選数字登録"
 keys 4 Tab 7 Tab 1 Tab 2 Tab 5 Tab 8 Tab 0
