@@ -29,6 +29,18 @@ QString unknownGame(const QString& text);
 // shell takes it back (quoted unless plain, control characters escaped).
 QString initCommand(const Context& context, const QString& database);
 
+// Every game by the name the commands take, for the commands that take any.
+struct NamedGame {
+    const char* name;
+    db::Game game;
+};
+
+inline constexpr std::array kNamedGames {
+    NamedGame { "numbers3", db::Game::Numbers3 },
+    NamedGame { "numbers4", db::Game::Numbers4 },
+    NamedGame { "miniloto", db::Game::MiniLoto },
+};
+
 // The same over plain names: the index of the named game, and the database.
 std::optional<std::pair<qsizetype, QString>> takeGameAndDatabase(Context& context, const QStringList& names);
 

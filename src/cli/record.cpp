@@ -12,21 +12,8 @@
 #include "data/analysis/recorddata.h"
 #include "data/db/drawcount.h"
 
-#include <array>
-
 namespace zelpo::cli {
 namespace {
-
-struct GameEntry {
-    const char* name;
-    db::Game game;
-};
-
-constexpr std::array kGames {
-    GameEntry { "numbers3", db::Game::Numbers3 },
-    GameEntry { "numbers4", db::Game::Numbers4 },
-    GameEntry { "miniloto", db::Game::MiniLoto },
-};
 
 struct Request {
     db::Game game;
@@ -64,7 +51,7 @@ std::optional<Request> parse(Context& context, bool withRange)
             return usage(QStringLiteral("--from %1 comes after --to %2").arg(*range.from).arg(*range.to));
     }
     Context rest { args, context.out, context.err, context.defaultDatabase, context.command };
-    const auto choice = takeGameAndDatabase(rest, kGames);
+    const auto choice = takeGameAndDatabase(rest, kNamedGames);
     if (!choice)
         return std::nullopt;
     request.game = choice->game->game;

@@ -8,22 +8,11 @@
 #include "cores/analysis/trendsreport.h"
 #include "data/analysis/trendsdata.h"
 
-#include <array>
+#include <algorithm>
 #include <climits>
 
 namespace zelpo::cli {
 namespace {
-
-struct GameEntry {
-    const char* name;
-    db::Game game;
-};
-
-constexpr std::array kGames {
-    GameEntry { "numbers3", db::Game::Numbers3 },
-    GameEntry { "numbers4", db::Game::Numbers4 },
-    GameEntry { "miniloto", db::Game::MiniLoto },
-};
 
 // A count of draws written in the digits 0-9 alone, from 1 up; one too
 // large for an int asks for every draw all the same.
@@ -57,7 +46,7 @@ int runTrends(Context& context)
         }
     }
     Context rest { args, context.out, context.err, context.defaultDatabase, context.command };
-    const auto choice = takeGameAndDatabase(rest, kGames);
+    const auto choice = takeGameAndDatabase(rest, kNamedGames);
     if (!choice)
         return 2;
     db::Status status;
