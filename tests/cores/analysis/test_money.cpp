@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: MIT
+#include "cores/analysis/money.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+using namespace zelpo::analysis;
+
+namespace {
+
+Ticket digitsOf(int value, std::size_t positions)
+{
+    Ticket ticket;
+    for (std::size_t p = positions; p-- > 0; value /= 10)
+        ticket.numbers[p] = value % 10;
+    return ticket;
+}
+
+// What the ticket wins, worked out from the kinds' rules alone.
+Yen expectedWin(TicketKind kind, const Ticket& ticket, const Draw& draw, std::size_t n, const DrawPayout& payout)
+{
+    const auto mine = std::span(ticket.numbers).first(n);
+    const auto drawn = std::span(draw.numbers).first(n);
+    const bool inOrder = std::equal(mine.begin(), mine.end(), drawn.begin());
+    const bool anyOrder = std::is_permutation(mine.begin(), mine.end(), drawn.begin());
+    const bool drawEqual = std::count(drawn.begin(), drawn.end(), drawn[0]) == static_cast<long>(n);
+    const auto& yen = payout.yen;
+    switch (kind) {
+    case TicketKind::Straight:
+        return inOrder ? *yen[kStraightYen] : 0;
+    case TicketKind::Box:
+        return anyOrder && !drawEqual ? *yen[kBoxYen] : 0;
+    case TicketKind::Set:
+        return drawEqual ? 0 : inOrder ? *yen[kSetStraightYen] : anyOrder ? *yen[kSetBoxYen] : 0;
+    default:
+        return mine[n - 2] == drawn[n - 2] && mine[n - 1] == drawn[n - 1] ? *yen[kMiniYen] : 0;
+    }
+}
+
+// Every ticket against single, double, double-double, triple and all-equal
+// draws; the chance per ticket is the average over the tickets the kind sells.
+TEST(Money, NumbersWinningsAndChanceAgreeWithEveryTicket)
+{
+    struct Case {
+        Game game;
+        int draw;
+    };
+    const Case cases[] = { { Game::Numbers3, 123 }, { Game::Numbers3, 121 }, { Game::Numbers3, 77 },
+        { Game::Numbers3, 777 }, { Game::Numbers4, 1234 }, { Game::Numbers4, 3113 }, { Game::Numbers4, 1213 },
+        { Game::Numbers4, 5545 }, { Game::Numbers4, 0 } };
+    for (const Case& c : cases) {
+        const std::size_t n = c.game == Game::Numbers3 ? 3 : 4;
+        const int tickets = n == 3 ? 1000 : 10000;
+        const Draw draw { 1, digitsOf(c.draw, n).numbers, 0 };
+        // Draws with all digits equal leave box and set NULL, as the tables do.
+        const bool allEqual = c.draw == 777 || c.draw == 0;
+        DrawPayout payout { 1, { 90001, 15002, 52503, 7504, 9005 } };
+        if (allEqual)
+            payout.yen[kBoxYen] = payout.yen[kSetStraightYen] = payout.yen[kSetBoxYen] = std::nullopt;
+        for (const KindName& kind : ticketKinds(c.game)) {
+            SCOPED_TRACE(testing::Message() << c.draw << ' ' << kind.name);
+            Yen sum = 0;
+            Yen sold = 0;
+            for (int t = 0; t < tickets; ++t) {
+                const Ticket ticket = digitsOf(t, n);
+                const bool equal = t % (n == 3 ? 111 : 1111) == 0;
+                ASSERT_EQ(canBuy(c.game, kind.kind, ticket),
+                    !equal || kind.kind == TicketKind::Straight || kind.kind == TicketKind::Mini)
+                    << t;
+                if (!canBuy(c.game, kind.kind, ticket))
+                    continue;
+                const std::optional<Yen> won = winnings(c.game, kind.kind, ticket, draw, &payout);
+                ASSERT_EQ(won, expectedWin(kind.kind, ticket, draw, n, payout)) << t;
+                sum += *won;
+                ++sold;
+            }
+            const std::optional<Yen> chance = chanceWinnings(c.game, kind.kind, draw, &payout);
+            ASSERT_TRUE(chance);
+            EXPECT_EQ(*chance * sold, sum * chanceDenominator(c.game, kind.kind));
+            const bool boxOrSet = kind.kind == TicketKind::Box || kind.kind == TicketKind::Set;
+            EXPECT_TRUE(!allEqual || !boxOrSet || sum == 0);
+        }
+    }
+}
+
+TEST(Money, MiniLotoWinningsAndChanceAgreeWithEveryTicket)
+{
+    const Draw draw { 1, { 3, 9, 17, 25, 30 }, 11 };
+    const DrawPayout payout { 1, { 10046801, 144302, 10003, 1004 } };
+    const std::vector<int> drawn(draw.numbers.begin(), draw.numbers.end());
+    Yen sum = 0;
+    Yen count = 0;
+    std::array<int, 5> n {};
+    for (n[0] = 1; n[0] <= 27; ++n[0])
+        for (n[1] = n[0] + 1; n[1] <= 28; ++n[1])
+            for (n[2] = n[1] + 1; n[2] <= 29; ++n[2])
+                for (n[3] = n[2] + 1; n[3] <= 30; ++n[3])
+                    for (n[4] = n[3] + 1; n[4] <= 31; ++n[4]) {
+                        const auto matched = std::count_if(
+                            n.begin(), n.end(), [&](int x) { return std::count(drawn.begin(), drawn.end(), x); });
+                        const bool bonus = std::count(n.begin(), n.end(), draw.bonus) > 0;
+                        const Yen expected = matched == 5 ? 10046801
+                            : matched == 4                ? (bonus ? 144302 : 10003)
+                            : matched == 3                ? 1004
+                                                          : 0;
+                        const std::optional<Yen> won
+                            = winnings(Game::MiniLoto, TicketKind::MiniLoto, Ticket { n }, draw, &payout);
+                        ASSERT_EQ(won, expected);
+                        sum += *won;
+                        ++count;
+                    }
+    EXPECT_EQ(count, chanceDenominator(Game::MiniLoto, TicketKind::MiniLoto));
+    EXPECT_EQ(chanceWinnings(Game::MiniLoto, TicketKind::MiniLoto, draw, &payout), sum);
+}
+
+// Which draws leave a kind unknown: no row, a NULL the kind can win, an
+// amount no ticket is paid; all-equal draws know box and set without them.
+TEST(Money, PayoutsLeaveAKindUnknownOnlyWhereItCanWinThem)
+{
+    const Numbers3Payout full { 1, "2026-01-05", 90000, 15000, 52500, 7500, 9000 };
+    struct Case {
+        int draw;
+        void (*change)(Numbers3Payout&);
+        std::array<bool, 4> known; // straight, box, set, mini
+    };
+    const Case cases[] = {
+        { 123, [](Numbers3Payout&) {}, { true, true, true, true } },
+        { 123, [](Numbers3Payout& p) { p.box.reset(); }, { true, false, true, true } },
+        { 112, [](Numbers3Payout& p) { p.setBox.reset(); }, { true, true, false, true } },
+        { 112, [](Numbers3Payout& p) { p.setStraight = -1; }, { true, true, false, true } },
+        { 123, [](Numbers3Payout& p) { p.straight = kLargestPayout + 1; }, { false, true, true, true } },
+        { 123, [](Numbers3Payout& p) { p.mini.reset(); }, { true, true, true, false } },
+        { 555, [](Numbers3Payout& p) { p.box = p.setStraight = p.setBox = std::nullopt; }, { true, true, true, true } },
+        { 555, [](Numbers3Payout& p) { p.straight.reset(); }, { false, true, true, true } },
+    };
+    for (const Case& c : cases) {
+        Numbers3Payout row = full;
+        c.change(row);
+        const DrawPayout payout = drawPayout(row);
+        const Draw draw { 1, digitsOf(c.draw, 3).numbers, 0 };
+        for (std::size_t k = 0; k < 4; ++k) {
+            const TicketKind kind = ticketKinds(Game::Numbers3)[k].kind;
+            EXPECT_EQ(chanceWinnings(Game::Numbers3, kind, draw, &payout).has_value(), c.known[k]) << c.draw << k;
+            EXPECT_EQ(winnings(Game::Numbers3, kind, digitsOf(123, 3), draw, &payout).has_value(), c.known[k]);
+            EXPECT_FALSE(chanceWinnings(Game::Numbers3, kind, draw, nullptr));
+        }
+    }
+    const DrawPayout mini = drawPayout(MiniLotoPayout { 1, "", { 1, 2, std::nullopt, 4 }, {} });
+    EXPECT_FALSE(chanceWinnings(Game::MiniLoto, TicketKind::MiniLoto, Draw { 1, { 1, 2, 3, 4, 5 } }, &mini));
+    const DrawPayout prizes = drawPayout(MiniLotoPayout { 1, "", { 1, 2, 3, 4 }, {} });
+    EXPECT_FALSE(chanceWinnings(Game::MiniLoto, TicketKind::MiniLoto, Draw { 1, { 1, 1, 3, 4, 32 } }, &prizes));
+    EXPECT_FALSE(chanceWinnings(Game::Numbers4, TicketKind::Mini, Draw {}, nullptr));
+}
+
+// The largest payouts on 2,800,000 tickets: chance's numerator would outgrow
+// 64 bits; it is folded into whole yen on the way.
+TEST(Money, ChanceStaysExactPastWhatANumeratorHolds)
+{
+    const std::vector<MiniLotoPayout> rows { { 7, "",
+        { kLargestPayout, kLargestPayout, kLargestPayout, kLargestPayout }, {} } };
+    Money money(Game::MiniLoto, Payouts(std::span(rows)));
+    const std::vector<NumberedTicket> tickets(100000, { 1, *parseTicket(Game::MiniLoto, "1-2-3-4-5") });
+    const std::vector<ClassSet> won(tickets.size(), 1u);
+    for (int i = 0; i < 28; ++i)
+        money.add(Draw { 7, { 1, 2, 3, 4, 5 }, 6 }, tickets, won);
+    EXPECT_EQ(money.kinds()[0].won, 2800000 * kLargestPayout);
+    EXPECT_DOUBLE_EQ(money.kinds()[0].chanceWon(), 2800000.0L * 3381 * kLargestPayout / 169911);
+}
+
+} // namespace
