@@ -86,10 +86,10 @@ std::string PredictionWalk::text(int prediction) const
     return numbers::winningNumberText(std::span(numbers).first(m_game == Game::Numbers3 ? 3 : 4));
 }
 
-Backtest::Backtest(Game game, Range range, bool keepSteps)
+Backtest::Backtest(Game game, Range range, bool keepSteps, const Payouts* payouts)
     : m_walk(game)
     , m_range(range)
-    , m_record(game, keepSteps)
+    , m_record(game, keepSteps, payouts)
     , m_text([this](int prediction) { return m_walk.text(prediction); })
 {
 }
@@ -102,9 +102,9 @@ void Backtest::add(const Draw& draw)
             draw, tickets, [this](int prediction) { return m_walk.text(prediction); }, true);
 }
 
-Record backtest(Game game, std::span<const Draw> draws, Range range, bool keepSteps)
+Record backtest(Game game, std::span<const Draw> draws, Range range, bool keepSteps, const Payouts* payouts)
 {
-    Backtest walk(game, range, keepSteps);
+    Backtest walk(game, range, keepSteps, payouts);
     for (const Draw& draw : draws)
         walk.add(draw);
     return walk.record();

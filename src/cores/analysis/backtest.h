@@ -56,7 +56,8 @@ struct Range {
 
 class Backtest {
 public:
-    Backtest(Game game, Range range, bool keepSteps = false);
+    // Payouts: see Record.
+    Backtest(Game game, Range range, bool keepSteps = false, const Payouts* payouts = nullptr);
     Backtest(const Backtest&) = delete;
     Backtest& operator=(const Backtest&) = delete;
 
@@ -71,6 +72,7 @@ private:
     PredictionText m_text; // of the walk's last predictions
 };
 
-Record backtest(Game game, std::span<const Draw> draws, Range range = {}, bool keepSteps = false);
+Record backtest(
+    Game game, std::span<const Draw> draws, Range range = {}, bool keepSteps = false, const Payouts* payouts = nullptr);
 
 } // namespace zelpo::analysis

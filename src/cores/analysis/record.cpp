@@ -20,10 +20,12 @@ double ClassScore::p() const
     return poissonUpperTail(hits, expected);
 }
 
-Record::Record(Game game, bool keepSteps)
+Record::Record(Game game, bool keepSteps, const Payouts* payouts)
     : m_game(game)
     , m_keepSteps(keepSteps)
 {
+    if (payouts)
+        m_money.emplace(game, *payouts, keepSteps);
 }
 
 std::span<const ClassScore> Record::classes() const
@@ -38,8 +40,11 @@ void Record::score(
         return;
     Tally tally;
     std::array<ClassSet, 5> won {};
-    DrawMatcher(m_game, draw).tally(tickets.first(std::min(tickets.size(), won.size())), tally, won);
-    for (std::size_t i = 0; i < won.size() && i < tickets.size(); ++i) {
+    tickets = tickets.first(std::min(tickets.size(), won.size()));
+    DrawMatcher(m_game, draw).tally(tickets, tally, won);
+    if (m_money)
+        m_money->add(draw, tickets, std::span(won).first(tickets.size()));
+    for (std::size_t i = 0; i < tickets.size(); ++i) {
         if (!won[i])
             continue;
         if (won[i] & kBonusUndecided)
@@ -57,7 +62,7 @@ void Record::score(
         step.hits[c] = tally.hits[c];
         step.expected[c] = tally.chances[c] / denominator;
     }
-    m_tickets += static_cast<int>(std::min(tickets.size(), won.size()));
+    m_tickets += static_cast<int>(tickets.size());
     ++m_draws;
     if (!m_first)
         m_first = draw.kaisai;
@@ -81,6 +86,7 @@ void Record::settleBonuses(std::span<const int> bonuses)
 {
     std::size_t drawIndex = 0;
     std::pair<int, int> current { 0, -1 };
+    std::vector<std::size_t> withBonuses;
     for (const Undecided& undecided : m_undecided) {
         Hit& hit = m_hits[undecided.hit];
         if (std::pair { hit.draw, undecided.occurrence } != current) {
@@ -93,6 +99,7 @@ void Record::settleBonuses(std::span<const int> bonuses)
             && std::find(ticket->numbers.begin(), ticket->numbers.end(), bonus) != ticket->numbers.end();
         hit.classes = withBonus ? 1u << 1 : 1u << 2;
         if (withBonus) {
+            withBonuses.push_back(static_cast<std::size_t>(&undecided - m_undecided.data()));
             --m_classes[2].hits;
             ++m_classes[1].hits;
             if (undecided.step != SIZE_MAX) {
@@ -101,6 +108,8 @@ void Record::settleBonuses(std::span<const int> bonuses)
             }
         }
     }
+    if (m_money)
+        m_money->settleBonuses(withBonuses);
     m_undecided.clear();
 }
 

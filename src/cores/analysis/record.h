@@ -5,6 +5,7 @@
 #pragma once
 
 #include "cores/analysis/hits.h"
+#include "cores/analysis/money.h"
 
 #include <functional>
 #include <optional>
@@ -43,7 +44,9 @@ struct Step {
 
 class Record {
 public:
-    explicit Record(Game game, bool keepSteps = false);
+    // With payouts the money is counted as well (no rows at all: every draw
+    // is one without payouts); with steps, its balances too.
+    explicit Record(Game game, bool keepSteps = false, const Payouts* payouts = nullptr);
 
     Game game() const { return m_game; }
     int draws() const { return m_draws; }
@@ -55,6 +58,8 @@ public:
     const std::vector<Hit>& hits() const { return m_hits; }
     // Empty unless asked for: one entry per scored draw, in order.
     const std::vector<Step>& steps() const { return m_steps; }
+    // Null unless payouts were given.
+    const Money* money() const { return m_money ? &*m_money : nullptr; }
 
     // Scores the tickets against a scorable draw. The draw counts as scored
     // when it has tickets or when `countEmpty`.
@@ -78,6 +83,7 @@ private:
     std::array<long long, kMaxClasses> m_chanceSums {}; // in chanceDenominator(), exact
     std::vector<Hit> m_hits;
     std::vector<Step> m_steps;
+    std::optional<Money> m_money;
     struct Undecided {
         std::size_t hit;
         std::size_t step; // or SIZE_MAX without steps

@@ -4,6 +4,39 @@
 #include "cores/analysis/reporttext.h"
 
 namespace zelpo::analysis {
+namespace {
+
+std::string moneyLines(const Money& money, Game game)
+{
+    std::string text;
+    const std::span<const KindName> names = ticketKinds(game);
+    const std::span<const KindMoney> kinds = money.kinds();
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+        text += std::string(names[k].name) + '\t' + std::to_string(kinds[k].tickets) + '\t'
+            + std::to_string(kinds[k].cost()) + '\t' + std::to_string(kinds[k].won) + '\t'
+            + formatted(kinds[k].returnRate(), "%.3f") + '\t' + formatted(kinds[k].chanceWon(), "%.0f") + '\t'
+            + formatted(kinds[k].chanceReturnRate(), "%.3f") + '\n';
+    }
+    return text;
+}
+
+std::string moneyJson(const Money& money, Game game)
+{
+    std::string json = ", \"money\": [";
+    const std::span<const KindName> names = ticketKinds(game);
+    const std::span<const KindMoney> kinds = money.kinds();
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+        json += (k ? ", " : "") + std::string("{\"kind\": ") + jsonString(names[k].name)
+            + ", \"tickets\": " + std::to_string(kinds[k].tickets) + ", \"cost\": " + std::to_string(kinds[k].cost())
+            + ", \"won\": " + std::to_string(kinds[k].won) + ", \"return\": " + jsonNumber(kinds[k].returnRate())
+            + ", \"chance_won\": " + jsonNumber(kinds[k].chanceWon())
+            + ", \"chance_return\": " + jsonNumber(kinds[k].chanceReturnRate())
+            + ", \"draws_without_payouts\": " + std::to_string(kinds[k].drawsWithoutPayouts) + '}';
+    }
+    return json + ']';
+}
+
+} // namespace
 
 std::string_view gameName(Game game)
 {
@@ -43,6 +76,8 @@ std::string textReport(const Record& record)
             + formatted(scores[c].expected, "%.3f") + '\t' + (ratio ? formatted(*ratio, "%.3f") : std::string("-"))
             + '\t' + formatted(scores[c].p(), "%.4g") + '\n';
     }
+    if (const Money* money = record.money())
+        text += moneyLines(*money, record.game());
     for (const Hit& hit : record.hits()) {
         text += std::to_string(hit.draw) + '\t' + std::to_string(hit.prediction) + '\t' + hit.ticket + '\t'
             + classNames(record.game(), hit.classes) + '\n';
@@ -78,7 +113,10 @@ std::string jsonReport(const Record& record)
         json += "]}";
         firstHit = false;
     }
-    return json + "]}\n";
+    json += ']';
+    if (const Money* money = record.money())
+        json += moneyJson(*money, record.game());
+    return json + "}\n";
 }
 
 } // namespace zelpo::analysis

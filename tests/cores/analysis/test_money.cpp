@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "cores/analysis/record.h"
+#include "cores/analysis/report.h"
 #include "cores/analysis/money.h"
 
 #include <gtest/gtest.h>
@@ -152,6 +154,119 @@ TEST(Money, PayoutsLeaveAKindUnknownOnlyWhereItCanWinThem)
     const DrawPayout prizes = drawPayout(MiniLotoPayout { 1, "", { 1, 2, 3, 4 }, {} });
     EXPECT_FALSE(chanceWinnings(Game::MiniLoto, TicketKind::MiniLoto, Draw { 1, { 1, 1, 3, 4, 32 } }, &prizes));
     EXPECT_FALSE(chanceWinnings(Game::Numbers4, TicketKind::Mini, Draw {}, nullptr));
+}
+
+// Stored tickets over four draws: 123 with every payout, 777 without box and
+// set, 456 without a row, 112 without box.
+Record checked(const Payouts* payouts)
+{
+    Record record(Game::Numbers3, true, payouts);
+    const std::array<std::string, 5> tickets[]
+        = { { "123", "321", "111", "523" }, { "777", "123" }, { "456" }, { "121", "112" } };
+    const int draws[] = { 123, 777, 456, 112 };
+    for (std::size_t i = 0; i < 4; ++i)
+        checkStored(record, Draw { static_cast<int>(i) + 1, digitsOf(draws[i], 3).numbers, 0 }, tickets[i]);
+    return record;
+}
+
+TEST(Money, RecordCountsTheKindsOfTheDrawsWithPayoutsBesideChance)
+{
+    const std::vector<Numbers3Payout> rows { { 4, "", 100000, std::nullopt, 60000, 15000, 10000 },
+        { 1, "", 90000, 15000, 52500, 7500, 9000 }, { 2, "", 500000, std::nullopt, std::nullopt, std::nullopt, 50000 },
+        { 1, "", 1, 1, 1, 1, 1 } }; // out of order, and draw 1 again: the first row counts
+    const Payouts payouts { std::span(rows) };
+    const Record record = checked(&payouts);
+    ASSERT_TRUE(record.money());
+    const std::span<const KindMoney> kinds = record.money()->kinds();
+    ASSERT_EQ(kinds.size(), 4u);
+    struct Expected {
+        int tickets;
+        Yen won;
+        double chance;
+        int without;
+    };
+    const Expected expected[] = { { 8, 690000, 1560, 1 }, { 4, 30000, 270000 / 990.0, 2 },
+        { 6, 135000, 450000 / 990.0, 1 }, { 8, 78000, 1560, 1 } };
+    for (std::size_t k = 0; k < 4; ++k) {
+        EXPECT_EQ(kinds[k].tickets, expected[k].tickets) << k;
+        EXPECT_EQ(kinds[k].cost(), 200 * expected[k].tickets) << k;
+        EXPECT_EQ(kinds[k].won, expected[k].won) << k;
+        EXPECT_DOUBLE_EQ(kinds[k].chanceWon(), expected[k].chance) << k;
+        EXPECT_EQ(kinds[k].drawsWithoutPayouts, expected[k].without) << k;
+        const std::span<const Balance> balances = record.money()->balances(k);
+        ASSERT_EQ(balances.size(), 4u);
+        EXPECT_EQ(balances[3].draw, 4);
+        EXPECT_EQ(balances[3].balance, kinds[k].won - kinds[k].cost());
+        EXPECT_DOUBLE_EQ(balances[3].chanceBalance, kinds[k].chanceWon() - static_cast<double>(kinds[k].cost()));
+    }
+    EXPECT_EQ(record.money()->balances(0)[0].balance, 90000 - 800);
+    EXPECT_EQ(record.money()->balances(1)[2].balance, 30000 - 800);
+
+    EXPECT_EQ(textReport(record).substr(textReport(record).find("straight\t8")),
+        "straight\t8\t1600\t690000\t431.250\t1560\t0.975\n"
+        "box\t4\t800\t30000\t37.500\t273\t0.341\n"
+        "set\t6\t1200\t135000\t112.500\t455\t0.379\n"
+        "mini\t8\t1600\t78000\t48.750\t1560\t0.975\n"
+        "1\t1\t123\tstraight,box,mini\n1\t2\t321\tbox\n1\t4\t523\tmini\n2\t1\t777\tstraight,box,mini\n"
+        "3\t1\t456\tstraight,box,mini\n4\t1\t121\tbox\n4\t2\t112\tstraight,box,mini\n");
+    const std::string json = jsonReport(record);
+    EXPECT_NE(json.find("], \"money\": [{\"kind\": \"straight\", \"tickets\": 8, \"cost\": 1600, \"won\": 690000, "
+                        "\"return\": 431.25, \"chance_won\": 1560, \"chance_return\": 0.975, "
+                        "\"draws_without_payouts\": 1}, {\"kind\": \"box\""),
+        std::string::npos)
+        << json;
+    EXPECT_EQ(json.substr(json.size() - 4), "}]}\n");
+}
+
+// A file without the payout tables, or payouts of another game: nothing
+// bought, every scored draw counted, nothing fails. No payouts asked for: no
+// money at all.
+TEST(Money, WithoutPayoutsNothingIsBoughtAndEveryDrawIsCounted)
+{
+    const std::vector<Numbers4Payout> otherGame { { 1, "", 1, 1, 1, 1 } };
+    for (const Payouts& none : { Payouts(), Payouts(std::span(otherGame)) }) {
+        const Record record = checked(&none);
+        for (const KindMoney& kind : record.money()->kinds()) {
+            EXPECT_EQ(kind.tickets, 0);
+            EXPECT_EQ(kind.won, 0);
+            EXPECT_EQ(kind.returnRate(), 0.0);
+            EXPECT_EQ(kind.chanceReturnRate(), 0.0);
+            EXPECT_EQ(kind.drawsWithoutPayouts, 4);
+        }
+        EXPECT_NE(jsonReport(record).find("\"return\": 0, \"chance_won\": 0, \"chance_return\": 0, "
+                                          "\"draws_without_payouts\": 4}]}"),
+            std::string::npos);
+    }
+    EXPECT_EQ(checked(nullptr).money(), nullptr);
+}
+
+// A Mini Loto draw read without its bonus counts four numbers as class 3
+// until the bonus is known; class 2 then moves what was won and every later
+// balance.
+TEST(Money, MiniLotoBonusesSettledLaterMoveWhatWasWon)
+{
+    const std::vector<MiniLotoPayout> rows { { 1, "", { 10000000, 150000, 10000, 1000 }, {} },
+        { 2, "", { 9000000, 140000, 9000, 900 }, {} } };
+    const Payouts payouts { std::span(rows) };
+    Record record(Game::MiniLoto, true, &payouts);
+    const std::string texts[] = { "1-2-3-4-6", "1-2-3-4-7", "1-2-3-10-11" };
+    const PredictionText textOf = [&](int prediction) { return texts[prediction - 1]; };
+    std::vector<NumberedTicket> tickets;
+    for (int i = 0; i < 3; ++i)
+        tickets.push_back({ i + 1, *parseTicket(Game::MiniLoto, texts[i]) });
+    record.score(Draw { 1, { 1, 2, 3, 4, 5 }, kBonusUnread }, tickets, textOf, true);
+    record.score(Draw { 2, { 1, 2, 3, 4, 5 }, 31 }, std::span(tickets).first(1), textOf, true);
+    EXPECT_EQ(record.money()->kinds()[0].won, 10000 + 10000 + 1000 + 9000);
+    record.settleBonuses(std::array { 6 });
+    const KindMoney& money = record.money()->kinds()[0];
+    EXPECT_EQ(money.won, 150000 + 10000 + 1000 + 9000);
+    EXPECT_DOUBLE_EQ(money.chanceWon(),
+        3 * (10000000 + 5 * 150000 + 125 * 10000 + 3250 * 1000) / 169911.0
+            + (9000000 + 5 * 140000 + 125 * 9000 + 3250 * 900) / 169911.0);
+    const std::span<const Balance> balances = record.money()->balances(0);
+    ASSERT_EQ(balances.size(), 2u);
+    EXPECT_EQ(balances[0].balance, 161000 - 600);
+    EXPECT_EQ(balances[1].balance, money.won - 800);
 }
 
 // The largest payouts on 2,800,000 tickets: chance's numerator would outgrow
