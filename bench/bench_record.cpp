@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The prediction record: the walk-forward backtest core on generated
-// histories, and the 予想の成績 window (read, computation and filling) on the
-// real Numbers 3 history.
+// histories, without and with the money, the backtest from a file, and the
+// 予想の成績 window (read, computation and filling) on the real Numbers 3
+// history.
+#include "bench/benchdb.h"
 #include "cores/analysis/backtest.h"
+#include "cores/analysis/report.h"
 #include "data/analysis/recorddata.h"
+#include "data/db/connection.h"
 #include "data/db/create.h"
+#include "data/db/drawcount.h"
 #include "data/db/transfer.h"
 #include "widgets/dialogs/predictionrecorddialog.h"
 
@@ -20,6 +25,7 @@ namespace {
 
 using zelpo::analysis::Draw;
 using zelpo::analysis::Game;
+using zelpo::analysis::Payouts;
 
 std::vector<Draw> generatedDraws(Game game, int count)
 {
@@ -47,6 +53,57 @@ void BM_BacktestCore(benchmark::State& state)
 BENCHMARK(BM_BacktestCore<Game::Numbers3>)->Arg(7054)->Arg(32767)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BacktestCore<Game::Numbers4>)->Arg(7054)->Arg(32767)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BacktestCore<Game::MiniLoto>)->Arg(7054)->Arg(32767)->Unit(benchmark::kMicrosecond);
+
+// A payout row for every draw, each amount known.
+Payouts generatedPayouts(Game game, int count)
+{
+    std::mt19937 random(54321);
+    std::uniform_int_distribution<zelpo::analysis::Yen> yen(1000, 1000000);
+    std::vector<zelpo::analysis::Numbers3Payout> numbers(static_cast<std::size_t>(count));
+    std::vector<zelpo::analysis::MiniLotoPayout> miniLoto(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        numbers[at] = { i + 1, "2026-01-05", yen(random), yen(random), yen(random), yen(random), yen(random) };
+        miniLoto[at] = { i + 1, "2026-01-05", { yen(random), yen(random), yen(random), yen(random) }, {} };
+    }
+    if (game == Game::MiniLoto)
+        return Payouts(std::span<const zelpo::analysis::MiniLotoPayout>(miniLoto));
+    if (game == Game::Numbers3)
+        return Payouts(std::span<const zelpo::analysis::Numbers3Payout>(numbers));
+    std::vector<zelpo::analysis::Numbers4Payout> four;
+    for (const auto& row : numbers)
+        four.push_back({ row.kaisai, row.date, row.straight, row.box, row.setStraight, row.setBox });
+    return Payouts(std::span<const zelpo::analysis::Numbers4Payout>(four));
+}
+
+// The same with the money of every kind counted against the payouts.
+template <Game game>
+void BM_BacktestCoreMoney(benchmark::State& state)
+{
+    const std::vector<Draw> draws = generatedDraws(game, static_cast<int>(state.range(0)));
+    const Payouts payouts = generatedPayouts(game, static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zelpo::analysis::backtest(game, draws, {}, false, &payouts));
+}
+BENCHMARK(BM_BacktestCoreMoney<Game::Numbers3>)->Arg(7054)->Arg(32767)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BacktestCoreMoney<Game::Numbers4>)->Arg(7054)->Arg(32767)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BacktestCoreMoney<Game::MiniLoto>)->Arg(7054)->Arg(32767)->Unit(benchmark::kMicrosecond);
+
+// What zelpo-cli backtest costs on a generated file, the payouts (arg 1) in
+// memory: set beside BM_PredictNumbers3Query, what zelpo-cli predict costs.
+void BM_BacktestFileNumbers3(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    const QString& path = zelpo::bench::databaseWithDraws(count);
+    const Payouts payouts = generatedPayouts(Game::Numbers3, count);
+    for (auto _ : state) {
+        zelpo::analysis::Backtest walk(Game::Numbers3, {}, false, state.range(1) ? &payouts : nullptr);
+        zelpo::analysis::readDraws(
+            zelpo::db::Game::Numbers3, path, zelpo::db::kWherePositive, [&](const Draw& draw) { walk.add(draw); });
+        benchmark::DoNotOptimize(zelpo::analysis::jsonReport(walk.record()));
+    }
+}
+BENCHMARK(BM_BacktestFileNumbers3)->Args({ 32767, 0 })->Args({ 32767, 1 })->Unit(benchmark::kMillisecond);
 
 // A database holding the published Numbers 3 history, made once.
 const QString& realNumbers3Database()
