@@ -94,12 +94,12 @@ Backtest::Backtest(Game game, Range range, bool keepSteps, const Payouts* payout
 {
 }
 
-void Backtest::add(const Draw& draw)
+void Backtest::add(const Draw& draw, std::optional<const DrawPayout*> payout)
 {
     const std::span<const NumberedTicket> tickets = m_walk.next(draw);
     if (!tickets.empty() && m_range.contains(draw.kaisai))
         m_record.score(
-            draw, tickets, [this](int prediction) { return m_walk.text(prediction); }, true);
+            draw, tickets, [this](int prediction) { return m_walk.text(prediction); }, true, payout);
 }
 
 Record backtest(Game game, std::span<const Draw> draws, Range range, bool keepSteps, const Payouts* payouts)

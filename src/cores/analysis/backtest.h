@@ -61,8 +61,9 @@ public:
     Backtest(const Backtest&) = delete;
     Backtest& operator=(const Backtest&) = delete;
 
-    // Takes the next draw in ascending draw number (see PredictionWalk).
-    void add(const Draw& draw);
+    // Takes the next draw in ascending draw number (see PredictionWalk);
+    // `payout`: see Money::add().
+    void add(const Draw& draw, std::optional<const DrawPayout*> payout = std::nullopt);
     const Record& record() const { return m_record; }
 
 private:

@@ -247,10 +247,11 @@ Money::Money(Game game, Payouts payouts, bool keepBalances)
     }
 }
 
-void Money::add(const Draw& draw, std::span<const NumberedTicket> tickets, std::span<const ClassSet> won)
+void Money::add(const Draw& draw, std::span<const NumberedTicket> tickets, std::span<const ClassSet> won,
+    std::optional<const DrawPayout*> given)
 {
     const Shape shape = shapeOf(m_game, draw);
-    const DrawPayout* payout = m_payouts.find(draw.kaisai, m_nextRow);
+    const DrawPayout* payout = given ? *given : m_payouts.find(draw.kaisai, m_nextRow);
     std::array<bool, 4> counted {};
     std::array<Yen, 4> chance {};
     std::array<Pays, 4> pays {};

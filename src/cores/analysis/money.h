@@ -101,8 +101,11 @@ public:
 
     // Counts the tickets of a scored draw; `won` holds the classes each won
     // (DrawMatcher). A Mini Loto ticket still waiting for its bonus counts as
-    // class 3 until settleBonuses().
-    void add(const Draw& draw, std::span<const NumberedTicket> tickets, std::span<const ClassSet> won);
+    // class 3 until settleBonuses(). `payout`, when given, is the draw's row
+    // as a reader found it with the draw (null: none), in place of the row
+    // the payouts hold for it.
+    void add(const Draw& draw, std::span<const NumberedTicket> tickets, std::span<const ClassSet> won,
+        std::optional<const DrawPayout*> payout = std::nullopt);
 
     // The tickets add() saw with kBonusUndecided, counted from 0 in the order
     // they came: those listed won class 2, the others class 3.

@@ -52,21 +52,35 @@ Payouts::Payouts(std::span<const MiniLotoPayout> rows)
     keep(Game::MiniLoto, rows);
 }
 
+Payouts::Payouts(Game game, std::vector<DrawPayout> rows)
+{
+    for (DrawPayout& row : rows) {
+        for (std::optional<Yen>& yen : row.yen)
+            yen = amount(yen);
+    }
+    keep(game, std::move(rows));
+}
+
 template <class Row>
 void Payouts::keep(Game game, std::span<const Row> rows)
 {
-    m_game = game;
-    auto kept = std::make_shared<std::vector<DrawPayout>>();
-    kept->reserve(rows.size());
+    std::vector<DrawPayout> kept;
+    kept.reserve(rows.size());
     for (const Row& row : rows)
-        kept->push_back(drawPayout(row));
+        kept.push_back(drawPayout(row));
+    keep(game, std::move(kept));
+}
+
+void Payouts::keep(Game game, std::vector<DrawPayout> rows)
+{
+    m_game = game;
     const auto byNumber = [](const DrawPayout& a, const DrawPayout& b) { return a.kaisai < b.kaisai; };
     // The tables hand their rows over in draw order; anything else is put in it.
-    if (!std::is_sorted(kept->begin(), kept->end(), byNumber))
-        std::stable_sort(kept->begin(), kept->end(), byNumber);
+    if (!std::is_sorted(rows.begin(), rows.end(), byNumber))
+        std::stable_sort(rows.begin(), rows.end(), byNumber);
     const auto same = [](const DrawPayout& a, const DrawPayout& b) { return a.kaisai == b.kaisai; };
-    kept->erase(std::unique(kept->begin(), kept->end(), same), kept->end());
-    m_rows = std::move(kept);
+    rows.erase(std::unique(rows.begin(), rows.end(), same), rows.end());
+    m_rows = std::make_shared<const std::vector<DrawPayout>>(std::move(rows));
 }
 
 const DrawPayout* Payouts::find(int kaisai) const

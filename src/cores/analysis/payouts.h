@@ -83,6 +83,9 @@ public:
     explicit Payouts(std::span<const Numbers3Payout> rows);
     explicit Payouts(std::span<const Numbers4Payout> rows);
     explicit Payouts(std::span<const MiniLotoPayout> rows);
+    // Rows already in the form the money reads, as a reader of the tables
+    // collects them; amounts outside 0..kLargestPayout count as unknown.
+    Payouts(Game game, std::vector<DrawPayout> rows);
 
     // The game the rows were given for; nothing for the default.
     std::optional<Game> game() const { return m_game; }
@@ -98,6 +101,7 @@ public:
 private:
     template <class Row>
     void keep(Game game, std::span<const Row> rows);
+    void keep(Game game, std::vector<DrawPayout> rows);
 
     std::optional<Game> m_game;
     std::shared_ptr<const std::vector<DrawPayout>> m_rows; // ascending draw number

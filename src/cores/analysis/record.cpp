@@ -33,8 +33,8 @@ std::span<const ClassScore> Record::classes() const
     return std::span(m_classes).first(hitClasses(m_game).size());
 }
 
-void Record::score(
-    const Draw& draw, std::span<const NumberedTicket> tickets, const PredictionText& textOf, bool countEmpty)
+void Record::score(const Draw& draw, std::span<const NumberedTicket> tickets, const PredictionText& textOf,
+    bool countEmpty, std::optional<const DrawPayout*> payout)
 {
     if (tickets.empty() && !countEmpty)
         return;
@@ -43,7 +43,7 @@ void Record::score(
     tickets = tickets.first(std::min(tickets.size(), won.size()));
     DrawMatcher(m_game, draw).tally(tickets, tally, won);
     if (m_money)
-        m_money->add(draw, tickets, std::span(won).first(tickets.size()));
+        m_money->add(draw, tickets, std::span(won).first(tickets.size()), payout);
     for (std::size_t i = 0; i < tickets.size(); ++i) {
         if (!won[i])
             continue;

@@ -62,9 +62,9 @@ public:
     const Money* money() const { return m_money ? &*m_money : nullptr; }
 
     // Scores the tickets against a scorable draw. The draw counts as scored
-    // when it has tickets or when `countEmpty`.
-    void score(
-        const Draw& draw, std::span<const NumberedTicket> tickets, const PredictionText& textOf, bool countEmpty);
+    // when it has tickets or when `countEmpty`. `payout`: see Money::add().
+    void score(const Draw& draw, std::span<const NumberedTicket> tickets, const PredictionText& textOf, bool countEmpty,
+        std::optional<const DrawPayout*> payout = std::nullopt);
 
     // Mini Loto draws scored with kBonusUnread whose bonus decides between
     // class 2 and 3 (draw number, occurrence), in draw order.
