@@ -112,14 +112,23 @@ void store(Writer& writer, Payout payout)
 // columns to read (none for the dates only).
 using Visit = std::function<void(int kaisai, std::string date, std::vector<Amount> amounts)>;
 
+Status unreadable(const QString& database, const QString& table, int kaisai, const QString& column,
+    const QVariant& value, const QString& what)
+{
+    return { Failure::Read,
+        QStringLiteral("%1: %2 draw %3: %4 holds \"%5\", not %6")
+            .arg(database, table)
+            .arg(kaisai)
+            .arg(column, QString::fromStdString(csv::forMessage(value.toString().trimmed().toStdString())), what) };
+}
+
 Status walk(const QString& database, Game game, const QStringList& amounts, const QString& where, const Visit& visit)
 {
-    const QString table = payoutTableName(game);
     bool present = false;
-    const QString lookup = QStringLiteral("SELECT 1 AS kaisai FROM sqlite_master WHERE name='%1' ").arg(table);
-    if (Status status = read(database, lookup, {}, [&](const Row&) { present = true; }); !status || !present)
+    if (Status status = hasPayoutTable(database, game, present); !status || !present)
         return status;
 
+    const QString table = payoutTableName(game);
     Status failure;
     const QString select = QStringLiteral("SELECT kaisai,date%1 FROM %2 ")
                                .arg(amounts.isEmpty() ? QString() : u',' + amounts.join(u','), table);
@@ -127,26 +136,21 @@ Status walk(const QString& database, Game game, const QStringList& amounts, cons
         if (!failure)
             return;
         const int kaisai = row.integer(u"kaisai");
-        const auto unreadable = [&](const QString& column, const QString& value, const QString& what) {
-            failure = { Failure::Read,
-                QStringLiteral("%1: %2 draw %3: %4 holds \"%5\", not %6")
-                    .arg(database, table)
-                    .arg(kaisai)
-                    .arg(column, QString::fromStdString(csv::forMessage(value.toStdString())), what) };
-        };
         const QString date = row.text(u"date").trimmed();
-        if (!date.isEmpty() && !csv::isDate(date.toStdString()))
-            return unreadable(QStringLiteral("date"), date, QStringLiteral("a date written YYYY-MM-DD"));
+        if (!date.isEmpty() && !csv::isDate(date.toStdString())) {
+            failure = unreadable(
+                database, table, kaisai, QStringLiteral("date"), date, QStringLiteral("a date written YYYY-MM-DD"));
+            return;
+        }
         std::vector<Amount> values;
         for (const QString& column : amounts) {
-            const QString text = row.text(column).trimmed();
-            Amount& amount = values.emplace_back();
-            if (text.isEmpty())
-                continue;
-            const std::optional<int> number = integerValue(text);
-            if (!number || *number < 0 || *number > csv::kLargestAmount)
-                return unreadable(column, text, amountRange());
-            amount = *number;
+            const QVariant value = row.value(column);
+            const StoredAmount amount = storedAmount(value);
+            if (!amount.readable) {
+                failure = unreadableAmount(database, game, kaisai, column, value);
+                return;
+            }
+            values.push_back(amount.yen);
         }
         visit(kaisai, date.toStdString(), std::move(values));
     });
@@ -255,6 +259,38 @@ Status readPayouts(const QString& database, std::vector<analysis::Numbers4Payout
 Status readPayouts(const QString& database, std::vector<analysis::MiniLotoPayout>& rows, const QString& where)
 {
     return readAll(database, rows, where);
+}
+
+Status hasPayoutTable(const QString& database, Game game, bool& present)
+{
+    present = false;
+    const QString lookup
+        = QStringLiteral("SELECT 1 AS kaisai FROM sqlite_master WHERE name='%1' ").arg(payoutTableName(game));
+    return read(database, lookup, {}, [&](const Row&) { present = true; });
+}
+
+StoredAmount storedAmount(const QVariant& value)
+{
+    // The integers this program stores, without the general conversion.
+    if (value.metaType() == QMetaType::fromType<qlonglong>() && !value.isNull()) {
+        const qlonglong yen = *static_cast<const qlonglong*>(value.constData());
+        if (yen < 0 || yen > csv::kLargestAmount)
+            return { false, std::nullopt };
+        return { true, yen };
+    }
+    if (value.isNull())
+        return {};
+    if (value.typeId() == QMetaType::QString && value.toString().trimmed().isEmpty())
+        return {};
+    const std::optional<int> number = integerValue(value);
+    if (!number || *number < 0 || *number > csv::kLargestAmount)
+        return { false, std::nullopt };
+    return { true, *number };
+}
+
+Status unreadableAmount(const QString& database, Game game, int kaisai, const QString& column, const QVariant& value)
+{
+    return unreadable(database, payoutTableName(game), kaisai, column, value, amountRange());
 }
 
 Status readDrawDate(const QString& database, Game game, int kaisai, QString& date)

@@ -16,6 +16,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+
+#include <optional>
 
 #include <vector>
 
@@ -58,6 +61,23 @@ void storePayout(Writer& writer, const analysis::MiniLotoPayout& payout);
 Status readPayouts(const QString& database, std::vector<analysis::Numbers3Payout>& rows, const QString& where = {});
 Status readPayouts(const QString& database, std::vector<analysis::Numbers4Payout>& rows, const QString& where = {});
 Status readPayouts(const QString& database, std::vector<analysis::MiniLotoPayout>& rows, const QString& where = {});
+
+// Whether the file holds the game's payout table; a file made before them
+// does not. Looking never creates it.
+Status hasPayoutTable(const QString& database, Game game, bool& present);
+
+// A stored amount as every payout reader takes it: nothing for NULL or a
+// blank text; not `readable` for anything that is not a whole number from 0
+// to csv::kLargestAmount.
+struct StoredAmount {
+    bool readable = true;
+    std::optional<analysis::Yen> yen;
+};
+StoredAmount storedAmount(const QVariant& value);
+
+// The failure (Failure::Read) of a stored amount that cannot be read, naming
+// the file, the table, the draw, the column and what it holds.
+Status unreadableAmount(const QString& database, Game game, int kaisai, const QString& column, const QVariant& value);
 
 // The stored date of one draw; empty when unknown (no table, no row, NULL).
 Status readDrawDate(const QString& database, Game game, int kaisai, QString& date);

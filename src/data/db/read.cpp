@@ -28,19 +28,32 @@ Row::Row(const QSqlQuery& query)
         m_names << record.fieldName(i);
 }
 
-QVariant Row::value(QStringView column) const
+int Row::position(QStringView column) const
 {
     // Columns are asked for as the SELECT spells them; a file made elsewhere
     // may spell them in another case, which SQL does not tell apart.
     for (qsizetype i = 0; i < m_names.size(); ++i) {
         if (QStringView(m_names[i]) == column)
-            return m_query.value(static_cast<int>(i));
+            return static_cast<int>(i);
     }
     for (qsizetype i = 0; i < m_names.size(); ++i) {
         if (QStringView(m_names[i]).compare(column, Qt::CaseInsensitive) == 0)
-            return m_query.value(static_cast<int>(i));
+            return static_cast<int>(i);
     }
-    throw ReadError { QStringLiteral("no column %1").arg(column) };
+    return -1;
+}
+
+QVariant Row::value(int position) const
+{
+    return position < 0 ? QVariant() : m_query.value(position);
+}
+
+QVariant Row::value(QStringView column) const
+{
+    const int found = position(column);
+    if (found < 0)
+        throw ReadError { QStringLiteral("no column %1").arg(column) };
+    return m_query.value(found);
 }
 
 std::optional<int> integerValue(const QVariant& value)

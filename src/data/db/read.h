@@ -31,9 +31,16 @@ public:
     int integer(QStringView column) const;
     // The column's text; a null cell reads as the empty text.
     QString text(QStringView column) const;
+    // The column's value as the engine gives it (null, a number, a text),
+    // for readers that tell them apart without a detour through text.
+    QVariant value(QStringView column) const;
+    // Where value() finds the column, for readers that take many columns of
+    // many rows by position; -1 when the result has no such column.
+    int position(QStringView column) const;
+    // The value at a position(); null for -1.
+    QVariant value(int position) const;
 
 private:
-    QVariant value(QStringView column) const;
     const QSqlQuery& m_query;
     QStringList m_names; // column names of the result, looked up without allocating
 };
