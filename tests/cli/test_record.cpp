@@ -64,10 +64,10 @@ TEST(CliCheck, ScoresTheStoredTicketsAsOneJsonObject)
     EXPECT_EQ(outcome.err, "");
     EXPECT_EQ(keysInOrder(outcome.out),
         QStringList({ "game", "draws", "tickets", "first", "last", "classes", "class", "hits", "expected", "p", "draw",
-            "prediction", "ticket" }));
+            "prediction", "ticket", "money", "kind", "cost", "won", "return" }));
 
     const QJsonObject json = parsed(outcome);
-    EXPECT_EQ(json.size(), 7);
+    EXPECT_EQ(json.size(), 8);
     EXPECT_EQ(json["game"].toString(), "numbers3");
     EXPECT_EQ(json["draws"].toInt(), 2);
     EXPECT_EQ(json["tickets"].toInt(), 4);
@@ -116,12 +116,14 @@ TEST(CliCheck, MiniLotoCountsItsPredictionsFromKounyu2)
     const Outcome outcome = runCli({ "check", "miniloto", "--db", database.path() }, {});
     ASSERT_EQ(outcome.code, 0) << outcome.err.toStdString();
     const QStringList lines = outcome.out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 4 + 5);
+    ASSERT_EQ(lines.size(), 4 + 1 + 5);
     EXPECT_TRUE(lines[0].startsWith("1\t1\t")) << lines[0].toStdString();
     EXPECT_TRUE(lines[1].startsWith("2\t2\t")) << lines[1].toStdString();
     EXPECT_TRUE(lines[2].startsWith("3\t1\t")) << lines[2].toStdString();
     EXPECT_TRUE(lines[3].startsWith("4\t1\t")) << lines[3].toStdString();
-    EXPECT_EQ(lines.mid(4),
+    // No payouts stored: nothing counted as bought, both draws without payouts.
+    EXPECT_EQ(lines[4], "ticket\t0\t0\t0\t0.000\t0\t0.000");
+    EXPECT_EQ(lines.mid(5),
         QStringList({ "1\t2\t3-9-17-25-30\t1", "1\t3\t3-9-17-25-11\t2", "1\t4\t3-9-17-12-13\t4",
             "2\t1\t3-9-25-30-31\t3", "2\t2\t3-9-25-30-1\t2" }));
 }
@@ -139,6 +141,10 @@ TEST(CliBacktest, ScoresThePredictionsMadeBeforeEachDraw)
         "straight\t1\t0.010\t100.000\t0.00995\n"
         "box\t1\t0.019\t52.632\t0.01882\n"
         "mini\t1\t0.100\t10.000\t0.09516\n"
+        "straight\t0\t0\t0\t0.000\t0\t0.000\n"
+        "box\t0\t0\t0\t0.000\t0\t0.000\n"
+        "set\t0\t0\t0\t0.000\t0\t0.000\n"
+        "mini\t0\t0\t0\t0.000\t0\t0.000\n"
         "3\t1\t123\tstraight,box,mini\n");
 
     const QJsonObject only2
@@ -200,6 +206,66 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliRecordOutput,
             { "backtest", "numbers3", "--from", "9000" }, "straight\t0\t0.000\t-\t1\n",
             "zelpo-cli backtest: warning: no draw in --from 9000 was scored; the stored draws run from 3 to 20\n" }),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Draws 1 to 4 all 123: draw 2 is predicted as 000 five times, draw 3 as
+// 123, 000, 000, 200, 300. Draw 2 pays no mini, draw 4 has no payouts.
+TEST(CliMoney, PrintsEachKindBesideChanceInTextAndJson)
+{
+    const TempDatabase database;
+    for (int kaisai = 1; kaisai <= 4; ++kaisai)
+        database.addNumbers3(kaisai, 1, 2, 3, kaisai == 3 ? QStringList { "123", "321" } : QStringList {});
+    database.exec("INSERT INTO ナンバーズ3配当 VALUES (2,'2026-01-05',90000,15000,52500,7500,NULL),"
+                  "(3,'2026-01-06',100000,16000,58000,8000,10000)");
+    const Outcome text = runCli({ "backtest", "numbers3", "--db", database.path() }, {});
+    ASSERT_EQ(text.code, 0) << text.err.toStdString();
+    QStringList money;
+    for (const QString& line : text.out.split(u'\n')) {
+        if (line.count(u'\t') == 6)
+            money << line;
+    }
+    EXPECT_EQ(money,
+        QStringList({ "straight\t10\t2000\t100000\t50.000\t950\t0.475", "box\t3\t600\t16000\t26.667\t291\t0.485",
+            "set\t3\t600\t58000\t96.667\t297\t0.495", "mini\t5\t1000\t10000\t10.000\t500\t0.500" }));
+
+    // Chance per ticket on 123: straight /1000, box 6 orderings /990, set
+    // (set_straight + 5 set_box) /990, mini /100.
+    struct Expected {
+        const char* kind;
+        int tickets;
+        double won;
+        double chance;
+        int withoutPayouts;
+    };
+    const auto expectMoney = [](const Outcome& outcome, const std::vector<Expected>& expected) {
+        ASSERT_EQ(outcome.code, 0) << outcome.err.toStdString();
+        // Yen are whole JSON numbers, but chance_won.
+        EXPECT_TRUE(outcome.out.contains(QRegularExpression("\"cost\": \\d+, \"won\": \\d+, \"return\"")));
+        const QJsonArray kinds = parsed(outcome)["money"].toArray();
+        ASSERT_EQ(kinds.size(), static_cast<qsizetype>(expected.size()));
+        for (std::size_t k = 0; k < expected.size(); ++k) {
+            const QJsonObject kind = kinds[static_cast<qsizetype>(k)].toObject();
+            const Expected& e = expected[k];
+            EXPECT_EQ(kind.keys(),
+                QStringList({ "chance_return", "chance_won", "cost", "draws_without_payouts", "kind", "return",
+                    "tickets", "won" }));
+            EXPECT_EQ(kind["kind"].toString(), e.kind);
+            EXPECT_EQ(kind["tickets"].toInt(), e.tickets);
+            EXPECT_EQ(kind["cost"].toInt(), 200 * e.tickets);
+            EXPECT_EQ(kind["won"].toDouble(), e.won);
+            EXPECT_DOUBLE_EQ(kind["return"].toDouble(), e.won / (200 * e.tickets)) << e.kind;
+            EXPECT_DOUBLE_EQ(kind["chance_won"].toDouble(), e.chance) << e.kind;
+            EXPECT_DOUBLE_EQ(kind["chance_return"].toDouble(), e.chance / (200 * e.tickets)) << e.kind;
+            EXPECT_EQ(kind["draws_without_payouts"].toInt(), e.withoutPayouts) << e.kind;
+        }
+    };
+    expectMoney(runCli({ "backtest", "numbers3", "--db", database.path(), "--json" }, {}),
+        { { "straight", 10, 100000, 950, 1 }, { "box", 3, 16000, 3 * 96000 / 990.0, 1 },
+            { "set", 3, 58000, 3 * 98000 / 990.0, 1 }, { "mini", 5, 10000, 500, 2 } });
+    // The stored 123 and 321 of draw 3 read as bought.
+    expectMoney(runCli({ "check", "numbers3", "--db", database.path(), "--json" }, {}),
+        { { "straight", 2, 100000, 200, 0 }, { "box", 2, 32000, 2 * 96000 / 990.0, 0 },
+            { "set", 2, 66000, 2 * 98000 / 990.0, 0 }, { "mini", 2, 10000, 200, 0 } });
+}
 
 struct FailureCase {
     const char* name;

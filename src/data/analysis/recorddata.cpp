@@ -108,24 +108,35 @@ std::optional<StoredDraws> readStoredDraws(db::Game game, const QString& databas
     static constexpr QStringView kColumns[] = { u"kounyu1", u"kounyu2", u"kounyu3", u"kounyu4", u"kounyu5" };
     // Mini Loto keeps its bonus in kounyu1 and its predictions after it.
     const std::size_t firstStored = game == db::Game::MiniLoto ? 1 : 0;
-    StoredDraws result { gameOf(game), game, {}, {} };
+    StoredDraws result { gameOf(game), game, {}, {}, {} };
+    PayoutJoin join(game, database);
+    if (!join.status())
+        return unlessFailed(join.status(), status, std::move(result));
+    std::vector<DrawPayout> payouts;
     Occurrences occurrences;
-    const db::Status read = db::read(database, storedSql(game), db::kWherePositive, [&](const db::Row& row) {
+    db::Status read = db::read(database, join.statement(storedSql(game)), db::kWherePositive, [&](const db::Row& row) {
         Draw& draw = result.draws.emplace_back(drawOf(game, row, true));
         draw.occurrence = occurrences.next(draw.kaisai);
         std::array<std::string, 5>& texts = result.stored.emplace_back();
         for (std::size_t k = firstStored; k < std::size(kColumns); ++k)
             texts[k - firstStored] = row.text(kColumns[k]).toStdString();
+        if (const DrawPayout* payout = join.take(row, draw.kaisai))
+            payouts.push_back(*payout);
     });
+    if (read)
+        read = join.status();
+    result.payouts = Payouts(result.game, std::move(payouts));
     return unlessFailed(read, status, std::move(result));
 }
 
-Record checkStored(const StoredDraws& draws)
+Record checkStored(const StoredDraws& draws, Range range)
 {
-    Record record(draws.game);
+    Record record(draws.game, false, &draws.payouts);
     const std::size_t count = draws.game == Game::MiniLoto ? 4 : 5;
-    for (std::size_t i = 0; i < draws.draws.size(); ++i)
-        checkStored(record, draws.draws[i], std::span(draws.stored[i]).first(count));
+    for (std::size_t i = 0; i < draws.draws.size(); ++i) {
+        if (range.contains(draws.draws[i].kaisai))
+            checkStored(record, draws.draws[i], std::span(draws.stored[i]).first(count));
+    }
     return record;
 }
 
@@ -146,6 +157,20 @@ db::Status readDraws(
         draw.occurrence = occurrences.next(draw.kaisai);
         visit(draw);
     });
+}
+
+db::Status readDraws(db::Game game, const QString& database, const QString& where, PayoutJoin& payouts,
+    const std::function<void(const Draw&, const DrawPayout*)>& visit)
+{
+    if (!payouts.status())
+        return payouts.status();
+    Occurrences occurrences;
+    const db::Status read = db::read(database, payouts.statement(drawsSql(game)), where, [&](const db::Row& row) {
+        Draw draw = drawOf(game, row, false);
+        draw.occurrence = occurrences.next(draw.kaisai);
+        visit(draw, payouts.take(row, draw.kaisai));
+    });
+    return read ? payouts.status() : read;
 }
 
 std::optional<std::vector<int>> readBonuses(
@@ -173,17 +198,22 @@ std::optional<std::vector<int>> readBonuses(
 
 Record backtest(const StoredDraws& draws, Range range, bool keepSteps)
 {
-    return backtest(draws.game, draws.draws, range, keepSteps);
+    return backtest(draws.game, draws.draws, range, keepSteps, &draws.payouts);
 }
 
 std::optional<Record> backtest(db::Game game, const QString& database, Range range, db::Status* status)
 {
-    Backtest walk(gameOf(game), range);
-    // Draws after the last target can change nothing.
+    // Draws after the last target can change nothing, and draws before the
+    // first need no payouts.
     QString where = db::kWherePositive;
     if (range.to)
         where += QStringLiteral(" AND kaisai<=%1").arg(*range.to);
-    const db::Status read = readDraws(game, database, where, [&](const Draw& draw) { walk.add(draw); });
+    // The money is counted from the payouts read with each draw.
+    const Payouts none(gameOf(game), {});
+    Backtest walk(gameOf(game), range, false, &none);
+    PayoutJoin join(game, database, range.from);
+    const db::Status read = readDraws(
+        game, database, where, join, [&](const Draw& draw, const DrawPayout* payout) { walk.add(draw, payout); });
     if (!read)
         return unlessFailed(read, status, Record(walk.record()));
     Record record = walk.record();
