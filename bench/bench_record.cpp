@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The prediction record: the walk-forward backtest core on generated
 // histories, without and with the money, the backtest from a file, and the
-// 予想の成績 window (read, computation and filling) on the real Numbers 3
-// history.
+// 予想の成績 window (read, computation and filling) on the built-in history.
 #include "bench/benchdb.h"
 #include "cores/analysis/backtest.h"
 #include "cores/analysis/report.h"
@@ -10,10 +9,10 @@
 #include "data/db/connection.h"
 #include "data/db/create.h"
 #include "data/db/drawcount.h"
+#include "data/db/history.h"
 #include "data/db/transfer.h"
 #include "widgets/dialogs/predictionrecorddialog.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -89,53 +88,74 @@ BENCHMARK(BM_BacktestCoreMoney<Game::Numbers3>)->Arg(7054)->Arg(32767)->Unit(ben
 BENCHMARK(BM_BacktestCoreMoney<Game::Numbers4>)->Arg(7054)->Arg(32767)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BacktestCoreMoney<Game::MiniLoto>)->Arg(7054)->Arg(32767)->Unit(benchmark::kMicrosecond);
 
-// What zelpo-cli backtest costs on a generated file, the payouts (arg 1) in
-// memory: set beside BM_PredictNumbers3Query, what zelpo-cli predict costs.
+// What zelpo-cli backtest costs on a generated file with a payout row for
+// every draw: the draws and (arg 1) their payouts read in one pass, the walk
+// and the report; set beside BM_PredictNumbers3Query, what zelpo-cli predict
+// costs. Arg 2: the first target draw (0: every draw).
 void BM_BacktestFileNumbers3(benchmark::State& state)
 {
     const int count = static_cast<int>(state.range(0));
     const QString& path = zelpo::bench::databaseWithDraws(count);
-    const Payouts payouts = generatedPayouts(Game::Numbers3, count);
+    zelpo::analysis::Range range;
+    if (state.range(2) > 0)
+        range.from = static_cast<int>(state.range(2));
     for (auto _ : state) {
-        zelpo::analysis::Backtest walk(Game::Numbers3, {}, false, state.range(1) ? &payouts : nullptr);
-        zelpo::analysis::readDraws(
-            zelpo::db::Game::Numbers3, path, zelpo::db::kWherePositive, [&](const Draw& draw) { walk.add(draw); });
-        benchmark::DoNotOptimize(zelpo::analysis::jsonReport(walk.record()));
+        if (state.range(1)) {
+            const std::optional<zelpo::analysis::Record> record
+                = zelpo::analysis::backtest(zelpo::db::Game::Numbers3, path, range);
+            if (!record || !record->money() || record->money()->kinds()[0].tickets == 0) {
+                state.SkipWithError("the backtest found no payouts");
+                return;
+            }
+            benchmark::DoNotOptimize(zelpo::analysis::jsonReport(*record));
+        } else {
+            zelpo::analysis::Backtest walk(Game::Numbers3, range);
+            zelpo::analysis::readDraws(
+                zelpo::db::Game::Numbers3, path, zelpo::db::kWherePositive, [&](const Draw& draw) { walk.add(draw); });
+            benchmark::DoNotOptimize(zelpo::analysis::jsonReport(walk.record()));
+        }
     }
 }
-BENCHMARK(BM_BacktestFileNumbers3)->Args({ 32767, 0 })->Args({ 32767, 1 })->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BacktestFileNumbers3)
+    ->Args({ 32767, 0, 0 })
+    ->Args({ 32767, 1, 0 })
+    ->Args({ 32767, 1, 30000 })
+    ->Unit(benchmark::kMillisecond);
 
-// A database holding the published Numbers 3 history, made once.
-const QString& realNumbers3Database()
+// A database made as zelpo-cli init makes it: the built-in histories with
+// their dates and payouts. Made once.
+const QString& builtInDatabase()
 {
     static QTemporaryDir dir;
     static QString path;
     if (path.isEmpty()) {
-        path = dir.filePath(QStringLiteral("real.mdb"));
-        zelpo::db::createDatabaseFile(path);
-        QFile file(QStringLiteral(ZELPO_SHARED_DATA_DIR "/numbers3.csv"));
-        if (file.open(QIODevice::ReadOnly))
-            zelpo::db::importDraws(path, zelpo::db::Game::Numbers3, file.readAll());
+        path = dir.filePath(QStringLiteral("built-in.mdb"));
+        zelpo::db::createDatabaseWithHistory(path);
     }
     return path;
 }
 
-// What opening the window costs: the one read of the table, the backtest and
-// the hit check, the table, the sentence, the chart and the list filled.
-void BM_RecordWindowRealNumbers3(benchmark::State& state)
+// What opening the window costs on the built-in history: the one read of the
+// table with its payouts, the backtest and the hit check with their money,
+// the tables, the sentences, the charts and the list filled.
+void BM_RecordWindowReal(benchmark::State& state)
 {
-    const QString& path = realNumbers3Database();
+    const auto game = static_cast<zelpo::db::Game>(state.range(0));
+    const QString& path = builtInDatabase();
     for (auto _ : state) {
-        std::optional<zelpo::analysis::StoredDraws> draws
-            = zelpo::analysis::readStoredDraws(zelpo::db::Game::Numbers3, path);
-        if (!draws || draws->draws.size() != 7054) {
-            state.SkipWithError("the real history could not be read");
+        std::optional<zelpo::analysis::StoredDraws> draws = zelpo::analysis::readStoredDraws(game, path);
+        if (!draws || draws->draws.size() < 1000 || draws->payouts.size() < 1000) {
+            state.SkipWithError("the built-in history could not be read");
             return;
         }
         zelpo::analysis::PredictionRecordDialog window(std::move(*draws));
         benchmark::DoNotOptimize(window.backtestRecord().draws());
     }
 }
-BENCHMARK(BM_RecordWindowRealNumbers3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecordWindowReal)
+    ->Arg(static_cast<int>(zelpo::db::Game::Numbers3))
+    ->Arg(static_cast<int>(zelpo::db::Game::Numbers4))
+    ->Arg(static_cast<int>(zelpo::db::Game::MiniLoto))
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
