@@ -2,6 +2,8 @@
 #include "widgets/dialogs/predictionrecorddialog.h"
 
 #include "cores/analysis/axisscale.h"
+#include "widgets/dialogs/moneypanel.h"
+#include "widgets/dialogs/recordcontrols.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
 #include "widgets/ui/dialogbuilder.h"
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -35,28 +38,6 @@ constexpr std::size_t kMaxPoints = 1500;
 QString label(const HitClass& hitClass)
 {
     return QString::fromUtf8(hitClass.label.data(), static_cast<qsizetype>(hitClass.label.size()));
-}
-
-// The control ID, and the name a screen reader speaks for the control.
-template <class Widget>
-Widget* withId(Widget* widget, int id, const QString& name = {})
-{
-    widget->setProperty(ui::kControlIdProperty, id);
-    widget->setAccessibleDescription(QString::number(id));
-    if (!name.isEmpty())
-        widget->setAccessibleName(name);
-    return widget;
-}
-
-// Widens every column that its header or its longest cell would overflow.
-void fitColumns(ui::ListView& list)
-{
-    for (int column = 0; column < list.columnCount(); ++column) {
-        // The tree view's own measure of the cells, public through its base.
-        const int cells = static_cast<const QAbstractItemView&>(list).sizeHintForColumn(column);
-        const int needed = std::max(cells, list.header()->sectionSizeHint(column));
-        list.setColumnWidth(column, std::max(list.columnWidth(column), needed));
-    }
 }
 
 // The charted lines of a game: which classes each pair of lines adds up.
@@ -117,7 +98,12 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
     range->addStretch();
     layout->addLayout(range);
 
-    m_classes = withId(new ui::ListView(this), kClassListId, QStringLiteral("等級ごとの成績"));
+    // The hits on one page, the money on the other.
+    auto* tabs = new QTabWidget(this);
+    tabs->setAccessibleName(QStringLiteral("当たりと収支"));
+    auto* hitsPage = new QWidget(tabs);
+    auto* hitsLayout = new QVBoxLayout(hitsPage);
+    m_classes = withId(new ui::ListView(hitsPage), kClassListId, QStringLiteral("等級ごとの成績"));
     int column = 0;
     for (const char16_t* header : { u"等級", u"当たり", u"期待値", u"比", u"p値" }) {
         // The class on the left, the figures right-aligned.
@@ -129,11 +115,11 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
     const int rowHeight = m_classes->fontMetrics().height() + 6;
     m_classes->setFixedHeight(
         m_classes->header()->sizeHint().height() + 4 * rowHeight + 2 * m_classes->frameWidth() + 4);
-    layout->addWidget(m_classes);
+    hitsLayout->addWidget(m_classes);
 
-    m_verdict = withId(new QLabel(this), kVerdictId);
+    m_verdict = withId(new QLabel(hitsPage), kVerdictId);
     m_verdict->setWordWrap(true);
-    layout->addWidget(m_verdict);
+    hitsLayout->addWidget(m_verdict);
 
     m_chart = new QChart;
     m_chart->legend()->setAlignment(Qt::AlignBottom);
@@ -144,10 +130,15 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
     m_yAxis->setTitleText(QStringLiteral("当たりの累計"));
     m_chart->addAxis(m_xAxis, Qt::AlignBottom);
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
-    auto* chartView = withId(new QChartView(m_chart, this), kChartId, QStringLiteral("当たりの累計と期待値のグラフ"));
+    auto* chartView
+        = withId(new QChartView(m_chart, hitsPage), kChartId, QStringLiteral("当たりの累計と期待値のグラフ"));
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumSize(560, 280);
-    layout->addWidget(chartView, 1);
+    hitsLayout->addWidget(chartView, 1);
+    tabs->addTab(hitsPage, QStringLiteral("当たり"));
+    m_money = new MoneyPanel(m_draws.game, tabs);
+    tabs->addTab(m_money, QStringLiteral("収支"));
+    layout->addWidget(tabs, 1);
 
     const QString hitsTitle = QStringLiteral("保存されている予想の当選確認");
     layout->addWidget(new QLabel(hitsTitle, this));
@@ -180,7 +171,7 @@ PredictionRecordDialog::~PredictionRecordDialog() = default;
 
 QWidget* PredictionRecordDialog::control(int id) const
 {
-    return ui::findControl(*this, id);
+    return controlWithin(*this, id);
 }
 
 void PredictionRecordDialog::recompute()
@@ -188,9 +179,11 @@ void PredictionRecordDialog::recompute()
     const int from = m_from->value();
     const int to = m_to->value();
     // A reversed range holds no draw; it is said so rather than shown empty.
-    m_backtest = from <= to ? backtest(m_draws, Range { from, to }, true) : Record(m_draws.game, true);
+    const Range range { from, to };
+    m_backtest = from <= to ? backtest(m_draws, range, true) : Record(m_draws.game, true, &m_draws.payouts);
     fillClasses();
     fillChart();
+    m_money->show(m_backtest, checkStored(m_draws, range));
     if (from > to)
         m_verdict->setText(
             QStringLiteral("範囲が逆です。始めの第%1回が終わりの第%2回より後になっています。").arg(from).arg(to));

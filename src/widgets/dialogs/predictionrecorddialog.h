@@ -19,6 +19,8 @@ class ListView;
 
 namespace zelpo::analysis {
 
+class MoneyPanel;
+
 class PredictionRecordDialog final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PredictionRecordDialog)
@@ -35,6 +37,7 @@ public:
     explicit PredictionRecordDialog(StoredDraws draws, QWidget* parent = nullptr);
     ~PredictionRecordDialog() override;
 
+    // The control of that ID, the money part's (MoneyPanel) included.
     QWidget* control(int id) const;
     // The backtest shown now.
     const Record& backtestRecord() const { return m_backtest; }
@@ -54,6 +57,7 @@ private:
     QChart* m_chart;
     QValueAxis* m_xAxis;
     QValueAxis* m_yAxis;
+    MoneyPanel* m_money;
     ui::ListView* m_hits;
 };
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "data/db/history.h"
+#include "data/db/payouts.h"
 #include "support/testdb.h"
 #include "support/windows.h"
+#include "widgets/dialogs/moneypanel.h"
 #include "widgets/dialogs/predictionrecorddialog.h"
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
@@ -10,6 +13,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineSeries>
 #include <QSpinBox>
@@ -18,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+using zelpo::analysis::MoneyPanel;
 using zelpo::analysis::PredictionRecordDialog;
 using zelpo::test::expectContextEntry;
 using zelpo::test::TempDatabase;
@@ -196,6 +201,105 @@ TEST(PredictionRecordWindow, AFailedReadShowsAMessageInsteadOfTheWindow)
         EXPECT_EQ(message.text, "　データベースを読み込めませんでした。。");
         EXPECT_EQ(message.icon, zelpo::ui::MessageIcon::Stop);
     }
+}
+
+// Draws 1 to 4 all 123, predicted as 000 five times for draw 2 and as 123,
+// 000, 000, 200, 300 for draw 3; 123 and 321 stored with draw 3. Draw 2 pays
+// no mini, draw 4 has no payouts.
+void addMoneyHistory(const TempDatabase& database)
+{
+    for (int kaisai = 1; kaisai <= 4; ++kaisai)
+        database.addNumbers3(kaisai, 1, 2, 3, kaisai == 3 ? QStringList { "123", "321" } : QStringList {});
+    database.exec("INSERT INTO ナンバーズ3配当 VALUES (2,'2026-01-05',90000,15000,52500,7500,NULL),"
+                  "(3,'2026-01-06',100000,16000,58000,8000,10000)");
+}
+
+QString text(const PredictionRecordDialog& dialog, int id)
+{
+    return qobject_cast<QLabel*>(dialog.control(id))->text();
+}
+
+// The balance's line and chance's, as (draw, yen) points.
+QList<QPointF> balanceLine(const PredictionRecordDialog& dialog, const QString& name)
+{
+    auto* view = qobject_cast<QChartView*>(dialog.control(MoneyPanel::kBalanceChartId));
+    for (QAbstractSeries* series : view->chart()->series()) {
+        if (series->name() == name)
+            return qobject_cast<QLineSeries*>(series)->points();
+    }
+    return { { -1, -1 } };
+}
+
+TEST(PredictionRecordWindow, MoneyPerKindBesideChanceForTheMethodAndTheStoredPredictions)
+{
+    const TempDatabase database;
+    addMoneyHistory(database);
+    withWindow(zelpo::db::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
+        EXPECT_EQ(rows(window, MoneyPanel::kMoneyListId),
+            QStringList({ "ストレート|10|2,000円|100,000円|5000.0%|950円|47.5%|1",
+                "ボックス|3|600円|16,000円|2666.7%|291円|48.5%|1", "セット|3|600円|58,000円|9666.7%|297円|49.5%|1",
+                "ミニ|5|1,000円|10,000円|1000.0%|500円|50.0%|2" }));
+        EXPECT_EQ(text(window, MoneyPanel::kMoneyVerdictId), "どの券種も、回収率が偶然を上回っています。");
+        EXPECT_EQ(text(window, MoneyPanel::kNominalRateId),
+            "参考：このくじの払戻率（売上のうち当選金に回る割合）は約45%です。");
+        EXPECT_EQ(rows(window, MoneyPanel::kStoredMoneyListId),
+            QStringList({ "ストレート|2|400円|100,000円|25000.0%|200円|50.0%|0",
+                "ボックス|2|400円|32,000円|8000.0%|194円|48.5%|0", "セット|2|400円|66,000円|16500.0%|198円|49.5%|0",
+                "ミニ|2|400円|10,000円|2500.0%|200円|50.0%|0" }));
+        for (const int id : { MoneyPanel::kMoneyListId, MoneyPanel::kKindId, MoneyPanel::kBalanceChartId,
+                 MoneyPanel::kStoredMoneyListId })
+            EXPECT_FALSE(window.control(id)->accessibleName().isEmpty()) << id;
+
+        // The chart follows the kind picked; a draw left out keeps the balance.
+        EXPECT_EQ(
+            balanceLine(window, "ストレートの収支"), QList<QPointF>({ { 2, -1000 }, { 3, 98000 }, { 4, 98000 } }));
+        EXPECT_EQ(
+            balanceLine(window, "偶然の収支（期待値）"), QList<QPointF>({ { 2, -550 }, { 3, -1050 }, { 4, -1050 } }));
+        auto* kind = qobject_cast<QComboBox*>(window.control(MoneyPanel::kKindId));
+        kind->setCurrentIndex(3);
+        EXPECT_EQ(balanceLine(window, "ミニの収支"), QList<QPointF>({ { 2, 0 }, { 3, 9000 }, { 4, 9000 } }));
+        EXPECT_EQ(balanceLine(window, "偶然の収支（期待値）"), QList<QPointF>({ { 2, 0 }, { 3, -500 }, { 4, -500 } }));
+        QTest::keyClick(kind, Qt::Key_Return);
+        EXPECT_TRUE(window.isVisible());
+
+        // Both tables follow the range; the kind picked stays.
+        typeBound(window, PredictionRecordDialog::kFromId, "4");
+        EXPECT_EQ(rows(window, MoneyPanel::kMoneyListId)[0], "ストレート|0|0円|0円|－|0円|－|1");
+        EXPECT_EQ(rows(window, MoneyPanel::kStoredMoneyListId)[0], "ストレート|0|0円|0円|－|0円|－|0");
+        EXPECT_EQ(
+            text(window, MoneyPanel::kMoneyVerdictId), "この範囲には配当の分かる回がないため、収支を出せません。");
+        EXPECT_EQ(balanceLine(window, "ミニの収支"), QList<QPointF>({ { 4, 0 } }));
+        typeBound(window, PredictionRecordDialog::kFromId, "3");
+        typeBound(window, PredictionRecordDialog::kToId, "3");
+        EXPECT_EQ(rows(window, MoneyPanel::kMoneyListId)[1], "ボックス|3|600円|16,000円|2666.7%|291円|48.5%|0");
+        EXPECT_EQ(
+            rows(window, MoneyPanel::kStoredMoneyListId)[0], "ストレート|2|400円|100,000円|25000.0%|200円|50.0%|0");
+    });
+}
+
+// A file made before the payout tables opens as before: nothing bought,
+// every scored draw without payouts. An amount it cannot read is a failed read.
+TEST(PredictionRecordWindow, MoneyOfAFileWithoutPayoutTablesAndOfAnUnreadableOne)
+{
+    const TempDatabase database;
+    addMoneyHistory(database);
+    database.exec("UPDATE ナンバーズ3配当 SET box='many' WHERE kaisai=3");
+    const zelpo::ui::MessageRecorder messages;
+    EXPECT_EQ(withWindow(zelpo::db::Game::Numbers3, database.path(), [](auto&) {}), 0);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "　データベースを読み込めませんでした。。");
+
+    for (const zelpo::db::Game game : zelpo::db::kGames)
+        database.exec("DROP TABLE " + zelpo::db::payoutTableName(game));
+    const int runs = withWindow(zelpo::db::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
+        EXPECT_EQ(rows(window, MoneyPanel::kMoneyListId),
+            QStringList({ "ストレート|0|0円|0円|－|0円|－|3", "ボックス|0|0円|0円|－|0円|－|3",
+                "セット|0|0円|0円|－|0円|－|3", "ミニ|0|0円|0円|－|0円|－|3" }));
+        EXPECT_EQ(rows(window, MoneyPanel::kStoredMoneyListId)[3], "ミニ|0|0円|0円|－|0円|－|1");
+        EXPECT_EQ(
+            text(window, MoneyPanel::kMoneyVerdictId), "この範囲には配当の分かる回がないため、収支を出せません。");
+    });
+    EXPECT_EQ(runs, 1);
 }
 
 TEST(PredictionRecordWindow, OpensFromTheContextMenuOfEveryGameWindowAndItsDrawList)

@@ -1,0 +1,242 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/dialogs/moneypanel.h"
+
+#include "widgets/dialogs/recordcontrols.h"
+#include "widgets/ui/listview.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zelpo::analysis {
+namespace {
+
+// A line needs no more points than the chart has pixels.
+constexpr std::size_t kMaxPoints = 1500;
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString yenText(double yen)
+{
+    static const QLocale grouped(QLocale::English);
+    return grouped.toString(static_cast<qlonglong>(std::llround(yen))) + QStringLiteral("円");
+}
+
+QString rateText(double rate)
+{
+    return QString::number(rate * 100, 'f', 1) + u'%';
+}
+
+ui::ListView* moneyList(QWidget* parent, int id, const QString& name)
+{
+    auto* list = withId(new ui::ListView(parent), id, name);
+    int column = 0;
+    for (const char16_t* header :
+        { u"券種", u"枚数", u"購入額", u"当選額", u"回収率", u"偶然の当選額", u"偶然の回収率", u"配当不明の回" }) {
+        ui::addColumn(*list, QString::fromUtf16(header), column, 0, column == 0 ? 0 : 1, 80);
+        ++column;
+    }
+    // The header and four kinds, measured from the font: the list is empty here.
+    const int rowHeight = list->fontMetrics().height() + 6;
+    list->setFixedHeight(list->header()->sizeHint().height() + 4 * rowHeight + 2 * list->frameWidth() + 4);
+    return list;
+}
+
+void fillMoney(ui::ListView& list, Game game, std::span<const KindMoney> kinds)
+{
+    const std::span<const KindName> names = ticketKinds(game);
+    {
+        const ui::ListView::Batch batch(list);
+        ui::deleteItems(list);
+        for (std::size_t k = 0; k < kinds.size(); ++k) {
+            const KindMoney& money = kinds[k];
+            const int row = static_cast<int>(k);
+            const bool bought = money.tickets > 0;
+            const QString none = QStringLiteral("－");
+            ui::addItem(list, fromView(names[k].label), row, 0);
+            ui::addItem(list, QString::number(money.tickets), row, 1);
+            ui::addItem(list, yenText(static_cast<double>(money.cost())), row, 2);
+            ui::addItem(list, yenText(static_cast<double>(money.won)), row, 3);
+            ui::addItem(list, bought ? rateText(money.returnRate()) : none, row, 4);
+            ui::addItem(list, yenText(money.chanceWon()), row, 5);
+            ui::addItem(list, bought ? rateText(money.chanceReturnRate()) : none, row, 6);
+            ui::addItem(list, QString::number(money.drawsWithoutPayouts), row, 7);
+        }
+    }
+    fitColumns(list);
+}
+
+QString moneyVerdict(Game game, std::span<const KindMoney> kinds)
+{
+    const std::span<const KindName> names = ticketKinds(game);
+    QStringList above;
+    QStringList below;
+    QStringList same;
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+        if (kinds[k].tickets == 0)
+            continue;
+        const double rate = kinds[k].returnRate();
+        const double chance = kinds[k].chanceReturnRate();
+        (rate > chance ? above : rate < chance ? below : same) << fromView(names[k].label);
+    }
+    if (above.size() + below.size() + same.size() == 0)
+        return QStringLiteral("この範囲には配当の分かる回がないため、収支を出せません。");
+    if (kinds.size() == 1) {
+        const QString comparison = !above.isEmpty() ? QStringLiteral("を上回っています")
+            : !below.isEmpty()                      ? QStringLiteral("を下回っています")
+                                                    : QStringLiteral("と同じです");
+        return QStringLiteral("回収率は%1で、偶然の%2%3。")
+            .arg(rateText(kinds[0].returnRate()), rateText(kinds[0].chanceReturnRate()), comparison);
+    }
+    const auto kindCount = static_cast<qsizetype>(kinds.size());
+    if (above.size() == kindCount)
+        return QStringLiteral("どの券種も、回収率が偶然を上回っています。");
+    if (below.size() == kindCount)
+        return QStringLiteral("どの券種も、回収率が偶然を下回っています。");
+    QStringList parts;
+    if (!above.isEmpty())
+        parts << QStringLiteral("偶然を上回っているのは") + above.join(u'・');
+    if (!below.isEmpty())
+        parts << QStringLiteral("偶然を下回っているのは") + below.join(u'・');
+    if (!same.isEmpty())
+        parts << QStringLiteral("偶然と同じなのは") + same.join(u'・');
+    return QStringLiteral("回収率が") + parts.join(u'、') + QStringLiteral("です。");
+}
+
+} // namespace
+
+MoneyPanel::MoneyPanel(Game game, QWidget* parent)
+    : QWidget(parent)
+    , m_game(game)
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* explanation = new QLabel(QStringLiteral("予想を1枚200円で買っていた場合の収支を、各回に公表された配当から"
+                                                  "計算しています。偶然の当選額は、同じ回に同じ枚数を"
+                                                  "でたらめに買った場合に平均して戻ってくる額です。"),
+        this);
+    explanation->setWordWrap(true);
+    layout->addWidget(explanation);
+
+    m_money = moneyList(this, kMoneyListId, QStringLiteral("券種ごとの収支"));
+    layout->addWidget(m_money);
+    m_verdict = withId(new QLabel(this), kMoneyVerdictId);
+    m_verdict->setWordWrap(true);
+    layout->addWidget(m_verdict);
+    auto* nominal
+        = withId(new QLabel(QStringLiteral("参考：このくじの払戻率（売上のうち当選金に回る割合）は約%1%です。")
+                                .arg(std::lround(nominalPayoutRate(game) * 100)),
+                     this),
+            kNominalRateId);
+    nominal->setWordWrap(true);
+    layout->addWidget(nominal);
+
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(new QLabel(QStringLiteral("グラフの券種"), this));
+    m_kind = withId(new QComboBox(this), kKindId, QStringLiteral("グラフの券種"));
+    for (const KindName& kind : ticketKinds(game))
+        m_kind->addItem(fromView(kind.label));
+    choice->addWidget(m_kind);
+    choice->addStretch();
+    layout->addLayout(choice);
+
+    m_chart = new QChart;
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    m_xAxis = new QValueAxis(m_chart);
+    m_xAxis->setTitleText(QStringLiteral("開催回数"));
+    m_xAxis->setLabelFormat(QStringLiteral("%d"));
+    m_yAxis = new QValueAxis(m_chart);
+    m_yAxis->setTitleText(QStringLiteral("収支の累計（円）"));
+    m_yAxis->setLabelFormat(QStringLiteral("%.0f"));
+    m_chart->addAxis(m_xAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_yAxis, Qt::AlignLeft);
+    auto* view
+        = withId(new QChartView(m_chart, this), kBalanceChartId, QStringLiteral("収支の累計と偶然の期待値のグラフ"));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(560, 240);
+    layout->addWidget(view, 1);
+
+    const QString storedTitle = QStringLiteral("保存されている予想を買っていた場合の収支");
+    layout->addWidget(new QLabel(storedTitle, this));
+    m_stored = moneyList(this, kStoredMoneyListId, storedTitle);
+    layout->addWidget(m_stored);
+
+    connect(m_kind, &QComboBox::currentIndexChanged, this, &MoneyPanel::fillChart);
+}
+
+MoneyPanel::~MoneyPanel() = default;
+
+void MoneyPanel::show(const Record& backtest, const Record& stored)
+{
+    // A record without money counts as one for which nothing was bought.
+    const Money none(m_game, Payouts());
+    const Money& money = backtest.money() ? *backtest.money() : none;
+    fillMoney(*m_money, m_game, money.kinds());
+    m_verdict->setText(moneyVerdict(m_game, money.kinds()));
+    fillMoney(*m_stored, m_game, (stored.money() ? *stored.money() : none).kinds());
+    m_balances.clear();
+    for (std::size_t k = 0; k < money.kinds().size(); ++k) {
+        const std::span<const Balance> balances = money.balances(k);
+        m_balances.emplace_back(balances.begin(), balances.end());
+    }
+    fillChart();
+}
+
+void MoneyPanel::fillChart()
+{
+    m_chart->removeAllSeries();
+    const auto kind = static_cast<std::size_t>(std::max(m_kind->currentIndex(), 0));
+    const std::vector<Balance> empty;
+    const std::vector<Balance>& balances = kind < m_balances.size() ? m_balances[kind] : empty;
+    const std::size_t stride = std::max<std::size_t>(1, (balances.size() + kMaxPoints - 1) / kMaxPoints);
+    QList<QPointF> own;
+    QList<QPointF> chance;
+    own.reserve(static_cast<qsizetype>(balances.size() / stride + 2));
+    chance.reserve(own.capacity());
+    double low = 0;
+    double high = 0;
+    for (std::size_t i = 0; i < balances.size(); ++i) {
+        const Balance& balance = balances[i];
+        low = std::min({ low, static_cast<double>(balance.balance), balance.chanceBalance });
+        high = std::max({ high, static_cast<double>(balance.balance), balance.chanceBalance });
+        if (i % stride == 0 || i + 1 == balances.size()) {
+            own.append(QPointF(balance.draw, static_cast<double>(balance.balance)));
+            chance.append(QPointF(balance.draw, balance.chanceBalance));
+        }
+    }
+    auto* ownSeries = new QLineSeries;
+    ownSeries->setName(m_kind->currentText() + QStringLiteral("の収支"));
+    ownSeries->replace(own);
+    auto* chanceSeries = new QLineSeries;
+    chanceSeries->setName(QStringLiteral("偶然の収支（期待値）"));
+    chanceSeries->replace(chance);
+    QPen dashed = chanceSeries->pen();
+    dashed.setStyle(Qt::DashLine);
+    chanceSeries->setPen(dashed);
+    for (QLineSeries* series : { ownSeries, chanceSeries }) {
+        m_chart->addSeries(series);
+        series->attachAxis(m_xAxis);
+        series->attachAxis(m_yAxis);
+    }
+    if (!balances.empty())
+        m_xAxis->setRange(balances.front().draw, std::max(balances.back().draw, balances.front().draw + 1));
+    // Never narrower than a few tickets, so that the ticks stay on whole yen.
+    if (high - low < 1000)
+        high = low + 1000;
+    m_yAxis->setRange(low, high);
+    m_yAxis->applyNiceNumbers();
+}
+
+} // namespace zelpo::analysis
