@@ -152,19 +152,13 @@ MoneyPanel::MoneyPanel(Game game, QWidget* parent)
     choice->addStretch();
     layout->addLayout(choice);
 
-    m_chart = new QChart;
-    m_chart->legend()->setAlignment(Qt::AlignBottom);
-    m_xAxis = new QValueAxis(m_chart);
-    m_xAxis->setTitleText(QStringLiteral("開催回数"));
-    m_xAxis->setLabelFormat(QStringLiteral("%d"));
-    m_yAxis = new QValueAxis(m_chart);
-    m_yAxis->setTitleText(QStringLiteral("収支の累計（円）"));
+    const DrawChart balance = drawChart(
+        this, kBalanceChartId, QStringLiteral("収支の累計（円）"), QStringLiteral("収支の累計と偶然の期待値のグラフ"));
+    m_chart = balance.chart;
+    m_xAxis = balance.x;
+    m_yAxis = balance.y;
     m_yAxis->setLabelFormat(QStringLiteral("%.0f"));
-    m_chart->addAxis(m_xAxis, Qt::AlignBottom);
-    m_chart->addAxis(m_yAxis, Qt::AlignLeft);
-    auto* view
-        = withId(new QChartView(m_chart, this), kBalanceChartId, QStringLiteral("収支の累計と偶然の期待値のグラフ"));
-    view->setRenderHint(QPainter::Antialiasing);
+    QChartView* view = balance.view;
     view->setMinimumSize(560, 240);
     layout->addWidget(view, 1);
 

@@ -121,18 +121,12 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
     m_verdict->setWordWrap(true);
     hitsLayout->addWidget(m_verdict);
 
-    m_chart = new QChart;
-    m_chart->legend()->setAlignment(Qt::AlignBottom);
-    m_xAxis = new QValueAxis(m_chart);
-    m_xAxis->setTitleText(QStringLiteral("開催回数"));
-    m_xAxis->setLabelFormat(QStringLiteral("%d"));
-    m_yAxis = new QValueAxis(m_chart);
-    m_yAxis->setTitleText(QStringLiteral("当たりの累計"));
-    m_chart->addAxis(m_xAxis, Qt::AlignBottom);
-    m_chart->addAxis(m_yAxis, Qt::AlignLeft);
-    auto* chartView
-        = withId(new QChartView(m_chart, hitsPage), kChartId, QStringLiteral("当たりの累計と期待値のグラフ"));
-    chartView->setRenderHint(QPainter::Antialiasing);
+    const DrawChart hits
+        = drawChart(hitsPage, kChartId, QStringLiteral("当たりの累計"), QStringLiteral("当たりの累計と期待値のグラフ"));
+    m_chart = hits.chart;
+    m_xAxis = hits.x;
+    m_yAxis = hits.y;
+    QChartView* chartView = hits.view;
     chartView->setMinimumSize(560, 280);
     hitsLayout->addWidget(chartView, 1);
     tabs->addTab(hitsPage, QStringLiteral("当たり"));
@@ -171,7 +165,7 @@ PredictionRecordDialog::~PredictionRecordDialog() = default;
 
 QWidget* PredictionRecordDialog::control(int id) const
 {
-    return controlWithin(*this, id);
+    return ui::findControl(*this, id, Qt::FindChildrenRecursively);
 }
 
 void PredictionRecordDialog::recompute()

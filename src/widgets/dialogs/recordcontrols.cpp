@@ -3,11 +3,30 @@
 
 #include "widgets/ui/listview.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QHeaderView>
+#include <QValueAxis>
 
 #include <algorithm>
 
 namespace zelpo::analysis {
+
+DrawChart drawChart(QWidget* parent, int id, const QString& yTitle, const QString& name)
+{
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    auto* x = new QValueAxis(chart);
+    x->setTitleText(QStringLiteral("開催回数"));
+    x->setLabelFormat(QStringLiteral("%d"));
+    auto* y = new QValueAxis(chart);
+    y->setTitleText(yTitle);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    auto* view = withId(new QChartView(chart, parent), id, name);
+    view->setRenderHint(QPainter::Antialiasing);
+    return { chart, x, y, view };
+}
 
 void fitColumns(ui::ListView& list)
 {
@@ -17,16 +36,6 @@ void fitColumns(ui::ListView& list)
         const int needed = std::max(cells, list.header()->sectionSizeHint(column));
         list.setColumnWidth(column, std::max(list.columnWidth(column), needed));
     }
-}
-
-QWidget* controlWithin(const QWidget& widget, int id)
-{
-    for (QWidget* child : widget.findChildren<QWidget*>()) {
-        const QVariant value = child->property(ui::kControlIdProperty);
-        if (value.isValid() && value.toInt() == id)
-            return child;
-    }
-    return nullptr;
 }
 
 } // namespace zelpo::analysis

@@ -105,12 +105,7 @@ TrendsDialog::~TrendsDialog() = default;
 
 QWidget* TrendsDialog::control(int id) const
 {
-    for (QWidget* child : findChildren<QWidget*>()) {
-        const QVariant value = child->property(ui::kControlIdProperty);
-        if (value.isValid() && value.toInt() == id)
-            return child;
-    }
-    return nullptr;
+    return ui::findControl(*this, id, Qt::FindChildrenRecursively);
 }
 
 void TrendsDialog::applyRange()

@@ -187,9 +187,9 @@ void buildDialog(QDialog& dialog, const res::Dialog& dialogTemplate)
     }
 }
 
-QWidget* findControl(const QWidget& dialog, int id)
+QWidget* findControl(const QWidget& dialog, int id, Qt::FindChildOptions options)
 {
-    const auto children = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const auto children = dialog.findChildren<QWidget*>(options);
     for (QWidget* child : children) {
         const QVariant value = child->property(kControlIdProperty);
         if (value.isValid() && value.toInt() == id)

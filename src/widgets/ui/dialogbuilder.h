@@ -38,8 +38,10 @@ void makeDisplay(QLineEdit& edit);
 // accessible description.
 void buildDialog(QDialog& dialog, const res::Dialog& dialogTemplate);
 
-// The control with the given ID, or null.
-QWidget* findControl(const QWidget& dialog, int id);
+// The control with the given ID, or null: among the window's own children,
+// as a template builds them, or anywhere inside it with Qt::FindChildrenRecursively
+// (windows that place their controls on pages and tabs).
+QWidget* findControl(const QWidget& dialog, int id, Qt::FindChildOptions options = Qt::FindDirectChildrenOnly);
 
 // Gives a control of a window built without a template its ID, as the
 // templates' controls carry it, and the name a screen reader speaks for it
