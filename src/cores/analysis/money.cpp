@@ -69,19 +69,18 @@ bool known(TicketKind kind, const Shape& shape, const DrawPayout* payout)
 {
     if (!payout || !shape.judged)
         return false;
-    const auto& yen = payout->yen;
     switch (kind) {
     case TicketKind::Straight:
-        return yen[kStraightYen].has_value();
+        return payout->has(kStraightYen);
     case TicketKind::Box:
-        return shape.allEqual || yen[kBoxYen];
+        return shape.allEqual || payout->has(kBoxYen);
     case TicketKind::Set:
-        return shape.allEqual || (yen[kSetStraightYen] && yen[kSetBoxYen]);
+        return shape.allEqual || (payout->has(kSetStraightYen) && payout->has(kSetBoxYen));
     case TicketKind::Mini:
-        return yen[kMiniYen].has_value();
+        return payout->has(kMiniYen);
     case TicketKind::MiniLoto:
-        return std::all_of(yen.begin() + kPrize1Yen, yen.begin() + kPrize1Yen + 4,
-            [](const std::optional<Yen>& a) { return a.has_value(); });
+        return payout->has(kPrize1Yen) && payout->has(kPrize1Yen + 1) && payout->has(kPrize1Yen + 2)
+            && payout->has(kPrize1Yen + 3);
     }
     return false;
 }
@@ -95,18 +94,18 @@ using Pays = std::array<Yen, 5>;
 
 Pays paysOf(TicketKind kind, const Shape& shape, const DrawPayout& payout)
 {
-    const auto& yen = payout.yen;
+    const auto yen = [&payout](std::size_t k) -> Yen { return payout.amounts[k]; };
     switch (kind) {
     case TicketKind::Straight:
-        return { *yen[kStraightYen], 0, 0, 0, 0 };
+        return { yen(kStraightYen), 0, 0, 0, 0 };
     case TicketKind::Box:
-        return shape.allEqual ? Pays {} : Pays { *yen[kBoxYen], *yen[kBoxYen], 0, 0, 0 };
+        return shape.allEqual ? Pays {} : Pays { yen(kBoxYen), yen(kBoxYen), 0, 0, 0 };
     case TicketKind::Set:
-        return shape.allEqual ? Pays {} : Pays { *yen[kSetStraightYen], *yen[kSetBoxYen], 0, 0, 0 };
+        return shape.allEqual ? Pays {} : Pays { yen(kSetStraightYen), yen(kSetBoxYen), 0, 0, 0 };
     case TicketKind::Mini:
-        return { *yen[kMiniYen], 0, *yen[kMiniYen], 0, 0 };
+        return { yen(kMiniYen), 0, yen(kMiniYen), 0, 0 };
     case TicketKind::MiniLoto:
-        return { *yen[kPrize1Yen], *yen[kPrize1Yen + 1], *yen[kPrize1Yen + 2], *yen[kPrize1Yen + 3], 0 };
+        return { yen(kPrize1Yen), yen(kPrize1Yen + 1), yen(kPrize1Yen + 2), yen(kPrize1Yen + 3), 0 };
     }
     return {};
 }
@@ -120,22 +119,22 @@ Yen wonWith(const Pays& pays, ClassSet classes)
 // those tickets in chanceDenominator() terms.
 Yen chanceOf(TicketKind kind, const Shape& shape, const DrawPayout& payout)
 {
-    const auto& yen = payout.yen;
+    const auto yen = [&payout](std::size_t k) -> Yen { return payout.amounts[k]; };
     switch (kind) {
     case TicketKind::Straight:
-        return *yen[kStraightYen];
+        return yen(kStraightYen);
     case TicketKind::Box:
-        return shape.allEqual ? 0 : shape.orderings * *yen[kBoxYen];
+        return shape.allEqual ? 0 : shape.orderings * yen(kBoxYen);
     case TicketKind::Set:
-        return shape.allEqual ? 0 : *yen[kSetStraightYen] + (shape.orderings - 1) * *yen[kSetBoxYen];
+        return shape.allEqual ? 0 : yen(kSetStraightYen) + (shape.orderings - 1) * yen(kSetBoxYen);
     case TicketKind::Mini:
-        return *yen[kMiniYen];
+        return yen(kMiniYen);
     case TicketKind::MiniLoto: {
         // The tickets of each class among all sets of five: 1, 5, 125, 3250.
         const std::array<int, kMaxClasses> tickets = chanceNumerators(Game::MiniLoto, Ticket {});
         Yen sum = 0;
         for (std::size_t c = 0; c < 4; ++c)
-            sum += tickets[c] * *yen[kPrize1Yen + c];
+            sum += tickets[c] * yen(kPrize1Yen + c);
         return sum;
     }
     }
@@ -221,7 +220,8 @@ double KindMoney::chanceReturnRate() const
 
 void ExactYen::add(Yen more)
 {
-    // A ticket adds at most 3,381 times kLargestPayout (Mini Loto).
+    // A draw adds at most five tickets of 3,381 times kLargestPayout (Mini
+    // Loto) each.
     constexpr Yen kFoldAbove = Yen { 1 } << 60;
     numerator += more;
     if (numerator > kFoldAbove) {
@@ -252,32 +252,40 @@ void Money::add(const Draw& draw, std::span<const NumberedTicket> tickets, std::
 {
     const Shape shape = shapeOf(m_game, draw);
     const DrawPayout* payout = given ? *given : m_payouts.find(draw.kaisai, m_nextRow);
-    std::array<bool, 4> counted {};
-    std::array<Yen, 4> chance {};
-    std::array<Pays, 4> pays {};
+    const std::size_t count = std::min(tickets.size(), won.size());
+    // Box and set are not sold for the tickets whose digits are all equal.
+    const auto unsold
+        = [&](std::size_t i) { return m_game != Game::MiniLoto && allDigitsEqual(m_game, tickets[i].ticket); };
+    int unsoldCount = 0;
+    ClassSet anyWon = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        unsoldCount += unsold(i);
+        anyWon |= won[i];
+    }
     for (std::size_t k = 0; k < m_kindCount; ++k) {
-        counted[k] = known(m_kinds[k].kind, shape, payout);
-        if (counted[k]) {
-            chance[k] = chanceOf(m_kinds[k].kind, shape, *payout);
-            pays[k] = paysOf(m_kinds[k].kind, shape, *payout);
-        } else {
-            ++m_kinds[k].drawsWithoutPayouts;
+        KindMoney& money = m_kinds[k];
+        if (!known(money.kind, shape, payout)) {
+            ++money.drawsWithoutPayouts;
+            continue;
+        }
+        const bool boxOrSet = money.kind == TicketKind::Box || money.kind == TicketKind::Set;
+        const int bought = static_cast<int>(count) - (boxOrSet ? unsoldCount : 0);
+        money.tickets += bought;
+        money.chance.add(bought * chanceOf(money.kind, shape, *payout));
+        if (!anyWon)
+            continue;
+        const Pays pays = paysOf(money.kind, shape, *payout);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (won[i] && !(boxOrSet && unsold(i)))
+                money.won += wonWith(pays, won[i]);
         }
     }
-    const std::size_t count = std::min(tickets.size(), won.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        const bool equal = m_game != Game::MiniLoto && allDigitsEqual(m_game, tickets[i].ticket);
-        for (std::size_t k = 0; k < m_kindCount; ++k) {
-            KindMoney& money = m_kinds[k];
-            if (!counted[k] || (equal && (money.kind == TicketKind::Box || money.kind == TicketKind::Set)))
-                continue;
-            ++money.tickets;
-            money.won += wonWith(pays[k], won[i]);
-            money.chance.add(chance[k]);
-        }
+    for (std::size_t i = 0; i < count && (anyWon & kBonusUndecided); ++i) {
         if (won[i] & kBonusUndecided) {
             // Mini Loto's one kind.
-            const Yen difference = counted[0] ? *payout->yen[kPrize1Yen + 1] - *payout->yen[kPrize1Yen + 2] : 0;
+            const bool counted = known(TicketKind::MiniLoto, shape, payout);
+            const Yen difference
+                = counted ? Yen { payout->amounts[kPrize1Yen + 1] } - payout->amounts[kPrize1Yen + 2] : 0;
             m_pending.push_back({ m_steps, difference });
         }
     }

@@ -2,38 +2,43 @@
 #include "cores/analysis/payouts.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace zelpo::analysis {
 namespace {
 
-std::optional<Yen> amount(const std::optional<Yen>& yen)
+} // namespace
+
+DrawPayout::DrawPayout(int number, const std::array<std::optional<Yen>, 5>& yen)
+    : kaisai(number)
 {
-    if (!yen || *yen < 0 || *yen > kLargestPayout)
-        return std::nullopt;
-    return yen;
+    for (std::size_t k = 0; k < yen.size(); ++k)
+        setYen(k, yen[k]);
 }
 
-} // namespace
+void DrawPayout::setYen(std::size_t k, std::optional<Yen> yen)
+{
+    static_assert(kLargestPayout <= std::numeric_limits<std::int32_t>::max());
+    const bool readable = yen && *yen >= 0 && *yen <= kLargestPayout;
+    amounts[k] = readable ? static_cast<std::int32_t>(*yen) : 0;
+    known = static_cast<std::uint8_t>(readable ? known | 1u << k : known & ~(1u << k));
+}
 
 DrawPayout drawPayout(const Numbers3Payout& payout)
 {
-    return { payout.kaisai,
-        { amount(payout.straight), amount(payout.box), amount(payout.setStraight), amount(payout.setBox),
-            amount(payout.mini) } };
+    return { payout.kaisai, { payout.straight, payout.box, payout.setStraight, payout.setBox, payout.mini } };
 }
 
 DrawPayout drawPayout(const Numbers4Payout& payout)
 {
-    return { payout.kaisai,
-        { amount(payout.straight), amount(payout.box), amount(payout.setStraight), amount(payout.setBox),
-            std::nullopt } };
+    return { payout.kaisai, { payout.straight, payout.box, payout.setStraight, payout.setBox, std::nullopt } };
 }
 
 DrawPayout drawPayout(const MiniLotoPayout& payout)
 {
     DrawPayout result { payout.kaisai, {} };
     for (std::size_t c = 0; c < payout.prizes.size(); ++c)
-        result.yen[kPrize1Yen + c] = amount(payout.prizes[c]);
+        result.setYen(kPrize1Yen + c, payout.prizes[c]);
     return result;
 }
 
@@ -54,10 +59,6 @@ Payouts::Payouts(std::span<const MiniLotoPayout> rows)
 
 Payouts::Payouts(Game game, std::vector<DrawPayout> rows)
 {
-    for (DrawPayout& row : rows) {
-        for (std::optional<Yen>& yen : row.yen)
-            yen = amount(yen);
-    }
     keep(game, std::move(rows));
 }
 

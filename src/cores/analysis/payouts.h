@@ -65,10 +65,20 @@ inline constexpr std::size_t kSetBoxYen = 3;
 inline constexpr std::size_t kMiniYen = 4;
 inline constexpr std::size_t kPrize1Yen = 0;
 
-// One draw's amounts as the money reads them, any game.
+// One draw's amounts as the money reads them, any game; small, as a history
+// holds tens of thousands of them.
 struct DrawPayout {
     int kaisai = 0;
-    std::array<std::optional<Yen>, 5> yen {};
+    std::array<std::int32_t, 5> amounts {}; // yen, where known (kLargestPayout fits)
+    std::uint8_t known = 0;                 // bit k: amounts[k] is known
+
+    DrawPayout() = default;
+    // Amounts outside 0..kLargestPayout count as unknown.
+    DrawPayout(int number, const std::array<std::optional<Yen>, 5>& yen);
+
+    bool has(std::size_t k) const { return (known >> k & 1u) != 0; }
+    std::optional<Yen> yen(std::size_t k) const { return has(k) ? std::optional<Yen>(amounts[k]) : std::nullopt; }
+    void setYen(std::size_t k, std::optional<Yen> yen);
 };
 
 DrawPayout drawPayout(const Numbers3Payout& payout);

@@ -72,7 +72,7 @@ const DrawPayout* PayoutJoin::take(const db::Row& row, int kaisai)
             m_status = db::unreadableAmount(m_database, m_game, kaisai, m_amounts[static_cast<qsizetype>(i)], value);
             return nullptr;
         }
-        m_row.yen[i] = amount.yen;
+        m_row.setYen(i, amount.yen);
     }
     return &m_row;
 }

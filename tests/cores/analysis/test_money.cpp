@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include "cores/analysis/money.h"
 #include "cores/analysis/record.h"
 #include "cores/analysis/report.h"
-#include "cores/analysis/money.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <vector>
 
 using namespace zelpo::analysis;
@@ -28,16 +29,16 @@ Yen expectedWin(TicketKind kind, const Ticket& ticket, const Draw& draw, std::si
     const bool inOrder = std::equal(mine.begin(), mine.end(), drawn.begin());
     const bool anyOrder = std::is_permutation(mine.begin(), mine.end(), drawn.begin());
     const bool drawEqual = std::count(drawn.begin(), drawn.end(), drawn[0]) == static_cast<long>(n);
-    const auto& yen = payout.yen;
+    const auto yen = [&payout](std::size_t k) { return *payout.yen(k); };
     switch (kind) {
     case TicketKind::Straight:
-        return inOrder ? *yen[kStraightYen] : 0;
+        return inOrder ? yen(kStraightYen) : 0;
     case TicketKind::Box:
-        return anyOrder && !drawEqual ? *yen[kBoxYen] : 0;
+        return anyOrder && !drawEqual ? yen(kBoxYen) : 0;
     case TicketKind::Set:
-        return drawEqual ? 0 : inOrder ? *yen[kSetStraightYen] : anyOrder ? *yen[kSetBoxYen] : 0;
+        return drawEqual ? 0 : inOrder ? yen(kSetStraightYen) : anyOrder ? yen(kSetBoxYen) : 0;
     default:
-        return mine[n - 2] == drawn[n - 2] && mine[n - 1] == drawn[n - 1] ? *yen[kMiniYen] : 0;
+        return mine[n - 2] == drawn[n - 2] && mine[n - 1] == drawn[n - 1] ? yen(kMiniYen) : 0;
     }
 }
 
@@ -60,7 +61,8 @@ TEST(Money, NumbersWinningsAndChanceAgreeWithEveryTicket)
         const bool allEqual = c.draw == 777 || c.draw == 0;
         DrawPayout payout { 1, { 90001, 15002, 52503, 7504, 9005 } };
         if (allEqual)
-            payout.yen[kBoxYen] = payout.yen[kSetStraightYen] = payout.yen[kSetBoxYen] = std::nullopt;
+            for (const std::size_t k : { kBoxYen, kSetStraightYen, kSetBoxYen })
+                payout.setYen(k, std::nullopt);
         for (const KindName& kind : ticketKinds(c.game)) {
             SCOPED_TRACE(testing::Message() << c.draw << ' ' << kind.name);
             Yen sum = 0;
@@ -285,3 +287,68 @@ TEST(Money, ChanceStaysExactPastWhatANumeratorHolds)
 }
 
 } // namespace
+
+// Draw by draw, the money counts what each ticket it can buy wins and chance's
+// share for it, as winnings() and chanceWinnings() give them one at a time:
+// random draws and tickets (all-equal ones among them), amounts missing here
+// and there, rows missing for some draws.
+TEST(Money, AddsUpEveryTicketAsItsOwnWinnings)
+{
+    std::mt19937 random(2026);
+    for (const Game game : { Game::Numbers3, Game::Numbers4 }) {
+        const std::size_t n = game == Game::Numbers3 ? 3 : 4;
+        const int range = n == 3 ? 1000 : 10000;
+        const int allEqual = n == 3 ? 111 : 1111;
+        const auto number
+            = [&] { return static_cast<int>(random() % 5 == 0 ? random() % 10 * allEqual : random() % range); };
+        std::vector<DrawPayout> rows;
+        std::vector<Draw> draws;
+        for (int kaisai = 1; kaisai <= 400; ++kaisai) {
+            draws.push_back(Draw { kaisai, digitsOf(number(), n).numbers, 0 });
+            if (kaisai % 9 == 0)
+                continue;
+            DrawPayout& row = rows.emplace_back(kaisai, std::array<std::optional<Yen>, 5> {});
+            for (std::size_t k = 0; k < 5; ++k) {
+                if (random() % 13 != 0)
+                    row.setYen(k, static_cast<Yen>(random() % 1'000'000));
+            }
+        }
+        const Payouts payouts(game, rows);
+        Money money(game, payouts);
+        const std::span<const KindName> kinds = ticketKinds(game);
+        std::vector<KindMoney> expected(kinds.size());
+        for (const Draw& draw : draws) {
+            std::vector<NumberedTicket> tickets;
+            std::vector<ClassSet> won;
+            for (int t = 0; t < 5; ++t) {
+                // Some tickets repeat the draw, so that every class is won.
+                const Ticket ticket = t == 0 && random() % 4 == 0 ? Ticket { draw.numbers } : digitsOf(number(), n);
+                tickets.push_back({ t, ticket });
+                won.push_back(classesWon(game, ticket, draw));
+            }
+            money.add(draw, tickets, won);
+            const DrawPayout* payout = payouts.find(draw.kaisai);
+            for (std::size_t k = 0; k < kinds.size(); ++k) {
+                const std::optional<Yen> chance = chanceWinnings(game, kinds[k].kind, draw, payout);
+                expected[k].drawsWithoutPayouts += !chance;
+                for (const NumberedTicket& ticket : tickets) {
+                    if (!chance || !canBuy(game, kinds[k].kind, ticket.ticket))
+                        continue;
+                    ++expected[k].tickets;
+                    expected[k].won += *winnings(game, kinds[k].kind, ticket.ticket, draw, payout);
+                    expected[k].chance.numerator += *chance;
+                }
+            }
+        }
+        for (std::size_t k = 0; k < kinds.size(); ++k) {
+            const KindMoney& counted = money.kinds()[k];
+            SCOPED_TRACE(kinds[k].name);
+            EXPECT_EQ(counted.tickets, expected[k].tickets);
+            EXPECT_EQ(counted.won, expected[k].won);
+            EXPECT_EQ(counted.chance.whole * counted.chance.denominator + counted.chance.numerator,
+                expected[k].chance.numerator);
+            EXPECT_EQ(counted.drawsWithoutPayouts, expected[k].drawsWithoutPayouts);
+            EXPECT_GT(counted.won, 0);
+        }
+    }
+}

@@ -88,8 +88,8 @@ struct History {
             const std::size_t count = mini ? 4 : game == db::Game::Numbers3 ? 5 : 4;
             for (std::size_t a = 0; a < count; ++a) {
                 if (kaisai % 5 != static_cast<int>(a))
-                    payout.yen[a] = 1000 + static_cast<Yen>(random() % 90000);
-                amounts << sqlAmount(payout.yen[a]);
+                    payout.setYen(a, 1000 + static_cast<Yen>(random() % 90000));
+                amounts << sqlAmount(payout.yen(a));
                 if (mini)
                     amounts << QStringLiteral("NULL"); // winners: not read
             }
