@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cores/numbers/digitchains.h"
 
+#include <utility>
+
 namespace zelpo::numbers {
 
 template <std::size_t Positions>
@@ -13,8 +15,11 @@ bool DigitChains<Positions>::add(const Draw& draw)
         return false;
     // The first draw has no predecessor: it only becomes the latest draw.
     if (m_hasDraw) {
-        for (std::size_t p = 0; p < Positions; ++p)
-            ++m_counts[p][m_last[p]][draw[p]];
+        for (std::size_t p = 0; p < Positions; ++p) {
+            Counts& counts = m_counts[p][m_last[p]];
+            ++counts[draw[p]];
+            raise(m_places[p][m_last[p]], counts, draw[p]);
+        }
     }
     m_last = draw;
     m_hasDraw = true;
@@ -29,28 +34,32 @@ void DigitChains<Positions>::addAll(std::span<const Draw> draws)
 }
 
 template <std::size_t Positions>
+void DigitChains<Positions>::raise(Places& places, const Counts& counts, int digit)
+{
+    // Only the digit that just followed once more can move: it keeps its
+    // place or climbs, and a digit it overtakes for the last place drops out.
+    // Places go by count, and equal counts to the lower digit.
+    const auto ahead = [&counts](int a, int b) { return counts[a] > counts[b] || (counts[a] == counts[b] && a < b); };
+    Ranking& digits = places.digits;
+    int at = 0;
+    while (at < places.taken && digits[at] != digit)
+        ++at;
+    if (at == places.taken) {
+        if (places.taken < 3)
+            ++places.taken;
+        else if (!ahead(digit, digits[2]))
+            return;
+        at = places.taken - 1;
+        digits[at] = digit;
+    }
+    for (; at > 0 && ahead(digits[at], digits[at - 1]); --at)
+        std::swap(digits[at], digits[at - 1]);
+}
+
+template <std::size_t Positions>
 typename DigitChains<Positions>::Ranking DigitChains<Positions>::ranking(std::size_t position) const
 {
-    std::array<std::int32_t, 3> count {};
-    Ranking digit {};
-    if (position >= Positions)
-        return digit;
-    const auto& followers = m_counts[position][m_last[position]];
-    for (int d = 0; d < 10; ++d) {
-        const std::int32_t v = followers[d];
-        // Strict comparisons: an equal count never displaces an earlier, lower digit.
-        if (v > count[0]) {
-            count = { v, count[0], count[1] };
-            digit = { d, digit[0], digit[1] };
-        } else if (v > count[1]) {
-            count = { count[0], v, count[1] };
-            digit = { digit[0], d, digit[1] };
-        } else if (v > count[2]) {
-            count[2] = v;
-            digit[2] = d;
-        }
-    }
-    return digit;
+    return position < Positions ? m_places[position][m_last[position]].digits : Ranking {};
 }
 
 template class DigitChains<3>;

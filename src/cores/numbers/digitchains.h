@@ -35,11 +35,21 @@ public:
     Ranking ranking(std::size_t position) const;
 
 private:
-    using Table = std::array<std::array<std::int32_t, 10>, 10>; // [earlier digit][later digit]
+    using Counts = std::array<std::int32_t, 10>; // how often each digit followed
+    using Table = std::array<Counts, 10>;        // [earlier digit][later digit]
+    // The ranking of one row of a table, kept as the row grows: a walk over
+    // the history asks for one after every draw.
+    struct Places {
+        Ranking digits {};
+        int taken = 0;
+    };
+
+    static void raise(Places& places, const Counts& counts, int digit);
 
     bool m_hasDraw = false;
     std::array<int, Positions> m_last {};
     std::array<Table, Positions> m_counts {};
+    std::array<std::array<Places, 10>, Positions> m_places {};
 };
 
 extern template class DigitChains<3>;

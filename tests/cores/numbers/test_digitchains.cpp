@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -48,5 +51,36 @@ INSTANTIATE_TEST_SUITE_P(Counts, DigitRanking,
         // (one follower) cannot displace 2 from third.
         RankingCase { "the_old_second_count_moves_to_third", { { 1, 5 }, { 2, 2 }, { 3, 3 }, { 4, 1 } }, { 1, 3, 2 } }),
     [](const auto& info) { return std::string(info.param.name); });
+
+// After every draw of a long random walk (few digits, so that counts tie
+// often), each position's ranking is the three most frequent followers of its
+// latest digit, equal counts to the lower digit, as counting them afresh gives.
+TEST(DigitChains, EveryRankingMatchesTheFollowersCountedAfresh)
+{
+    std::mt19937 random(3);
+    DigitChains<4> chains;
+    std::array<std::array<std::array<int, 10>, 10>, 4> counts {};
+    std::array<int, 4> last {};
+    for (int step = 0; step < 3000; ++step) {
+        const int span = step < 1500 ? 4 : 10;
+        DigitChains<4>::Draw draw {};
+        for (int& digit : draw)
+            digit = static_cast<int>(random() % span);
+        ASSERT_TRUE(chains.add(draw));
+        for (std::size_t p = 0; p < 4; ++p) {
+            if (step > 0)
+                ++counts[p][last[p]][draw[p]];
+            last[p] = draw[p];
+            const std::array<int, 10>& row = counts[p][last[p]];
+            std::array<int, 10> order {};
+            std::iota(order.begin(), order.end(), 0);
+            std::stable_sort(order.begin(), order.end(), [&row](int a, int b) { return row[a] > row[b]; });
+            DigitChains<4>::Ranking expected {};
+            for (std::size_t k = 0; k < 3; ++k)
+                expected[k] = row[order[k]] > 0 ? order[k] : 0;
+            ASSERT_EQ(chains.ranking(p), expected) << step << ' ' << p;
+        }
+    }
+}
 
 } // namespace
