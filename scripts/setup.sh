@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zelpo needs to build, run and test; with
-# --fuzz, those the fuzz targets need instead (clang, libFuzzer, SQLite's header).
+# --fuzz, those the fuzz targets need instead (clang, libFuzzer).
 # Runs apt only when something is missing; uses sudo when not root.
 #   scripts/setup.sh [--screenshots]   (also what scripts/screenshots.sh needs)
 #   scripts/setup.sh --fuzz            (only what make fuzz adds)
@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgl-dev libxkbcommon-dev
+    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev libxkbcommon-dev
     fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils
@@ -18,7 +18,7 @@ packages=(
 if [ "${1:-}" = "--screenshots" ]; then
     packages+=(imagemagick)
 elif [ "${1:-}" = "--fuzz" ]; then
-    packages=(clang libfuzzer-14-dev libclang-rt-14-dev libsqlite3-dev cmake pkg-config)
+    packages=(clang libfuzzer-14-dev libclang-rt-14-dev cmake pkg-config)
 fi
 
 missing=()

@@ -62,14 +62,14 @@ const DrawPayout* PayoutJoin::take(const db::Row& row, int kaisai)
         for (const QString& column : m_amounts)
             m_positions.push_back(row.position(column));
     }
-    if (row.value(m_positions[0]).isNull())
+    if (!row.storedInteger(m_positions[0]) && row.value(m_positions[0]).isNull())
         return nullptr;
     m_row = { kaisai, {} };
     for (std::size_t i = 0; i + 1 < m_positions.size(); ++i) {
-        const QVariant value = row.value(m_positions[i + 1]);
-        const db::StoredAmount amount = db::storedAmount(value);
+        const db::StoredAmount amount = db::storedAmount(row, m_positions[i + 1]);
         if (!amount.readable) {
-            m_status = db::unreadableAmount(m_database, m_game, kaisai, m_amounts[static_cast<qsizetype>(i)], value);
+            m_status = db::unreadableAmount(
+                m_database, m_game, kaisai, m_amounts[static_cast<qsizetype>(i)], row.value(m_positions[i + 1]));
             return nullptr;
         }
         m_row.setYen(i, amount.yen);

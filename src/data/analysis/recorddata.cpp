@@ -52,21 +52,62 @@ private:
     int m_count = 0;
 };
 
-Draw drawOf(db::Game game, const db::Row& row, bool withBonus)
-{
-    Draw draw;
-    draw.kaisai = row.integer(u"kaisai");
-    if (game == db::Game::MiniLoto) {
-        for (std::size_t k = 0; k < 5; ++k)
-            draw.numbers[k] = row.integer(kMiniLotoColumns[k]);
-        draw.bonus = withBonus ? bonusOf(row.text(u"kounyu1")) : kBonusUnread;
-    } else {
-        const numbers::Table& table = numbersTable(game);
-        for (std::size_t p = 0; p < static_cast<std::size_t>(table.positions); ++p)
-            draw.numbers[p] = row.integer(table.digitColumns[p]);
+// Where a draw's columns sit in the rows of a statement, found in its first
+// row: the number, the digits or numbers, and Mini Loto's bonus (-1 when the
+// statement leaves it out).
+class DrawColumns {
+public:
+    explicit DrawColumns(db::Game game)
+        : m_game(game)
+    {
     }
-    return draw;
-}
+
+    Draw drawOf(const db::Row& row)
+    {
+        if (m_kaisai < 0)
+            find(row);
+        Draw draw;
+        draw.kaisai = row.integer(m_kaisai);
+        for (std::size_t k = 0; k < m_count; ++k)
+            draw.numbers[k] = row.integer(m_numbers[k]);
+        if (m_game == db::Game::MiniLoto)
+            draw.bonus = m_bonus < 0 ? kBonusUnread : bonusOf(row.value(m_bonus).toString());
+        return draw;
+    }
+
+private:
+    void find(const db::Row& row)
+    {
+        m_kaisai = position(row, u"kaisai");
+        if (m_game == db::Game::MiniLoto) {
+            m_count = std::size(kMiniLotoColumns);
+            for (std::size_t k = 0; k < m_count; ++k)
+                m_numbers[k] = position(row, kMiniLotoColumns[k]);
+            m_bonus = row.position(u"kounyu1");
+        } else {
+            const numbers::Table& table = numbersTable(m_game);
+            m_count = static_cast<std::size_t>(table.positions);
+            for (std::size_t p = 0; p < m_count; ++p)
+                m_numbers[p] = position(row, table.digitColumns[p]);
+        }
+    }
+
+    // A column every draw statement holds: its absence ends the walk as
+    // Row::integer() ends it.
+    static int position(const db::Row& row, QStringView column)
+    {
+        const int found = row.position(column);
+        if (found < 0)
+            row.integer(column);
+        return found;
+    }
+
+    db::Game m_game;
+    int m_kaisai = -1;
+    std::array<int, 5> m_numbers {};
+    std::size_t m_count = 0;
+    int m_bonus = -1;
+};
 
 QStringView storedSql(db::Game game)
 {
@@ -114,15 +155,22 @@ std::optional<StoredDraws> readStoredDraws(db::Game game, const QString& databas
         return unlessFailed(join.status(), status, std::move(result));
     std::vector<DrawPayout> payouts;
     Occurrences occurrences;
-    db::Status read = db::read(database, join.statement(storedSql(game)), db::kWherePositive, [&](const db::Row& row) {
-        Draw& draw = result.draws.emplace_back(drawOf(game, row, true));
-        draw.occurrence = occurrences.next(draw.kaisai);
-        std::array<std::string, 5>& texts = result.stored.emplace_back();
-        for (std::size_t k = firstStored; k < std::size(kColumns); ++k)
-            texts[k - firstStored] = row.text(kColumns[k]).toStdString();
-        if (const DrawPayout* payout = join.take(row, draw.kaisai))
-            payouts.push_back(*payout);
-    });
+    DrawColumns columns(game);
+    std::array<int, 5> texts {}; // where the stored texts sit; found in the first row
+    db::Status read
+        = db::readBulk(database, join.statement(storedSql(game)), db::kWherePositive, [&](const db::Row& row) {
+              if (result.draws.empty()) {
+                  for (std::size_t k = firstStored; k < std::size(kColumns); ++k)
+                      texts[k - firstStored] = row.position(kColumns[k]);
+              }
+              Draw& draw = result.draws.emplace_back(columns.drawOf(row));
+              draw.occurrence = occurrences.next(draw.kaisai);
+              std::array<std::string, 5>& stored = result.stored.emplace_back();
+              for (std::size_t k = 0; k + firstStored < std::size(kColumns); ++k)
+                  stored[k] = row.value(texts[k]).toString().toStdString();
+              if (const DrawPayout* payout = join.take(row, draw.kaisai))
+                  payouts.push_back(*payout);
+          });
     if (read)
         read = join.status();
     result.payouts = Payouts(result.game, std::move(payouts));
@@ -152,8 +200,9 @@ db::Status readDraws(
     db::Game game, const QString& database, const QString& where, const std::function<void(const Draw&)>& visit)
 {
     Occurrences occurrences;
-    return db::read(database, drawsSql(game), where, [&](const db::Row& row) {
-        Draw draw = drawOf(game, row, false);
+    DrawColumns columns(game);
+    return db::readBulk(database, drawsSql(game), where, [&](const db::Row& row) {
+        Draw draw = columns.drawOf(row);
         draw.occurrence = occurrences.next(draw.kaisai);
         visit(draw);
     });
@@ -165,8 +214,9 @@ db::Status readDraws(db::Game game, const QString& database, const QString& wher
     if (!payouts.status())
         return payouts.status();
     Occurrences occurrences;
-    const db::Status read = db::read(database, payouts.statement(drawsSql(game)), where, [&](const db::Row& row) {
-        Draw draw = drawOf(game, row, false);
+    DrawColumns columns(game);
+    const db::Status read = db::readBulk(database, payouts.statement(drawsSql(game)), where, [&](const db::Row& row) {
+        Draw draw = columns.drawOf(row);
         draw.occurrence = occurrences.next(draw.kaisai);
         visit(draw, payouts.take(row, draw.kaisai));
     });

@@ -59,18 +59,21 @@ QString describe(const Status& status)
 
 Status classify(const QSqlError& error, Failure fallback)
 {
-    const QString text = engineText(error);
     bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
-    if (ok) {
-        if (code == kSqliteBusy || code == kSqliteLocked)
-            return { Failure::Busy, text };
-        if (code == kSqliteNotADatabase || code == kSqliteCantOpen)
-            return { Failure::Open, text };
-        if (code == kSqliteConstraint
-            && (text.contains(QLatin1String("UNIQUE")) || text.contains(QLatin1String("PRIMARY KEY"))))
-            return { Failure::Duplicate, text };
-    }
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return classify(ok ? code : -1, engineText(error), fallback);
+}
+
+Status classify(int engineCode, const QString& text, Failure fallback)
+{
+    const int code = engineCode < 0 ? -1 : engineCode & 0xff;
+    if (code == kSqliteBusy || code == kSqliteLocked)
+        return { Failure::Busy, text };
+    if (code == kSqliteNotADatabase || code == kSqliteCantOpen)
+        return { Failure::Open, text };
+    if (code == kSqliteConstraint
+        && (text.contains(QLatin1String("UNIQUE")) || text.contains(QLatin1String("PRIMARY KEY"))))
+        return { Failure::Duplicate, text };
     return { fallback, text };
 }
 

@@ -12,6 +12,8 @@ namespace zelpo::db {
 // a database is Open, a repeated key is Duplicate, anything else `fallback`;
 // the engine's own words are the detail.
 Status classify(const QSqlError& error, Failure fallback);
+// The same for an error the engine reported itself: its result code and words.
+Status classify(int engineCode, const QString& text, Failure fallback);
 
 // A failure found after the file was opened, with the file named.
 Status inFile(const QString& path, const Status& status);

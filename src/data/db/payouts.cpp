@@ -288,6 +288,14 @@ StoredAmount storedAmount(const QVariant& value)
     return { true, *number };
 }
 
+StoredAmount storedAmount(const Row& row, int position)
+{
+    if (const std::optional<qint64> yen = row.storedInteger(position))
+        return *yen < 0 || *yen > csv::kLargestAmount ? StoredAmount { false, std::nullopt }
+                                                      : StoredAmount { true, *yen };
+    return storedAmount(row.value(position));
+}
+
 Status unreadableAmount(const QString& database, Game game, int kaisai, const QString& column, const QVariant& value)
 {
     return unreadable(database, payoutTableName(game), kaisai, column, value, amountRange());

@@ -74,6 +74,9 @@ struct StoredAmount {
     std::optional<analysis::Yen> yen;
 };
 StoredAmount storedAmount(const QVariant& value);
+// The same for the cell at a Row::position(), taking the integers this
+// program stores without a QVariant.
+StoredAmount storedAmount(const Row& row, int position);
 
 // The failure (Failure::Read) of a stored amount that cannot be read, naming
 // the file, the table, the draw, the column and what it holds.

@@ -5,11 +5,15 @@
 #include "data/db/connection_p.h"
 #include "data/db/failure_p.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
 
+#include <sqlite3.h>
+
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace zelpo::db {
 namespace {
@@ -18,14 +22,41 @@ struct ReadError {
     QString detail;
 };
 
+// A cell as Qt's driver gives it: integers as qlonglong, reals as double
+// (the queries' default precision), texts as QString, blobs as QByteArray.
+QVariant engineValue(sqlite3_stmt* statement, int position)
+{
+    switch (sqlite3_column_type(statement, position)) {
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(statement, position)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(statement, position));
+    case SQLITE_NULL:
+        return QVariant(QMetaType::fromType<QString>());
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(statement, position)),
+            sqlite3_column_bytes(statement, position)));
+    default:
+        return QVariant(QString(static_cast<const QChar*>(sqlite3_column_text16(statement, position)),
+            sqlite3_column_bytes16(statement, position) / static_cast<int>(sizeof(QChar))));
+    }
+}
+
 } // namespace
 
 Row::Row(const QSqlQuery& query)
-    : m_query(query)
+    : m_query(&query)
 {
     const QSqlRecord record = query.record();
     for (int i = 0; i < record.count(); ++i)
         m_names << record.fieldName(i);
+}
+
+Row::Row(sqlite3_stmt* statement)
+    : m_statement(statement)
+{
+    for (int i = 0; i < sqlite3_column_count(statement); ++i)
+        m_names << QString::fromUtf8(sqlite3_column_name(statement, i));
 }
 
 int Row::position(QStringView column) const
@@ -45,7 +76,9 @@ int Row::position(QStringView column) const
 
 QVariant Row::value(int position) const
 {
-    return position < 0 ? QVariant() : m_query.value(position);
+    if (position < 0 || position >= m_names.size())
+        return QVariant();
+    return m_statement ? engineValue(m_statement, position) : m_query->value(position);
 }
 
 QVariant Row::value(QStringView column) const
@@ -53,7 +86,22 @@ QVariant Row::value(QStringView column) const
     const int found = position(column);
     if (found < 0)
         throw ReadError { QStringLiteral("no column %1").arg(column) };
-    return m_query.value(found);
+    return value(found);
+}
+
+std::optional<qint64> Row::storedInteger(int position) const
+{
+    if (position < 0 || position >= m_names.size())
+        return std::nullopt;
+    if (m_statement) {
+        if (sqlite3_column_type(m_statement, position) != SQLITE_INTEGER)
+            return std::nullopt;
+        return sqlite3_column_int64(m_statement, position);
+    }
+    const QVariant cell = m_query->value(position);
+    if (cell.isNull() || cell.metaType() != QMetaType::fromType<qlonglong>())
+        return std::nullopt;
+    return *static_cast<const qlonglong*>(cell.constData());
 }
 
 std::optional<int> integerValue(const QVariant& value)
@@ -80,7 +128,21 @@ std::optional<int> integerValue(const QVariant& value)
 
 int Row::integer(QStringView column) const
 {
-    const QVariant v = value(column);
+    const int found = position(column);
+    if (found < 0)
+        throw ReadError { QStringLiteral("no column %1").arg(column) };
+    return integer(found);
+}
+
+int Row::integer(int position) const
+{
+    if (const std::optional<qint64> stored = storedInteger(position);
+        stored && *stored >= std::numeric_limits<int>::min() && *stored <= std::numeric_limits<int>::max())
+        return static_cast<int>(*stored);
+    if (position < 0 || position >= m_names.size())
+        throw ReadError { QStringLiteral("no column %1").arg(position) };
+    const QString& column = m_names[position];
+    const QVariant v = value(position);
     if (v.isNull())
         throw ReadError { QStringLiteral("%1 is empty").arg(column) };
     const std::optional<int> n = integerValue(v);
@@ -112,13 +174,71 @@ QString orderedStatement(QStringView fixedSql, const QString& where, bool irregu
         + (irregular ? QStringLiteral(") ORDER BY CAST(kaisai AS INTEGER)") : QStringLiteral(") ORDER BY kaisai"));
 }
 
-Status read(const QString& database, QStringView fixedSql, const QString& where, const RowVisitor& visit)
+namespace {
+
+// The engine behind a connection, when this program's own SQLite library can
+// step its statements: Qt's driver is built on the very same library (the
+// same source), as it is on Debian. Asked once.
+sqlite3* engineOf(const QSqlDatabase& database)
+{
+    const QVariant handle = database.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    static const bool sameLibrary = [&database] {
+        QSqlQuery query(database);
+        return query.exec(QStringLiteral("SELECT sqlite_source_id()")) && query.next()
+            && query.value(0).toString() == QLatin1String(sqlite3_sourceid());
+    }();
+    return sameLibrary ? *static_cast<sqlite3* const*>(handle.constData()) : nullptr;
+}
+
+Status engineFailure(const QString& database, sqlite3* engine, Failure fallback)
+{
+    return inFile(
+        database, classify(sqlite3_extended_errcode(engine), QString::fromUtf8(sqlite3_errmsg(engine)), fallback));
+}
+
+// Hands every row to `visit`; `checked`: see read().
+Status walkRows(QSqlQuery& query, bool checked, const RowVisitor& visit)
+{
+    const Row row(query);
+    while (query.next()) {
+        // Every reader and every count walks only draws with a readable
+        // number, whether or not it asks for the number itself.
+        if (checked)
+            row.integer(u"kaisai");
+        visit(row);
+    }
+    if (query.lastError().isValid())
+        return classify(query.lastError(), Failure::Read);
+    return {};
+}
+
+Status walkEngineRows(
+    const QString& database, sqlite3* engine, const QString& sql, bool checked, const RowVisitor& visit)
+{
+    sqlite3_stmt* prepared = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(engine, text.constData(), static_cast<int>(text.size()), &prepared, nullptr) != SQLITE_OK)
+        return engineFailure(database, engine, Failure::Statement);
+    // Finished before the connection closes.
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(prepared, sqlite3_finalize);
+    const Row row(prepared);
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(prepared)) == SQLITE_ROW) {
+        if (checked)
+            row.integer(u"kaisai");
+        visit(row);
+    }
+    return step == SQLITE_DONE ? Status() : engineFailure(database, engine, Failure::Read);
+}
+
+Status walk(const QString& database, QStringView fixedSql, const QString& where, const RowVisitor& visit, bool bulk)
 {
     const WaitCursor waitCursor;
     Connection connection;
     if (Status opened = connection.open(database, true); !opened)
         return opened;
-
     QSqlQuery query(connection.database());
     query.setForwardOnly(true);
     // Draw numbers stored as int-sized integers, as this program stores them,
@@ -131,23 +251,28 @@ Status read(const QString& database, QStringView fixedSql, const QString& where,
         return inFile(database, classify(query.lastError(), Failure::Statement));
     const bool checked = query.next();
     query.finish();
-    if (!query.exec(orderedStatement(fixedSql, where, checked)))
-        return inFile(database, classify(query.lastError(), Failure::Statement));
+    const QString statement = orderedStatement(fixedSql, where, checked);
     try {
-        const Row row(query);
-        while (query.next()) {
-            // Every reader and every count walks only draws with a readable
-            // number, whether or not it asks for the number itself.
-            if (checked)
-                row.integer(u"kaisai");
-            visit(row);
-        }
+        if (sqlite3* engine = bulk ? engineOf(connection.database()) : nullptr)
+            return walkEngineRows(database, engine, statement, checked, visit);
+        if (!query.exec(statement))
+            return inFile(database, classify(query.lastError(), Failure::Statement));
+        return inFile(database, walkRows(query, checked, visit));
     } catch (const ReadError& error) {
         return inFile(database, { Failure::Read, error.detail });
     }
-    if (query.lastError().isValid())
-        return inFile(database, classify(query.lastError(), Failure::Read));
-    return {};
+}
+
+} // namespace
+
+Status read(const QString& database, QStringView fixedSql, const QString& where, const RowVisitor& visit)
+{
+    return walk(database, fixedSql, where, visit, false);
+}
+
+Status readBulk(const QString& database, QStringView fixedSql, const QString& where, const RowVisitor& visit)
+{
+    return walk(database, fixedSql, where, visit, true);
 }
 
 } // namespace zelpo::db

@@ -14,6 +14,8 @@
 #include <functional>
 #include <optional>
 
+struct sqlite3_stmt;
+
 namespace zelpo::db {
 
 // A stored value as a whole number: integers, reals without a fraction and
@@ -25,10 +27,14 @@ std::optional<int> integerValue(const QVariant& value);
 class Row {
 public:
     explicit Row(const QSqlQuery& query);
+    // A row of a statement stepped on the engine itself (readBulk()).
+    explicit Row(sqlite3_stmt* statement);
 
     // The column's integer value. A value that is not an integer (null, text,
     // a number outside the int range) ends the walk as a failed read.
     int integer(QStringView column) const;
+    // The same for the column at a position().
+    int integer(int position) const;
     // The column's text; a null cell reads as the empty text.
     QString text(QStringView column) const;
     // The column's value as the engine gives it (null, a number, a text),
@@ -39,9 +45,14 @@ public:
     int position(QStringView column) const;
     // The value at a position(); null for -1.
     QVariant value(int position) const;
+    // The value at a position() when the file stores an integer there,
+    // taken without a QVariant; nothing for anything else (null, a text, a
+    // real), which value() then gives.
+    std::optional<qint64> storedInteger(int position) const;
 
 private:
-    const QSqlQuery& m_query;
+    const QSqlQuery* m_query = nullptr;
+    sqlite3_stmt* m_statement = nullptr;
     QStringList m_names; // column names of the result, looked up without allocating
 };
 
@@ -62,5 +73,12 @@ QString orderedStatement(QStringView fixedSql, const QString& where, bool irregu
 // every reader and count alike. Rows visited before it are then not a whole
 // answer; a caller shows nothing of them.
 Status read(const QString& database, QStringView fixedSql, const QString& where, const RowVisitor& visit);
+
+// The same walk for readers of tens of thousands of rows (a backtest's draws
+// and their payouts): the statement is stepped on the engine behind Qt's
+// driver, and a cell becomes a QVariant only when asked for, the one Qt's
+// driver would give. Where that driver is not built on this program's
+// SQLite library, it is read() itself.
+Status readBulk(const QString& database, QStringView fixedSql, const QString& where, const RowVisitor& visit);
 
 } // namespace zelpo::db

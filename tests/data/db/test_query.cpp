@@ -102,6 +102,45 @@ TEST(Query, DrawNumbersStoredAsTextComeInNumericOrder)
     EXPECT_TRUE(status.ok()) << zelpo::db::describe(status).toStdString();
 }
 
+// The bulk walk gives every cell as the ordinary walk gives it, whatever the
+// file stores there, and ends where the ordinary walk ends.
+TEST(Query, TheBulkWalkReadsEveryCellAsTheOrdinaryWalk)
+{
+    const TempDatabase database(TempDatabase::Tables::None);
+    createTextNumberedTable(database);
+    for (const char* row : { "(1,7,NULL,'5','','x','')", "('2',2.0,2.5,' 8 ','３','',X'00ff')",
+             "(3,-4,4294967296,9,'它''s',NULL,1e300)", "(' 4',0,'12a',6,NULL,'','')" })
+        database.exec(
+            QStringLiteral("INSERT INTO ナンバーズ3 (kaisai,N100,N10,N1,kounyu1,kounyu2,kounyu3) VALUES %1").arg(row));
+    using Walk = zelpo::db::Status (*)(const QString&, QStringView, const QString&, const zelpo::db::RowVisitor&);
+    constexpr QStringView kSelect = u"SELECT kaisai,N100,N10,N1,kounyu1,kounyu2,kounyu3 FROM ナンバーズ3 ";
+    // Every cell as value() and storedInteger() give it, then each column as
+    // integer() reads it, until the walk ends.
+    const auto seen = [&](Walk walk) {
+        QStringList cells;
+        zelpo::db::Status status = walk(database.path(), kSelect, QString(), [&](const zelpo::db::Row& row) {
+            for (int c = 0; c < 8; ++c) {
+                const QVariant value = row.value(c);
+                const std::optional<qint64> stored = row.storedInteger(c);
+                cells << QStringLiteral("%1 %2 %3 %4")
+                             .arg(QString::fromLatin1(value.metaType().name()))
+                             .arg(value.isNull())
+                             .arg(value.toString(), stored ? QString::number(*stored) : QStringLiteral("-"));
+            }
+        });
+        cells << zelpo::db::describe(status);
+        for (const QStringView column : { u"N100", u"N10", u"N1", u"kounyu1" }) {
+            status = walk(database.path(), kSelect, QString(),
+                [&](const zelpo::db::Row& row) { cells << QString::number(row.integer(column)); });
+            cells << zelpo::db::describe(status);
+        }
+        return cells;
+    };
+    const QStringList ordinary = seen(&zelpo::db::read);
+    EXPECT_EQ(seen(&zelpo::db::readBulk), ordinary);
+    EXPECT_TRUE(ordinary.contains(QStringLiteral("QString 0 它's -"))) << ordinary.join(u'\n').toStdString();
+}
+
 // A draw number that is not a whole number is an unreadable row for every
 // reader, also for one that never asks for it and for the draw count.
 struct UnreadableNumber {
