@@ -5,9 +5,6 @@
 #include <limits>
 
 namespace zelpo::analysis {
-namespace {
-
-} // namespace
 
 DrawPayout::DrawPayout(int number, const std::array<std::optional<Yen>, 5>& yen)
     : kaisai(number)

@@ -269,15 +269,23 @@ Status hasPayoutTable(const QString& database, Game game, bool& present)
     return read(database, lookup, {}, [&](const Row&) { present = true; });
 }
 
+namespace {
+
+// An amount stored as an integer, as this program stores them.
+StoredAmount integerAmount(qint64 yen)
+{
+    if (yen < 0 || yen > csv::kLargestAmount)
+        return { false, std::nullopt };
+    return { true, yen };
+}
+
+} // namespace
+
 StoredAmount storedAmount(const QVariant& value)
 {
     // The integers this program stores, without the general conversion.
-    if (value.metaType() == QMetaType::fromType<qlonglong>() && !value.isNull()) {
-        const qlonglong yen = *static_cast<const qlonglong*>(value.constData());
-        if (yen < 0 || yen > csv::kLargestAmount)
-            return { false, std::nullopt };
-        return { true, yen };
-    }
+    if (value.metaType() == QMetaType::fromType<qlonglong>() && !value.isNull())
+        return integerAmount(*static_cast<const qlonglong*>(value.constData()));
     if (value.isNull())
         return {};
     if (value.typeId() == QMetaType::QString && value.toString().trimmed().isEmpty())
@@ -291,8 +299,7 @@ StoredAmount storedAmount(const QVariant& value)
 StoredAmount storedAmount(const Row& row, int position)
 {
     if (const std::optional<qint64> yen = row.storedInteger(position))
-        return *yen < 0 || *yen > csv::kLargestAmount ? StoredAmount { false, std::nullopt }
-                                                      : StoredAmount { true, *yen };
+        return integerAmount(*yen);
     return storedAmount(row.value(position));
 }
 
