@@ -62,7 +62,7 @@ const DrawPayout* PayoutJoin::take(const db::Row& row, int kaisai)
         for (const QString& column : m_amounts)
             m_positions.push_back(row.position(column));
     }
-    if (!row.storedInteger(m_positions[0]) && row.value(m_positions[0]).isNull())
+    if (row.value(m_positions[0]).isNull())
         return nullptr;
     m_row = { kaisai, {} };
     for (std::size_t i = 0; i + 1 < m_positions.size(); ++i) {

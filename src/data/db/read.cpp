@@ -198,17 +198,21 @@ Status engineFailure(const QString& database, sqlite3* engine, Failure fallback)
         database, classify(sqlite3_extended_errcode(engine), QString::fromUtf8(sqlite3_errmsg(engine)), fallback));
 }
 
-// Hands every row to `visit`; `checked`: see read().
+// Hands one row to `visit`. Every reader and every count walks only draws
+// with a readable number, whether or not it asks for the number itself;
+// `checked`: the walk has numbers that are not plain integers to read.
+void visitRow(const Row& row, bool checked, const RowVisitor& visit)
+{
+    if (checked)
+        row.integer(u"kaisai");
+    visit(row);
+}
+
 Status walkRows(QSqlQuery& query, bool checked, const RowVisitor& visit)
 {
     const Row row(query);
-    while (query.next()) {
-        // Every reader and every count walks only draws with a readable
-        // number, whether or not it asks for the number itself.
-        if (checked)
-            row.integer(u"kaisai");
-        visit(row);
-    }
+    while (query.next())
+        visitRow(row, checked, visit);
     if (query.lastError().isValid())
         return classify(query.lastError(), Failure::Read);
     return {};
@@ -225,11 +229,8 @@ Status walkEngineRows(
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(prepared, sqlite3_finalize);
     const Row row(prepared);
     int step = SQLITE_ROW;
-    while ((step = sqlite3_step(prepared)) == SQLITE_ROW) {
-        if (checked)
-            row.integer(u"kaisai");
-        visit(row);
-    }
+    while ((step = sqlite3_step(prepared)) == SQLITE_ROW)
+        visitRow(row, checked, visit);
     return step == SQLITE_DONE ? Status() : engineFailure(database, engine, Failure::Read);
 }
 
