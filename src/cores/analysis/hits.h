@@ -4,6 +4,8 @@
 // against a uniformly random draw.
 #pragma once
 
+#include "cores/game/game.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -13,7 +15,7 @@
 
 namespace zelpo::analysis {
 
-enum class Game { Numbers3, Numbers4, MiniLoto };
+using zelpo::Game;
 
 inline constexpr std::size_t kMaxClasses = 4;
 

@@ -2,12 +2,14 @@
 // The three draw tables, in the column order every INSERT relies on.
 #pragma once
 
+#include "cores/game/game.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace zelpo::db {
 
-enum class Game { Numbers3, Numbers4, MiniLoto };
+using zelpo::Game;
 
 // Table name as it appears in SQL ("ナンバーズ3", "ナンバーズ4", "ミニロト").
 QString tableName(Game game);

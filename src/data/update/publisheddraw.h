@@ -3,6 +3,8 @@
 // passes before the program sees it, whichever source it came from.
 #pragma once
 
+#include "cores/game/game.h"
+
 #include <QDate>
 #include <QString>
 
@@ -12,7 +14,7 @@
 
 namespace zelpo::update {
 
-enum class Game { Numbers3, Numbers4, MiniLoto };
+using zelpo::Game;
 
 // "numbers3", "numbers4", "miniloto": the names the command line and the feed use.
 QString gameKey(Game game);
