@@ -45,7 +45,7 @@ void BM_ImportNumbers3History(benchmark::State& state)
         const QString path = dir.filePath(QStringLiteral("import-%1.mdb").arg(++round));
         zelpo::db::createDatabaseFile(path);
         state.ResumeTiming();
-        const zelpo::db::ImportResult result = zelpo::db::importDraws(path, zelpo::db::Game::Numbers3, bytes);
+        const zelpo::db::ImportResult result = zelpo::db::importDraws(path, zelpo::Game::Numbers3, bytes);
         if (!result.ok() || result.imported != 7054)
             state.SkipWithError("the import failed");
         state.PauseTiming();
@@ -71,9 +71,9 @@ void BM_ExportNumbers3History(benchmark::State& state)
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("export.mdb"));
     zelpo::db::createDatabaseFile(path);
-    zelpo::db::importDraws(path, zelpo::db::Game::Numbers3, numbers3History());
+    zelpo::db::importDraws(path, zelpo::Game::Numbers3, numbers3History());
     for (auto _ : state)
-        benchmark::DoNotOptimize(zelpo::db::exportDraws(path, zelpo::db::Game::Numbers3));
+        benchmark::DoNotOptimize(zelpo::db::exportDraws(path, zelpo::Game::Numbers3));
 }
 BENCHMARK(BM_ExportNumbers3History)->Unit(benchmark::kMillisecond);
 

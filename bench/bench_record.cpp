@@ -22,8 +22,8 @@
 
 namespace {
 
+using zelpo::Game;
 using zelpo::analysis::Draw;
-using zelpo::analysis::Game;
 using zelpo::analysis::Payouts;
 
 std::vector<Draw> generatedDraws(Game game, int count)
@@ -102,7 +102,7 @@ void BM_BacktestFileNumbers3(benchmark::State& state)
     for (auto _ : state) {
         if (state.range(1)) {
             const std::optional<zelpo::analysis::Record> record
-                = zelpo::analysis::backtest(zelpo::db::Game::Numbers3, path, range);
+                = zelpo::analysis::backtest(zelpo::Game::Numbers3, path, range);
             if (!record || !record->money() || record->money()->kinds()[0].tickets == 0) {
                 state.SkipWithError("the backtest found no payouts");
                 return;
@@ -111,7 +111,7 @@ void BM_BacktestFileNumbers3(benchmark::State& state)
         } else {
             zelpo::analysis::Backtest walk(Game::Numbers3, range);
             zelpo::analysis::readDraws(
-                zelpo::db::Game::Numbers3, path, zelpo::db::kWherePositive, [&](const Draw& draw) { walk.add(draw); });
+                zelpo::Game::Numbers3, path, zelpo::db::kWherePositive, [&](const Draw& draw) { walk.add(draw); });
             benchmark::DoNotOptimize(zelpo::analysis::jsonReport(walk.record()));
         }
     }
@@ -140,7 +140,7 @@ const QString& builtInDatabase()
 // the tables, the sentences, the charts and the list filled.
 void BM_RecordWindowReal(benchmark::State& state)
 {
-    const auto game = static_cast<zelpo::db::Game>(state.range(0));
+    const auto game = static_cast<zelpo::Game>(state.range(0));
     const QString& path = builtInDatabase();
     for (auto _ : state) {
         std::optional<zelpo::analysis::StoredDraws> draws = zelpo::analysis::readStoredDraws(game, path);
@@ -153,9 +153,9 @@ void BM_RecordWindowReal(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RecordWindowReal)
-    ->Arg(static_cast<int>(zelpo::db::Game::Numbers3))
-    ->Arg(static_cast<int>(zelpo::db::Game::Numbers4))
-    ->Arg(static_cast<int>(zelpo::db::Game::MiniLoto))
+    ->Arg(static_cast<int>(zelpo::Game::Numbers3))
+    ->Arg(static_cast<int>(zelpo::Game::Numbers4))
+    ->Arg(static_cast<int>(zelpo::Game::MiniLoto))
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -76,7 +76,7 @@ const QString& bundledDatabase()
 
 // What opening the window costs: the read of the table and every section,
 // the tabs with their charts, tables and sentences built, shown and painted.
-template <zelpo::db::Game game>
+template <zelpo::Game game>
 void BM_TrendsWindowBundled(benchmark::State& state)
 {
     const QString& path = bundledDatabase();
@@ -93,8 +93,8 @@ void BM_TrendsWindowBundled(benchmark::State& state)
         benchmark::DoNotOptimize(window.trends().draws);
     }
 }
-BENCHMARK(BM_TrendsWindowBundled<zelpo::db::Game::Numbers3>)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TrendsWindowBundled<zelpo::db::Game::Numbers4>)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TrendsWindowBundled<zelpo::db::Game::MiniLoto>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrendsWindowBundled<zelpo::Game::Numbers3>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrendsWindowBundled<zelpo::Game::Numbers4>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrendsWindowBundled<zelpo::Game::MiniLoto>)->Unit(benchmark::kMillisecond);
 
 } // namespace

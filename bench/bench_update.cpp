@@ -78,7 +78,7 @@ void BM_ReadNumbers3Feed(benchmark::State& state)
 {
     const QByteArray& bytes = numbers3Feed();
     for (auto _ : state) {
-        const zelpo::update::Parsed parsed = zelpo::update::parseFeedJson(zelpo::update::Game::Numbers3, bytes);
+        const zelpo::update::Parsed parsed = zelpo::update::parseFeedJson(zelpo::Game::Numbers3, bytes);
         if (!parsed.ok() || parsed.draws.size() < 7054)
             state.SkipWithError("the feed was not read");
         benchmark::DoNotOptimize(parsed);

@@ -16,6 +16,7 @@
 namespace {
 
 using namespace zelpo::db;
+using zelpo::Game;
 using zelpo::fuzz::require;
 
 constexpr std::array kGames { Game::Numbers3, Game::Numbers4, Game::MiniLoto };

@@ -50,7 +50,7 @@ struct StoredDraw {
 };
 
 // The same pseudo-random draws every run, so that searches have hits.
-std::vector<StoredDraw> storedDraws(db::Game game)
+std::vector<StoredDraw> storedDraws(Game game)
 {
     std::uint32_t state = 12345u + static_cast<std::uint32_t>(game);
     const auto next = [&state](int modulus) {
@@ -60,14 +60,14 @@ std::vector<StoredDraw> storedDraws(db::Game game)
     std::vector<StoredDraw> draws;
     for (int kaisai = 1; kaisai <= kRows; ++kaisai) {
         StoredDraw draw { kaisai, {} };
-        if (game == db::Game::MiniLoto) {
+        if (game == Game::MiniLoto) {
             while (draw.numbers.size() < 5) {
                 const int number = 1 + next(31);
                 if (std::find(draw.numbers.begin(), draw.numbers.end(), number) == draw.numbers.end())
                     draw.numbers.push_back(number);
             }
         } else {
-            const int count = game == db::Game::Numbers3 ? 3 : 4;
+            const int count = game == Game::Numbers3 ? 3 : 4;
             for (int i = 0; i < count; ++i)
                 draw.numbers.push_back(next(10));
         }
@@ -76,7 +76,7 @@ std::vector<StoredDraw> storedDraws(db::Game game)
     return draws;
 }
 
-std::string tableText(db::Game game)
+std::string tableText(Game game)
 {
     return db::tableName(game).toStdString();
 }
@@ -91,7 +91,7 @@ public:
     Database()
     {
         require(sqlite3_open(":memory:", &m_db) == SQLITE_OK, "an in-memory database opens");
-        for (const db::Game game : { db::Game::Numbers3, db::Game::Numbers4, db::Game::MiniLoto }) {
+        for (const Game game : kGames) {
             exec(db::createTableStatement(game).toStdString());
             for (const StoredDraw& draw : storedDraws(game)) {
                 std::string sql = "INSERT INTO " + tableText(game) + " VALUES (" + std::to_string(draw.kaisai);
@@ -135,7 +135,7 @@ public:
     }
 
     // Every row of the table by draw number, each cell typed.
-    Dump dump(db::Game game)
+    Dump dump(Game game)
     {
         std::vector<std::string> access;
         sqlite3_stmt* statement = prepare("SELECT rowid,* FROM " + tableText(game), access);
@@ -255,7 +255,7 @@ sqlite3_stmt* prepareLike(const std::string& sql, const std::string& harmless)
 }
 
 // A reader: its rows' draw numbers must be exactly those `admits` picks.
-void checkReader(db::Game game, const std::string& sql, const std::string& harmless,
+void checkReader(Game game, const std::string& sql, const std::string& harmless,
     const std::function<bool(const StoredDraw&)>& admits)
 {
     sqlite3_stmt* statement = prepareLike(sql, harmless);
@@ -277,7 +277,7 @@ void checkReader(db::Game game, const std::string& sql, const std::string& harml
 // A writer, run inside a transaction that is rolled back: when the engine
 // takes it, the table must be `expect(before)`; when it refuses, unchanged.
 // `mustRun` says the engine has no reason to refuse.
-void checkWriter(db::Game game, const std::string& sql, const std::string& harmless,
+void checkWriter(Game game, const std::string& sql, const std::string& harmless,
     const std::function<void(Dump&)>& expect, bool mustRun)
 {
     Database& db = database();
@@ -354,9 +354,9 @@ bool holdsInAnyOrder(const std::vector<int>& draw, const std::vector<int>& given
     return place(0);
 }
 
-void checkNumbersSearch(db::Game game, db::SearchKind kind, const std::vector<std::string>& typed)
+void checkNumbersSearch(Game game, db::SearchKind kind, const std::vector<std::string>& typed)
 {
-    const bool four = game == db::Game::Numbers4;
+    const bool four = game == Game::Numbers4;
     const auto build = [&](const std::vector<std::string>& inputs) {
         return four ? numbers4::searchClause(kind, inputs[0], inputs[1], inputs[2], inputs[3])
                     : numbers3::searchClause(kind, inputs[0], inputs[1], inputs[2]);
@@ -418,7 +418,7 @@ void checkMiniLotoSearch(const std::array<std::string, 5>& typed)
     for (const std::string& t : typed)
         given.push_back(static_cast<int>(*digitValue(t)));
     const std::array<std::string, 5> harmless { "1", "2", "3", "4", "5" };
-    checkReader(db::Game::MiniLoto, readerStatement(miniloto::kSearchSql, clause.text()),
+    checkReader(Game::MiniLoto, readerStatement(miniloto::kSearchSql, clause.text()),
         readerStatement(miniloto::kSearchSql, build(harmless).text()), [&](const StoredDraw& draw) {
             return std::all_of(draw.numbers.begin(), draw.numbers.end(),
                 [&](int n) { return std::find(given.begin(), given.end(), n) != given.end(); });
@@ -431,24 +431,24 @@ std::function<bool(const StoredDraw&)> drawNumbered(std::optional<std::int64_t> 
     return [kaisai](const StoredDraw& draw) { return kaisai && draw.kaisai == *kaisai; };
 }
 
-void checkStoredDrawQuery(db::Game game, const std::string& kaisai)
+void checkStoredDrawQuery(Game game, const std::string& kaisai)
 {
-    const std::optional<std::string> sql = game == db::Game::MiniLoto
+    const std::optional<std::string> sql = game == Game::MiniLoto
         ? miniloto::storedDrawQuery(kaisai)
         : entry::storedDrawQuery(
-            game == db::Game::Numbers3 ? entry::NumbersGame::Numbers3 : entry::NumbersGame::Numbers4, kaisai);
+            game == Game::Numbers3 ? entry::NumbersGame::Numbers3 : entry::NumbersGame::Numbers4, kaisai);
     require(sql.has_value() == isDigits(kaisai), "a draw query is built exactly for a draw number of digits", kaisai);
     if (!sql)
         return;
-    const std::string harmless = game == db::Game::MiniLoto
+    const std::string harmless = game == Game::MiniLoto
         ? *miniloto::storedDrawQuery("1")
         : *entry::storedDrawQuery(
-            game == db::Game::Numbers3 ? entry::NumbersGame::Numbers3 : entry::NumbersGame::Numbers4, "1");
+            game == Game::Numbers3 ? entry::NumbersGame::Numbers3 : entry::NumbersGame::Numbers4, "1");
     checkReader(game, *sql, harmless, drawNumbered(digitValue(kaisai)));
 }
 
 // The row an INSERT must add: the draw number, the numbers bare, the texts.
-void checkInsert(db::Game game, const std::optional<std::string>& sql, const std::string& harmless,
+void checkInsert(Game game, const std::optional<std::string>& sql, const std::string& harmless,
     const std::string& kaisai, const std::vector<std::string>& numbers, const std::vector<std::string>& texts)
 {
     const std::optional<std::int64_t> key = digitValue(kaisai);
@@ -468,9 +468,9 @@ void checkInsert(db::Game game, const std::optional<std::string>& sql, const std
         free);
 }
 
-void checkNumbersInsert(db::Game game, const entry::NumbersDraw& draw)
+void checkNumbersInsert(Game game, const entry::NumbersDraw& draw)
 {
-    const auto which = game == db::Game::Numbers3 ? entry::NumbersGame::Numbers3 : entry::NumbersGame::Numbers4;
+    const auto which = game == Game::Numbers3 ? entry::NumbersGame::Numbers3 : entry::NumbersGame::Numbers4;
     const std::optional<std::string> sql = entry::insertStatement(which, draw);
     const bool writable = isDigits(draw.kaisai) && draw.digits.size() == entry::digitCount(which)
         && std::all_of(draw.digits.begin(), draw.digits.end(), [](const std::string& d) { return isDigits(d); })
@@ -496,37 +496,37 @@ void checkMiniLotoInsert(const miniloto::DrawEntry& entry)
     miniloto::DrawEntry harmless { "1", { "1", "2", "3", "4", "5" }, "x", { "x", "x", "x", "x" } };
     std::vector<std::string> texts { entry.bonus };
     texts.insert(texts.end(), entry.predictions.begin(), entry.predictions.end());
-    checkInsert(db::Game::MiniLoto, sql, *miniloto::insertStatement(harmless), entry.kaisai,
+    checkInsert(Game::MiniLoto, sql, *miniloto::insertStatement(harmless), entry.kaisai,
         { entry.numbers.begin(), entry.numbers.end() }, texts);
 }
 
-entry::EditedGame edited(db::Game game)
+entry::EditedGame edited(Game game)
 {
-    return game == db::Game::Numbers3 ? entry::EditedGame::Numbers3
-        : game == db::Game::Numbers4  ? entry::EditedGame::Numbers4
-                                      : entry::EditedGame::MiniLoto;
+    return game == Game::Numbers3 ? entry::EditedGame::Numbers3
+        : game == Game::Numbers4  ? entry::EditedGame::Numbers4
+                                  : entry::EditedGame::MiniLoto;
 }
 
-void checkDrawClause(db::Game game, const std::string& drawNumber)
+void checkDrawClause(Game game, const std::string& drawNumber)
 {
     const std::optional<std::string> clause = entry::drawClause(drawNumber);
     require(clause.has_value() == isInteger(drawNumber), "the editor's clause is built exactly for an integer");
     if (!clause)
         return;
-    const QStringView fixedSql = game == db::Game::Numbers3 ? entry::kNumbers3DrawSql
-        : game == db::Game::Numbers4                        ? entry::kNumbers4DrawSql
-                                                            : entry::kMiniLotoDrawSql;
+    const QStringView fixedSql = game == Game::Numbers3 ? entry::kNumbers3DrawSql
+        : game == Game::Numbers4                        ? entry::kNumbers4DrawSql
+                                                        : entry::kMiniLotoDrawSql;
     checkReader(game, readerStatement(fixedSql, *clause), readerStatement(fixedSql, *entry::drawClause("1")),
         drawNumbered(integerValue(drawNumber)));
 }
 
-void checkUpdate(db::Game game, const entry::EditorFields& fields)
+void checkUpdate(Game game, const entry::EditorFields& fields)
 {
     const entry::EditedGame which = edited(game);
     const entry::Update update = entry::buildUpdate(which, fields);
     const auto count = static_cast<std::size_t>(entry::numberFieldCount(which));
     const auto length = static_cast<std::size_t>(entry::numberFieldLength(which));
-    const bool miniLoto = game == db::Game::MiniLoto;
+    const bool miniLoto = game == Game::MiniLoto;
 
     // A number the game cannot have counts as not filled in.
     const auto gameNumber = [&](const std::string& n) {
@@ -568,9 +568,9 @@ void checkUpdate(db::Game game, const entry::EditorFields& fields)
         true);
 }
 
-db::Game gameOf(int code)
+Game gameOf(int code)
 {
-    return code == 0 ? db::Game::Numbers3 : code == 1 ? db::Game::Numbers4 : db::Game::MiniLoto;
+    return code == 0 ? Game::Numbers3 : code == 1 ? Game::Numbers4 : Game::MiniLoto;
 }
 
 } // namespace
@@ -585,8 +585,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     switch (builder) {
     case 0:
     case 1: {
-        const db::Game game = builder == 0 ? db::Game::Numbers3 : db::Game::Numbers4;
-        std::vector<std::string> typed(game == db::Game::Numbers3 ? 3 : 4);
+        const Game game = builder == 0 ? Game::Numbers3 : Game::Numbers4;
+        std::vector<std::string> typed(game == Game::Numbers3 ? 3 : 4);
         for (std::string& t : typed)
             t = input.next();
         checkNumbersSearch(game, searchKind(option % 3), typed);
@@ -600,11 +600,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     }
     case 3: {
-        const db::Game game = gameOf(option % 2);
+        const Game game = gameOf(option % 2);
         entry::NumbersDraw draw;
         draw.kaisai = input.next();
         // Usually the game's own count, sometimes one off.
-        const int count = (game == db::Game::Numbers3 ? 3 : 4) + (option / 2) - 1;
+        const int count = (game == Game::Numbers3 ? 3 : 4) + (option / 2) - 1;
         for (int i = 0; i < count; ++i)
             draw.digits.push_back(input.next());
         for (std::string& p : draw.predictions)

@@ -69,15 +69,22 @@ QString initCommand(const Context& context, const QString& database)
     return QStringLiteral("zelpo-cli init ") + shellWord(database);
 }
 
-std::optional<db::Game> parseGame(const QString& text)
+std::optional<Game> parseGame(const QString& text)
 {
-    if (text == QLatin1String("numbers3"))
-        return db::Game::Numbers3;
-    if (text == QLatin1String("numbers4"))
-        return db::Game::Numbers4;
-    if (text == QLatin1String("miniloto"))
-        return db::Game::MiniLoto;
+    for (const NamedGame& named : kNamedGames) {
+        if (text == QLatin1String(named.name))
+            return named.game;
+    }
     return std::nullopt;
+}
+
+const char* gameName(Game game)
+{
+    for (const NamedGame& named : kNamedGames) {
+        if (named.game == game)
+            return named.name;
+    }
+    return "";
 }
 
 std::optional<std::pair<qsizetype, QString>> takeGameAndDatabase(Context& context, const QStringList& names)

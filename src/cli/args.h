@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/cli.h"
-#include "data/db/schema.h"
+#include "cores/game/game.h"
 
 #include <QStringList>
 
@@ -19,8 +19,9 @@ std::optional<QString> takeOption(QStringList& args, const QString& name, bool* 
 // Removes a bare flag such as "--box"; true when it was there.
 bool takeFlag(QStringList& args, const QString& name);
 
-// "numbers3", "numbers4" or "miniloto".
-std::optional<db::Game> parseGame(const QString& text);
+// "numbers3", "numbers4" or "miniloto": a game by the name the commands use.
+std::optional<Game> parseGame(const QString& text);
+const char* gameName(Game game);
 // "unknown game 'TEXT'", for usageError().
 QString unknownGame(const QString& text);
 
@@ -32,13 +33,13 @@ QString initCommand(const Context& context, const QString& database);
 // Every game by the name the commands take, for the commands that take any.
 struct NamedGame {
     const char* name;
-    db::Game game;
+    Game game;
 };
 
 inline constexpr std::array kNamedGames {
-    NamedGame { "numbers3", db::Game::Numbers3 },
-    NamedGame { "numbers4", db::Game::Numbers4 },
-    NamedGame { "miniloto", db::Game::MiniLoto },
+    NamedGame { "numbers3", Game::Numbers3 },
+    NamedGame { "numbers4", Game::Numbers4 },
+    NamedGame { "miniloto", Game::MiniLoto },
 };
 
 // The same over plain names: the index of the named game, and the database.

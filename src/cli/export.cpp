@@ -19,7 +19,7 @@ constexpr int kRowsNamed = 10;
 
 // The export holds every row as stored; a row that import would refuse makes
 // the file a backup that cannot be restored whole, which the user must know.
-void warnAboutRowsImportRefuses(QTextStream& err, db::Game game, const QByteArray& text)
+void warnAboutRowsImportRefuses(QTextStream& err, Game game, const QByteArray& text)
 {
     const std::vector<db::csv::Problem> problems = db::csv::rowProblems(
         db::csvTable(game), std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
@@ -44,7 +44,7 @@ int runExport(Context& context)
     const bool hasFile = args.size() == 2;
     if (missingDatabase || args.isEmpty() || args.size() > 2)
         return usageError(context);
-    const std::optional<db::Game> game = parseGame(args.first());
+    const std::optional<Game> game = parseGame(args.first());
     if (!game)
         return usageError(context, unknownGame(args.first()));
     const QString database = databaseOption.value_or(context.defaultDatabase);

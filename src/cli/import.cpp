@@ -53,7 +53,7 @@ int runImport(Context& context)
     const std::optional<QString> encodingOption = takeOption(args, QStringLiteral("--encoding"), &missingEncoding);
     if (missingDatabase || missingEncoding || args.size() != 2)
         return usageError(context);
-    const std::optional<db::Game> game = parseGame(args.first());
+    const std::optional<Game> game = parseGame(args.first());
     if (!game)
         return usageError(context, unknownGame(args.first()));
     std::optional<db::csv::Encoding> encoding;

@@ -16,21 +16,8 @@
 
 #include <QFileInfo>
 
-#include <array>
-
 namespace zelpo::cli {
 namespace {
-
-struct GameTable {
-    const char* name;
-    db::Game game;
-};
-
-constexpr std::array kGames {
-    GameTable { "numbers3", db::Game::Numbers3 },
-    GameTable { "numbers4", db::Game::Numbers4 },
-    GameTable { "miniloto", db::Game::MiniLoto },
-};
 
 // The file at `database` is one info can read, or why it is not.
 QString notADatabaseFile(const Context& context, const QString& database)
@@ -72,7 +59,7 @@ int runInfo(Context& context)
     const QFileInfo file(database);
     context.out << "file\t" << db::shownText(file.absoluteFilePath()) << '\t' << file.size() << '\n';
     int code = 0;
-    for (const GameTable& game : kGames) {
+    for (const NamedGame& game : kNamedGames) {
         db::Status status;
         const std::optional<db::DrawSpan> stored = db::storedDraws(database, game.game, &status);
         std::optional<int> next;

@@ -9,23 +9,6 @@
 #include "data/db/schema.h"
 
 namespace zelpo::cli {
-namespace {
-
-const char* gameName(db::Game game)
-{
-    switch (game) {
-    case db::Game::Numbers3:
-        return "numbers3";
-    case db::Game::Numbers4:
-        return "numbers4";
-    case db::Game::MiniLoto:
-        break;
-    }
-    return "miniloto";
-}
-
-} // namespace
-
 int runInit(Context& context)
 {
     QStringList args = context.args;

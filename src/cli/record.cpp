@@ -16,7 +16,7 @@ namespace zelpo::cli {
 namespace {
 
 struct Request {
-    db::Game game;
+    Game game;
     QString database;
     analysis::Range range;
     bool json = false;
@@ -29,7 +29,7 @@ std::optional<Request> parse(Context& context, bool withRange)
         return std::nullopt;
     };
     QStringList args = context.args;
-    Request request { db::Game::Numbers3, {}, {}, takeFlag(args, QStringLiteral("--json")) };
+    Request request { Game::Numbers3, {}, {}, takeFlag(args, QStringLiteral("--json")) };
     if (withRange) {
         for (auto [name, bound] :
             { std::pair { "--from", &request.range.from }, std::pair { "--to", &request.range.to } }) {

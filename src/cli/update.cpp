@@ -19,17 +19,7 @@
 namespace zelpo::cli {
 namespace {
 
-using update::Game;
 using update::GameOutcome;
-
-std::optional<Game> gameNamed(const QString& name)
-{
-    for (const Game game : { Game::Numbers3, Game::Numbers4, Game::MiniLoto }) {
-        if (update::gameKey(game) == name)
-            return game;
-    }
-    return std::nullopt;
-}
 
 // What the line says after "numbers3: ".
 QString summary(const GameOutcome& outcome)
@@ -137,7 +127,7 @@ int runUpdate(Context& context)
     request.dryRun = dryRun;
     if (args.isEmpty()) {
         request.games = { Game::Numbers3, Game::Numbers4, Game::MiniLoto };
-    } else if (const std::optional<Game> game = gameNamed(args.first())) {
+    } else if (const std::optional<Game> game = parseGame(args.first())) {
         request.games = { *game };
     } else {
         return usageError(context, unknownGame(args.first()));

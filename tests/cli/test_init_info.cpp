@@ -26,7 +26,7 @@ struct Range {
     QString lastDate;
 };
 
-Range bundledRange(zelpo::db::Game game)
+Range bundledRange(zelpo::Game game)
 {
     const QStringList lines
         = QString::fromUtf8(zelpo::db::bundledHistory(game)).split(u'\n', Qt::SkipEmptyParts).mid(1);
@@ -48,9 +48,9 @@ TEST(CliInit, FillsTheTablesWithTheBuiltInHistoryAndInfoAgrees)
 {
     const QTemporaryDir dir;
     const QString path = dir.filePath("ナンバーズ.mdb");
-    const Range n3 = bundledRange(zelpo::db::Game::Numbers3);
-    const Range n4 = bundledRange(zelpo::db::Game::Numbers4);
-    const Range mini = bundledRange(zelpo::db::Game::MiniLoto);
+    const Range n3 = bundledRange(zelpo::Game::Numbers3);
+    const Range n4 = bundledRange(zelpo::Game::Numbers4);
+    const Range mini = bundledRange(zelpo::Game::MiniLoto);
     ASSERT_GT(n3.draws, 0);
 
     const Outcome init = runCli({ "init" }, path);

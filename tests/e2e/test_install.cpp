@@ -258,7 +258,7 @@ TEST(Installed, TheFirstStartAsksAndCreatesTheDatabaseInTheUserDataFolder)
     // zelpo-cli follows the same rule: it finds that file and will not make another.
     const Finished info = installed.run("zelpo-cli", { "info" });
     ASSERT_EQ(info.code, 0) << info.err.toStdString();
-    const QString history = QString::fromUtf8(zelpo::db::bundledHistory(zelpo::db::Game::Numbers3));
+    const QString history = QString::fromUtf8(zelpo::db::bundledHistory(zelpo::Game::Numbers3));
     const qsizetype numbers3 = history.count(u'\n') - 1;
     EXPECT_EQ(info.out.section(u'\n', 0, 1),
         QStringLiteral("file\t%1\t%2\nnumbers3\t%3\t1\t%3\t%4\t%5")

@@ -67,7 +67,7 @@ TempDatabase::TempDatabase(Tables tables)
             QSqlQuery(database).exec(QStringLiteral("PRAGMA user_version=1"));
             return;
         }
-        for (const db::Game game : { db::Game::Numbers3, db::Game::Numbers4, db::Game::MiniLoto }) {
+        for (const Game game : kGames) {
             QString statement = db::createTableStatement(game);
             statement.replace(QStringLiteral(" PRIMARY KEY"), QString());
             QSqlQuery query(database);

@@ -15,8 +15,6 @@
 
 namespace zelpo::analysis {
 
-using zelpo::Game;
-
 inline constexpr std::size_t kMaxClasses = 4;
 
 // A class as the command line names it ("straight", "1") and as the window

@@ -6,4 +6,7 @@ namespace zelpo {
 
 enum class Game { Numbers3, Numbers4, MiniLoto };
 
+// Every game, in the order the program lists them.
+inline constexpr Game kGames[] = { Game::Numbers3, Game::Numbers4, Game::MiniLoto };
+
 } // namespace zelpo

@@ -8,9 +8,9 @@ namespace {
 
 // The amount columns the money reads, in DrawPayout::yen's order: Numbers
 // straight, box, set_straight, set_box (and mini); Mini Loto prize1..prize4.
-QStringList amountColumns(db::Game game)
+QStringList amountColumns(Game game)
 {
-    if (game == db::Game::MiniLoto)
+    if (game == Game::MiniLoto)
         return { QStringLiteral("prize1"), QStringLiteral("prize2"), QStringLiteral("prize3"),
             QStringLiteral("prize4") };
     return db::payoutColumns(game).mid(2);
@@ -22,7 +22,7 @@ constexpr QStringView kPaid = u"paid";
 
 } // namespace
 
-PayoutJoin::PayoutJoin(db::Game game, const QString& database, std::optional<int> from)
+PayoutJoin::PayoutJoin(Game game, const QString& database, std::optional<int> from)
     : m_game(game)
     , m_database(database)
     , m_from(from)

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "cores/analysis/payouts.h"
+#include "cores/game/game.h"
 #include "data/db/query.h"
-#include "data/db/schema.h"
 
 #include <optional>
 #include <vector>
@@ -18,7 +18,7 @@ class PayoutJoin {
 public:
     // Looks whether the file holds the game's payout table (never creating
     // it). Payouts are gathered for the draws numbered `from` or higher.
-    PayoutJoin(db::Game game, const QString& database, std::optional<int> from = {});
+    PayoutJoin(Game game, const QString& database, std::optional<int> from = {});
 
     // Whether the lookup failed (the draws cannot be read either then), or
     // since a stored amount that take() could not read.
@@ -35,7 +35,7 @@ public:
     const DrawPayout* take(const db::Row& row, int kaisai);
 
 private:
-    db::Game m_game;
+    Game m_game;
     QString m_database;
     std::optional<int> m_from;
     QStringList m_amounts; // the columns read, in DrawPayout::yen's order

@@ -16,9 +16,9 @@ constexpr QStringView kMiniLotoDrawsSql = u"SELECT kaisai,NO1,NO2,NO3,NO4,NO5 FR
 constexpr QStringView kMiniLotoBonusSql = u"SELECT kaisai,kounyu1 FROM ミニロト ";
 constexpr QStringView kMiniLotoColumns[] = { u"NO1", u"NO2", u"NO3", u"NO4", u"NO5" };
 
-const numbers::Table& numbersTable(db::Game game)
+const numbers::Table& numbersTable(Game game)
 {
-    return game == db::Game::Numbers3 ? numbers3::kTable : numbers4::kTable;
+    return game == Game::Numbers3 ? numbers3::kTable : numbers4::kTable;
 }
 
 // The bonus as stored, read without a detour through a std::string: one
@@ -57,7 +57,7 @@ private:
 // statement leaves it out).
 class DrawColumns {
 public:
-    explicit DrawColumns(db::Game game)
+    explicit DrawColumns(Game game)
         : m_game(game)
     {
     }
@@ -70,7 +70,7 @@ public:
         draw.kaisai = row.integer(m_kaisai);
         for (std::size_t k = 0; k < m_count; ++k)
             draw.numbers[k] = row.integer(m_numbers[k]);
-        if (m_game == db::Game::MiniLoto)
+        if (m_game == Game::MiniLoto)
             draw.bonus = m_bonus < 0 ? kBonusUnread : bonusOf(row.value(m_bonus).toString());
         return draw;
     }
@@ -79,7 +79,7 @@ private:
     void find(const db::Row& row)
     {
         m_kaisai = position(row, u"kaisai");
-        if (m_game == db::Game::MiniLoto) {
+        if (m_game == Game::MiniLoto) {
             m_count = std::size(kMiniLotoColumns);
             for (std::size_t k = 0; k < m_count; ++k)
                 m_numbers[k] = position(row, kMiniLotoColumns[k]);
@@ -102,21 +102,21 @@ private:
         return found;
     }
 
-    db::Game m_game;
+    Game m_game;
     int m_kaisai = -1;
     std::array<int, 5> m_numbers {};
     std::size_t m_count = 0;
     int m_bonus = -1;
 };
 
-QStringView storedSql(db::Game game)
+QStringView storedSql(Game game)
 {
-    return game == db::Game::MiniLoto ? miniloto::kSearchSql : numbersTable(game).searchSql;
+    return game == Game::MiniLoto ? miniloto::kSearchSql : numbersTable(game).searchSql;
 }
 
-QStringView drawsSql(db::Game game)
+QStringView drawsSql(Game game)
 {
-    return game == db::Game::MiniLoto ? kMiniLotoDrawsSql : numbersTable(game).predictSql;
+    return game == Game::MiniLoto ? kMiniLotoDrawsSql : numbersTable(game).predictSql;
 }
 
 template <class T>
@@ -131,25 +131,12 @@ std::optional<T> unlessFailed(const db::Status& result, db::Status* status, T&& 
 
 } // namespace
 
-Game gameOf(db::Game game)
-{
-    switch (game) {
-    case db::Game::Numbers3:
-        return Game::Numbers3;
-    case db::Game::Numbers4:
-        return Game::Numbers4;
-    case db::Game::MiniLoto:
-        return Game::MiniLoto;
-    }
-    return Game::Numbers3;
-}
-
-std::optional<StoredDraws> readStoredDraws(db::Game game, const QString& database, db::Status* status)
+std::optional<StoredDraws> readStoredDraws(Game game, const QString& database, db::Status* status)
 {
     static constexpr QStringView kColumns[] = { u"kounyu1", u"kounyu2", u"kounyu3", u"kounyu4", u"kounyu5" };
     // Mini Loto keeps its bonus in kounyu1 and its predictions after it.
-    const std::size_t firstStored = game == db::Game::MiniLoto ? 1 : 0;
-    StoredDraws result { gameOf(game), game, {}, {}, {} };
+    const std::size_t firstStored = game == Game::MiniLoto ? 1 : 0;
+    StoredDraws result { game, {}, {}, {} };
     PayoutJoin join(game, database);
     if (!join.status())
         return unlessFailed(join.status(), status, std::move(result));
@@ -188,7 +175,7 @@ Record checkStored(const StoredDraws& draws, Range range)
     return record;
 }
 
-std::optional<Record> checkStored(db::Game game, const QString& database, db::Status* status)
+std::optional<Record> checkStored(Game game, const QString& database, db::Status* status)
 {
     const std::optional<StoredDraws> draws = readStoredDraws(game, database, status);
     if (!draws)
@@ -197,7 +184,7 @@ std::optional<Record> checkStored(db::Game game, const QString& database, db::St
 }
 
 db::Status readDraws(
-    db::Game game, const QString& database, const QString& where, const std::function<void(const Draw&)>& visit)
+    Game game, const QString& database, const QString& where, const std::function<void(const Draw&)>& visit)
 {
     Occurrences occurrences;
     DrawColumns columns(game);
@@ -208,7 +195,7 @@ db::Status readDraws(
     });
 }
 
-db::Status readDraws(db::Game game, const QString& database, const QString& where, PayoutJoin& payouts,
+db::Status readDraws(Game game, const QString& database, const QString& where, PayoutJoin& payouts,
     const std::function<void(const Draw&, const DrawPayout*)>& visit)
 {
     if (!payouts.status())
@@ -251,7 +238,7 @@ Record backtest(const StoredDraws& draws, Range range, bool keepSteps)
     return backtest(draws.game, draws.draws, range, keepSteps, &draws.payouts);
 }
 
-std::optional<Record> backtest(db::Game game, const QString& database, Range range, db::Status* status)
+std::optional<Record> backtest(Game game, const QString& database, Range range, db::Status* status)
 {
     // Draws after the last target can change nothing, and draws before the
     // first need no payouts.
@@ -259,8 +246,8 @@ std::optional<Record> backtest(db::Game game, const QString& database, Range ran
     if (range.to)
         where += QStringLiteral(" AND kaisai<=%1").arg(*range.to);
     // The money is counted from the payouts read with each draw.
-    const Payouts none(gameOf(game), {});
-    Backtest walk(gameOf(game), range, false, &none);
+    const Payouts none(game, {});
+    Backtest walk(game, range, false, &none);
     PayoutJoin join(game, database, range.from);
     const db::Status read = readDraws(
         game, database, where, join, [&](const Draw& draw, const DrawPayout* payout) { walk.add(draw, payout); });

@@ -21,7 +21,7 @@ std::array<int, N> firstNumbers(const Draw& draw)
 
 // The countable draws of the table, then the tally over the last `last` of them.
 template <class Tally, std::size_t N>
-std::optional<Trends> tallyWindow(db::Game game, const QString& database, std::optional<int> last, db::Status* status)
+std::optional<Trends> tallyWindow(Game game, const QString& database, std::optional<int> last, db::Status* status)
 {
     std::vector<std::pair<int, std::array<int, N>>> draws; // kaisai, numbers
     const db::Status read = readDraws(game, database, db::kWherePositive, [&](const Draw& draw) {
@@ -48,14 +48,14 @@ std::optional<Trends> tallyWindow(db::Game game, const QString& database, std::o
 
 } // namespace
 
-std::optional<Trends> readTrends(db::Game game, const QString& database, std::optional<int> last, db::Status* status)
+std::optional<Trends> readTrends(Game game, const QString& database, std::optional<int> last, db::Status* status)
 {
     switch (game) {
-    case db::Game::Numbers3:
+    case Game::Numbers3:
         return tallyWindow<NumbersTrendTally<3>, 3>(game, database, last, status);
-    case db::Game::Numbers4:
+    case Game::Numbers4:
         return tallyWindow<NumbersTrendTally<4>, 4>(game, database, last, status);
-    case db::Game::MiniLoto:
+    case Game::MiniLoto:
         return tallyWindow<MinilotoTrendTally, 5>(game, database, last, status);
     }
     return std::nullopt;

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "cores/analysis/trends.h"
+#include "cores/game/game.h"
 #include "data/db/query.h"
-#include "data/db/schema.h"
 
 #include <optional>
 
@@ -17,6 +17,6 @@ namespace zelpo::analysis {
 // the digits 0-9, or a Mini Loto draw that is not five different numbers
 // from 1 to 31, is no draw of the window; the Mini Loto bonus plays no part.
 std::optional<Trends> readTrends(
-    db::Game game, const QString& database, std::optional<int> last = std::nullopt, db::Status* status = nullptr);
+    Game game, const QString& database, std::optional<int> last = std::nullopt, db::Status* status = nullptr);
 
 } // namespace zelpo::analysis

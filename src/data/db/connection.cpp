@@ -41,7 +41,7 @@ QString fileUri(const QString& path, bool readOnly)
 Status checkGameTables(const QSqlDatabase& database)
 {
     QStringList names;
-    for (const Game game : { Game::Numbers3, Game::Numbers4, Game::MiniLoto }) {
+    for (const Game game : kGames) {
         names << QLatin1Char('\'') + tableName(game) + QLatin1Char('\'');
         names << QLatin1Char('\'') + payoutTableName(game) + QLatin1Char('\'');
     }

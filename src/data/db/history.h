@@ -3,10 +3,10 @@
 // tree, a Qt resource), and a new database file filled with them.
 #pragma once
 
+#include "cores/game/game.h"
 #include "data/db/bundledfiles.h"
 #include "data/db/create.h"
 #include "data/db/query.h"
-#include "data/db/schema.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,8 +14,6 @@
 #include <vector>
 
 namespace zelpo::db {
-
-inline constexpr Game kGames[] = { Game::Numbers3, Game::Numbers4, Game::MiniLoto };
 
 // What a new file holds of one game.
 struct StoredHistory {

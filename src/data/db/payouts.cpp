@@ -218,7 +218,7 @@ QString insertPayoutStatement(Game game)
 
 bool createPayoutTables(QSqlQuery& query)
 {
-    for (const Game game : { Game::Numbers3, Game::Numbers4, Game::MiniLoto }) {
+    for (const Game game : kGames) {
         if (!query.exec(createPayoutTableStatement(game)))
             return false;
     }
@@ -227,7 +227,7 @@ bool createPayoutTables(QSqlQuery& query)
 
 void ensurePayoutTables(Writer& writer)
 {
-    for (const Game game : { Game::Numbers3, Game::Numbers4, Game::MiniLoto })
+    for (const Game game : kGames)
         writer.exec(createPayoutTableStatement(game));
 }
 

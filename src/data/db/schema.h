@@ -9,8 +9,6 @@
 
 namespace zelpo::db {
 
-using zelpo::Game;
-
 // Table name as it appears in SQL ("ナンバーズ3", "ナンバーズ4", "ミニロト").
 QString tableName(Game game);
 

@@ -14,8 +14,6 @@
 
 namespace zelpo::update {
 
-using zelpo::Game;
-
 // "numbers3", "numbers4", "miniloto": the names the command line and the feed use.
 QString gameKey(Game game);
 // "Numbers 3", "Numbers 4", "Mini Loto": the names messages use.

@@ -12,19 +12,6 @@
 namespace zelpo::update {
 namespace {
 
-db::Game dbGame(Game game)
-{
-    switch (game) {
-    case Game::Numbers3:
-        return db::Game::Numbers3;
-    case Game::Numbers4:
-        return db::Game::Numbers4;
-    case Game::MiniLoto:
-        break;
-    }
-    return db::Game::MiniLoto;
-}
-
 std::optional<qint64> amount(const std::optional<std::int64_t>& stored)
 {
     return stored ? std::optional<qint64>(*stored) : std::nullopt;
@@ -156,7 +143,7 @@ db::Status readStoredGame(const QString& database, Game game, StoredGame& stored
 {
     stored = {};
     db::Status status;
-    std::optional<analysis::StoredDraws> draws = analysis::readStoredDraws(dbGame(game), database, &status);
+    std::optional<analysis::StoredDraws> draws = analysis::readStoredDraws(game, database, &status);
     if (!draws)
         return status;
     stored.draws = std::move(draws->draws);
@@ -179,7 +166,7 @@ db::Status readStoredGame(const QString& database, Game game, StoredGame& stored
 std::vector<std::array<std::string, 5>> predictionsAhead(
     Game game, const std::vector<analysis::Draw>& history, const std::vector<PublishedDraw>& next)
 {
-    analysis::PredictionWalk walk(analysis::gameOf(dbGame(game)));
+    analysis::PredictionWalk walk(game);
     for (const analysis::Draw& draw : history)
         walk.next(draw);
     std::vector<std::array<std::string, 5>> predictions;

@@ -60,8 +60,8 @@ public:
     const std::vector<GameOutcome>& outcomes() const { return m_outcomes; }
 
 Q_SIGNALS:
-    void sourceStarted(zelpo::update::Game game, const QString& source);
-    void progress(zelpo::update::Game game, const QString& source, int drawsRead, int drawsExpected);
+    void sourceStarted(zelpo::Game game, const QString& source);
+    void progress(zelpo::Game game, const QString& source, int drawsRead, int drawsExpected);
     void finished();
 
 private:

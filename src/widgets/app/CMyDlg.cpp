@@ -88,7 +88,7 @@ void CMyDlg::OnButton5()
 
 void CMyDlg::OnUpdate()
 {
-    ui::runUpdate(this, m_strDatabase, { update::Game::Numbers3, update::Game::Numbers4, update::Game::MiniLoto });
+    ui::runUpdate(this, m_strDatabase, { Game::Numbers3, Game::Numbers4, Game::MiniLoto });
 }
 
 void CMyDlg::contextMenuEvent(QContextMenuEvent* event)

@@ -2,6 +2,7 @@
 #include "widgets/dialogs/predictionrecorddialog.h"
 
 #include "cores/analysis/axisscale.h"
+#include "data/db/schema.h"
 #include "widgets/dialogs/moneypanel.h"
 #include "widgets/dialogs/recordcontrols.h"
 #include "widgets/res/strings.h"
@@ -67,7 +68,7 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
     , m_backtest(m_draws.game)
 {
     // The tables are named after their games.
-    setWindowTitle(db::tableName(m_draws.table) + QStringLiteral("　予想の成績"));
+    setWindowTitle(db::tableName(m_draws.game) + QStringLiteral("　予想の成績"));
 
     int highest = 0;
     for (const Draw& draw : m_draws.draws)
@@ -305,7 +306,7 @@ void PredictionRecordDialog::fillHits(const Record& check)
     fitColumns(*m_hits);
 }
 
-void openPredictionRecord(QWidget* owner, db::Game game, const QString& database)
+void openPredictionRecord(QWidget* owner, Game game, const QString& database)
 {
     std::optional<StoredDraws> draws = readStoredDraws(game, database);
     if (!draws) {
@@ -316,7 +317,7 @@ void openPredictionRecord(QWidget* owner, db::Game game, const QString& database
     ui::runModal(dialog);
 }
 
-void offerPredictionRecord(ui::GameWindow& window, QWidget& drawList, db::Game game)
+void offerPredictionRecord(ui::GameWindow& window, QWidget& drawList, Game game)
 {
     window.addContextEntry(drawList, QStringLiteral("予想の成績(&S)..."),
         [&window, game] { openPredictionRecord(&window, game, window.databasePath()); });

@@ -63,10 +63,10 @@ private:
 
 // Reads the game's table and runs the window modally over it. A failed read
 // shows a message instead.
-void openPredictionRecord(QWidget* owner, db::Game game, const QString& database);
+void openPredictionRecord(QWidget* owner, Game game, const QString& database);
 
 // Gives the game window and its draw list the context-menu entry
 // "予想の成績(&S)..." that opens the window on the game window's database.
-void offerPredictionRecord(ui::GameWindow& window, QWidget& drawList, db::Game game);
+void offerPredictionRecord(ui::GameWindow& window, QWidget& drawList, Game game);
 
 } // namespace zelpo::analysis

@@ -3,6 +3,7 @@
 
 #include "cores/analysis/trendsentence.h"
 #include "data/analysis/trendsdata.h"
+#include "data/db/schema.h"
 #include "widgets/dialogs/trendstab.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
@@ -36,7 +37,7 @@ QString windowText(const Trends& trends)
 
 } // namespace
 
-TrendsDialog::TrendsDialog(db::Game game, Trends all, Reader read, QWidget* parent)
+TrendsDialog::TrendsDialog(Game game, Trends all, Reader read, QWidget* parent)
     : QDialog(parent)
     , m_read(std::move(read))
     , m_all(all.draws)
@@ -130,7 +131,7 @@ void TrendsDialog::showTrends()
         m_sections[i]->show(m_trends.sections[i]);
 }
 
-void openTrends(QWidget* owner, db::Game game, const QString& database)
+void openTrends(QWidget* owner, Game game, const QString& database)
 {
     std::optional<Trends> all = readTrends(game, database);
     if (!all) {
@@ -143,7 +144,7 @@ void openTrends(QWidget* owner, db::Game game, const QString& database)
     ui::runModal(dialog);
 }
 
-void offerTrends(ui::GameWindow& window, QWidget& drawList, db::Game game)
+void offerTrends(ui::GameWindow& window, QWidget& drawList, Game game)
 {
     window.addContextEntry(drawList, QStringLiteral("出現傾向(&T)..."),
         [&window, game] { openTrends(&window, game, window.databasePath()); });

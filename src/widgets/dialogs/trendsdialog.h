@@ -4,7 +4,7 @@
 #pragma once
 
 #include "cores/analysis/trends.h"
-#include "data/db/schema.h"
+#include "cores/game/game.h"
 
 #include <QDialog>
 
@@ -42,7 +42,7 @@ public:
 
     // Opens on `all`, the trends over every draw, and reads again through
     // `read` when the range changes.
-    TrendsDialog(db::Game game, Trends all, Reader read, QWidget* parent = nullptr);
+    TrendsDialog(Game game, Trends all, Reader read, QWidget* parent = nullptr);
     ~TrendsDialog() override;
 
     // The control of that ID, inside the tabs too.
@@ -65,10 +65,10 @@ private:
 
 // Reads the game's draws and runs the window modally over them. A failed read
 // shows the read-failure message instead.
-void openTrends(QWidget* owner, db::Game game, const QString& database);
+void openTrends(QWidget* owner, Game game, const QString& database);
 
 // Gives the game window and its draw list the context-menu entry
 // "出現傾向(&T)..." that opens the window on the game window's database.
-void offerTrends(ui::GameWindow& window, QWidget& drawList, db::Game game);
+void offerTrends(ui::GameWindow& window, QWidget& drawList, Game game);
 
 } // namespace zelpo::analysis

@@ -64,14 +64,14 @@ void UpdateDialog::reject()
     m_run->cancel(); // onFinished() closes the dialog
 }
 
-void UpdateDialog::onSourceStarted(update::Game game, const QString& source)
+void UpdateDialog::onSourceStarted(Game game, const QString& source)
 {
     m_reading->setText(QStringLiteral("%1：%2から読んでいます…").arg(gameName(game), sourceName(source)));
     m_count->clear();
     m_bar->setRange(0, 0);
 }
 
-void UpdateDialog::onProgress(update::Game, const QString&, int read, int expected)
+void UpdateDialog::onProgress(Game, const QString&, int read, int expected)
 {
     m_count->setText(
         expected > 0 ? QStringLiteral("%1 / %2 回分").arg(read).arg(expected) : QStringLiteral("%1 回分").arg(read));
@@ -88,7 +88,7 @@ void UpdateDialog::onFinished()
     done(cancelled ? QDialog::Rejected : QDialog::Accepted);
 }
 
-bool runUpdate(QWidget* owner, const QString& database, const std::vector<update::Game>& games)
+bool runUpdate(QWidget* owner, const QString& database, const std::vector<Game>& games)
 {
     update::UpdateRequest request;
     request.database = database;
@@ -110,7 +110,7 @@ bool runUpdate(QWidget* owner, const QString& database, const std::vector<update
         [](const update::GameOutcome& outcome) { return outcome.status == update::GameOutcome::Status::Updated; });
 }
 
-void offerUpdate(GameWindow& window, QWidget& drawList, update::Game game, std::function<void()> afterStore)
+void offerUpdate(GameWindow& window, QWidget& drawList, Game game, std::function<void()> afterStore)
 {
     window.addContextEntry(drawList, QString::fromUtf16(kUpdateEntry), [&window, game, afterStore] {
         if (runUpdate(&window, window.databasePath(), { game }) && afterStore)

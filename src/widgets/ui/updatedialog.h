@@ -40,8 +40,8 @@ protected:
     void reject() override;
 
 private:
-    void onSourceStarted(update::Game game, const QString& source);
-    void onProgress(update::Game game, const QString& source, int read, int expected);
+    void onSourceStarted(Game game, const QString& source);
+    void onProgress(Game game, const QString& source, int read, int expected);
     void onFinished();
 
     std::unique_ptr<update::UpdateRun> m_run;
@@ -53,10 +53,10 @@ private:
 
 // Updates the games in the database with the progress dialog (run through
 // runModal()) and the message at the end; true when something was stored.
-bool runUpdate(QWidget* owner, const QString& database, const std::vector<update::Game>& games);
+bool runUpdate(QWidget* owner, const QString& database, const std::vector<Game>& games);
 
 // Puts the entry into the context menu of the game window and its draw list:
 // it updates `game`, then calls `afterStore` when something was stored.
-void offerUpdate(GameWindow& window, QWidget& drawList, update::Game game, std::function<void()> afterStore);
+void offerUpdate(GameWindow& window, QWidget& drawList, Game game, std::function<void()> afterStore);
 
 } // namespace zelpo::ui

@@ -94,14 +94,14 @@ QStringList details(const GameOutcome& outcome)
 
 } // namespace
 
-QString gameName(update::Game game)
+QString gameName(Game game)
 {
     switch (game) {
-    case update::Game::Numbers3:
+    case Game::Numbers3:
         return QStringLiteral("ナンバーズ３");
-    case update::Game::Numbers4:
+    case Game::Numbers4:
         return QStringLiteral("ナンバーズ４");
-    case update::Game::MiniLoto:
+    case Game::MiniLoto:
         break;
     }
     return QStringLiteral("ミニロト");

@@ -9,7 +9,7 @@
 namespace zelpo::ui {
 
 // "ナンバーズ３", "ナンバーズ４", "ミニロト".
-QString gameName(update::Game game);
+QString gameName(Game game);
 
 // "公開フィード" for the feed, "みずほ銀行" for the bank, a file's URL or path as it is.
 QString sourceName(const QString& source);

@@ -30,10 +30,10 @@ CMiniroto::CMiniroto(QWidget* parent)
             .registration = [this] { OntourokuB(); },
             .editDraw = [this] { OnDblclkList1(); },
             .help = [this] { Onhelp(); } });
-    analysis::offerPredictionRecord(*this, drawList(), db::Game::MiniLoto);
-    analysis::offerTrends(*this, drawList(), db::Game::MiniLoto);
+    analysis::offerPredictionRecord(*this, drawList(), Game::MiniLoto);
+    analysis::offerTrends(*this, drawList(), Game::MiniLoto);
     // The new next-draw number, as after a registration.
-    ui::offerUpdate(*this, drawList(), update::Game::MiniLoto, [this] {
+    ui::offerUpdate(*this, drawList(), Game::MiniLoto, [this] {
         if (!kaisuMI(databasePath(), db::kWherePositive))
             reportReadFailure();
     });

@@ -32,10 +32,10 @@ CNabazu3::CNabazu3(QWidget* parent)
             .editDraw = [this] { OnDblclkList1(); },
             .help = [this] { OnHelpB(); } });
     connectSwitches([this] { OnSutoreto(); }, [this] { OnBokkusu(); });
-    analysis::offerPredictionRecord(*this, drawList(), db::Game::Numbers3);
-    analysis::offerTrends(*this, drawList(), db::Game::Numbers3);
+    analysis::offerPredictionRecord(*this, drawList(), Game::Numbers3);
+    analysis::offerTrends(*this, drawList(), Game::Numbers3);
     // The new next-draw number, as after a registration.
-    ui::offerUpdate(*this, drawList(), update::Game::Numbers3, [this] {
+    ui::offerUpdate(*this, drawList(), Game::Numbers3, [this] {
         if (!kaisuDB(databasePath(), db::kWherePositive))
             reportReadFailure();
     });

@@ -32,10 +32,10 @@ CNabazu4::CNabazu4(QWidget* parent)
             .editDraw = [this] { OnDblclkList1(); },
             .help = [this] { OnHelpB(); } });
     connectSwitches([this] { OnCheckSutoreto(); }, [this] { OnCheckBokkusu(); });
-    analysis::offerPredictionRecord(*this, drawList(), db::Game::Numbers4);
-    analysis::offerTrends(*this, drawList(), db::Game::Numbers4);
+    analysis::offerPredictionRecord(*this, drawList(), Game::Numbers4);
+    analysis::offerTrends(*this, drawList(), Game::Numbers4);
     // The new next-draw number, as after a registration.
-    ui::offerUpdate(*this, drawList(), update::Game::Numbers4, [this] {
+    ui::offerUpdate(*this, drawList(), Game::Numbers4, [this] {
         if (!kaisuDE(databasePath(), db::kWherePositive))
             reportReadFailure();
     });

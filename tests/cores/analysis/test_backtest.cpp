@@ -7,6 +7,7 @@
 #include <vector>
 
 using namespace zelpo::analysis;
+using zelpo::Game;
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 using namespace zelpo::analysis;
+using zelpo::Game;
 
 namespace {
 

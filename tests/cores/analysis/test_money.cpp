@@ -10,6 +10,7 @@
 #include <vector>
 
 using namespace zelpo::analysis;
+using zelpo::Game;
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include <tuple>
 
 using namespace zelpo::analysis;
+using zelpo::Game;
 using zelpo::test::TempDatabase;
 namespace db = zelpo::db;
 
@@ -38,18 +39,18 @@ QString sqlAmount(const std::optional<Yen>& yen)
 // with stored tickets; a payout row for most, with a NULL amount here and
 // there, and none for every seventh draw.
 struct History {
-    db::Game game;
+    Game game;
     TempDatabase database;
     std::vector<Draw> draws;
     std::vector<std::array<std::string, 5>> stored;
     std::vector<DrawPayout> payouts;
 
-    explicit History(db::Game which)
+    explicit History(Game which)
         : game(which)
     {
         std::mt19937 random(static_cast<unsigned>(which) + 7);
-        const bool mini = game == db::Game::MiniLoto;
-        const std::size_t size = game == db::Game::Numbers3 ? 3 : game == db::Game::Numbers4 ? 4 : 5;
+        const bool mini = game == Game::MiniLoto;
+        const std::size_t size = game == Game::Numbers3 ? 3 : game == Game::Numbers4 ? 4 : 5;
         QStringList drawRows;
         QStringList payoutRows;
         for (int kaisai = 1; kaisai <= 60; ++kaisai) {
@@ -85,7 +86,7 @@ struct History {
                 continue;
             DrawPayout& payout = payouts.emplace_back(DrawPayout { kaisai, {} });
             QStringList amounts { QString::number(kaisai), QStringLiteral("'2026-01-05'") };
-            const std::size_t count = mini ? 4 : game == db::Game::Numbers3 ? 5 : 4;
+            const std::size_t count = mini ? 4 : game == Game::Numbers3 ? 5 : 4;
             for (std::size_t a = 0; a < count; ++a) {
                 if (kaisai % 5 != static_cast<int>(a))
                     payout.setYen(a, 1000 + static_cast<Yen>(random() % 90000));
@@ -99,10 +100,10 @@ struct History {
         database.exec(QStringLiteral("INSERT INTO %1 VALUES %2").arg(db::payoutTableName(game), payoutRows.join(u',')));
     }
 
-    Payouts inMemory() const { return Payouts(gameOf(game), payouts); }
+    Payouts inMemory() const { return Payouts(game, payouts); }
 };
 
-class PayoutsFromTheFile : public ::testing::TestWithParam<db::Game> { };
+class PayoutsFromTheFile : public ::testing::TestWithParam<Game> { };
 
 // The draws' payouts, read in the same pass as the draws, count as the same
 // payouts given in memory: for the backtest over any range and for the
@@ -114,7 +115,7 @@ TEST_P(PayoutsFromTheFile, CountAsTheSamePayoutsInMemory)
     for (const Range range : { Range {}, Range { 20, std::nullopt }, Range { 10, 30 } }) {
         const std::optional<Record> fromFile = backtest(history.game, history.database.path(), range);
         ASSERT_TRUE(fromFile);
-        const Record inMemory = backtest(gameOf(history.game), history.draws, range, false, &payouts);
+        const Record inMemory = backtest(history.game, history.draws, range, false, &payouts);
         EXPECT_EQ(moneyOf(*fromFile), moneyOf(inMemory)) << range.from.value_or(0);
         EXPECT_GT(std::get<0>(moneyOf(*fromFile)[0]), 0);
         EXPECT_GT(std::get<3>(moneyOf(*fromFile)[0]), 0);
@@ -122,10 +123,10 @@ TEST_P(PayoutsFromTheFile, CountAsTheSamePayoutsInMemory)
 
     const std::optional<Record> checked = checkStored(history.game, history.database.path());
     ASSERT_TRUE(checked);
-    Record expected(gameOf(history.game), false, &payouts);
+    Record expected(history.game, false, &payouts);
     for (std::size_t i = 0; i < history.draws.size(); ++i)
         checkStored(
-            expected, history.draws[i], std::span(history.stored[i]).first(history.game == db::Game::MiniLoto ? 4 : 5));
+            expected, history.draws[i], std::span(history.stored[i]).first(history.game == Game::MiniLoto ? 4 : 5));
     EXPECT_EQ(moneyOf(*checked), moneyOf(expected));
 }
 
@@ -134,7 +135,7 @@ TEST_P(PayoutsFromTheFile, CountAsTheSamePayoutsInMemory)
 TEST_P(PayoutsFromTheFile, AFileWithoutTheTablesBuysNothing)
 {
     const History history(GetParam());
-    for (const db::Game game : db::kGames)
+    for (const Game game : zelpo::kGames)
         history.database.exec("DROP TABLE " + db::payoutTableName(game));
     const QStringList before = history.database.dump();
     const std::optional<Record> fromFile = backtest(history.game, history.database.path(), Range {});
@@ -152,7 +153,7 @@ TEST_P(PayoutsFromTheFile, AFileWithoutTheTablesBuysNothing)
 TEST_P(PayoutsFromTheFile, AnUnreadableAmountFailsTheRead)
 {
     const History history(GetParam());
-    const QString column = GetParam() == db::Game::MiniLoto ? "prize3" : "set_box";
+    const QString column = GetParam() == Game::MiniLoto ? "prize3" : "set_box";
     history.database.exec(
         QStringLiteral("UPDATE %1 SET %2='9x' WHERE kaisai=8").arg(db::payoutTableName(history.game), column));
     db::Status status;
@@ -166,8 +167,7 @@ TEST_P(PayoutsFromTheFile, AnUnreadableAmountFailsTheRead)
     EXPECT_TRUE(backtest(history.game, history.database.path(), Range { 9, std::nullopt }));
 }
 
-INSTANTIATE_TEST_SUITE_P(Games, PayoutsFromTheFile,
-    ::testing::Values(db::Game::Numbers3, db::Game::Numbers4, db::Game::MiniLoto),
-    [](const auto& info) { return std::string(zelpo::analysis::gameName(gameOf(info.param))); });
+INSTANTIATE_TEST_SUITE_P(Games, PayoutsFromTheFile, ::testing::Values(Game::Numbers3, Game::Numbers4, Game::MiniLoto),
+    [](const auto& info) { return std::string(zelpo::analysis::gameName(info.param)); });
 
 } // namespace

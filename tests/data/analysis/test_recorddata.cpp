@@ -11,6 +11,7 @@
 #include <random>
 
 using namespace zelpo::analysis;
+using zelpo::Game;
 using zelpo::test::TempDatabase;
 
 namespace {
@@ -28,10 +29,10 @@ TEST(RecordData, BothReadersTakeTheSameBonusFromWhatIsStored)
     database.exec("INSERT INTO ミニロト VALUES (100,1,2,3,4,5,NULL,'','','','',' ')");
     database.exec("INSERT INTO ミニロト VALUES (101,1,2,3,4,5,12,'','','','',' ')");
 
-    const std::optional<StoredDraws> stored = readStoredDraws(zelpo::db::Game::MiniLoto, database.path());
+    const std::optional<StoredDraws> stored = readStoredDraws(zelpo::Game::MiniLoto, database.path());
     ASSERT_TRUE(stored);
     std::vector<std::pair<int, int>> draws;
-    ASSERT_TRUE(readDraws(zelpo::db::Game::MiniLoto, database.path(), zelpo::db::kWherePositive, [&](const Draw& draw) {
+    ASSERT_TRUE(readDraws(zelpo::Game::MiniLoto, database.path(), zelpo::db::kWherePositive, [&](const Draw& draw) {
         EXPECT_EQ(draw.bonus, kBonusUnread);
         draws.push_back({ draw.kaisai, draw.occurrence });
     }));
@@ -125,7 +126,7 @@ TEST(RecordData, MiniLotoBacktestWithBonusesReadAfterwardsScoresAsWithAllBonuses
         const auto& n = draw.numbers;
         database.addMiniLoto(draw.kaisai, { n[0], n[1], n[2], n[3], n[4] }, { QString::number(draw.bonus) });
     }
-    const std::optional<Record> fromFile = backtest(zelpo::db::Game::MiniLoto, database.path(), Range {});
+    const std::optional<Record> fromFile = backtest(zelpo::Game::MiniLoto, database.path(), Range {});
     ASSERT_TRUE(fromFile);
     const Record withBonuses = backtest(Game::MiniLoto, draws);
     EXPECT_GE(twoTickets, 1);

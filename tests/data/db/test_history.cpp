@@ -11,7 +11,7 @@
 #include <cerrno>
 #include <tuple>
 
-using zelpo::db::Game;
+using zelpo::Game;
 using zelpo::test::TempDatabase;
 
 namespace {

@@ -11,7 +11,7 @@
 #include <map>
 #include <memory>
 
-using zelpo::db::Game;
+using zelpo::Game;
 using zelpo::test::TempDatabase;
 namespace analysis = zelpo::analysis;
 
@@ -122,7 +122,7 @@ class OlderFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (const Game game : zelpo::db::kGames)
+        for (const Game game : zelpo::kGames)
             database.exec("DROP TABLE " + zelpo::db::payoutTableName(game));
         database.addNumbers3(1, 1, 9, 1);
     }

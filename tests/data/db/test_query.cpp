@@ -258,8 +258,8 @@ class QueryOnUnsafeTable : public ::testing::TestWithParam<UnsafeTableCase> { };
 TEST_P(QueryOnUnsafeTable, RefusesTheFileBeforeRunningAnything)
 {
     const TempDatabase database(TempDatabase::Tables::None);
-    database.exec(zelpo::db::createTableStatement(zelpo::db::Game::Numbers4));
-    database.exec(zelpo::db::createTableStatement(zelpo::db::Game::MiniLoto));
+    database.exec(zelpo::db::createTableStatement(zelpo::Game::Numbers4));
+    database.exec(zelpo::db::createTableStatement(zelpo::Game::MiniLoto));
     for (const QString& statement : QString::fromUtf8(GetParam().schema).split(QStringLiteral(";\n")))
         database.exec(statement);
 

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using zelpo::Game;
 using zelpo::db::Failure;
-using zelpo::db::Game;
 using zelpo::test::FileLock;
 using zelpo::test::TempDatabase;
 

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace zelpo::update;
+using zelpo::Game;
 using zelpo::test::LocalServer;
 using zelpo::test::Reply;
 using zelpo::test::sample;

@@ -23,6 +23,7 @@ void PrintTo(const PublishedDraw& d, std::ostream* os)
 } // namespace zelpo::update
 
 using namespace zelpo::update;
+using zelpo::Game;
 using zelpo::test::sample;
 using zelpo::test::shiftJis;
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace zelpo::update;
+using zelpo::Game;
 using zelpo::analysis::Draw;
 
 namespace {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace zelpo::update;
+using zelpo::Game;
 using zelpo::test::TempDatabase;
 
 namespace {

@@ -32,7 +32,7 @@ QByteArray contents(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-qsizetype bundledDraws(zelpo::db::Game game)
+qsizetype bundledDraws(zelpo::Game game)
 {
     return QString::fromUtf8(zelpo::db::bundledHistory(game)).split(u'\n', Qt::SkipEmptyParts).size() - 1;
 }
@@ -52,9 +52,9 @@ TEST(StartupDatabase, YesCreatesTheDatabaseWithTheHistoryInAFolderMadeForIt)
     EXPECT_EQ(recorder.messages()[0].icon, MessageIcon::Question);
     // The window's count sees the whole history.
     EXPECT_EQ(zelpo::db::nextDrawNumber(path, zelpo::db::kCountNumbers3, zelpo::db::kWherePositive),
-        bundledDraws(zelpo::db::Game::Numbers3) + 1);
+        bundledDraws(zelpo::Game::Numbers3) + 1);
     EXPECT_EQ(zelpo::db::nextDrawNumber(path, zelpo::db::kCountMiniLoto, zelpo::db::kWherePositive),
-        bundledDraws(zelpo::db::Game::MiniLoto) + 1);
+        bundledDraws(zelpo::Game::MiniLoto) + 1);
 
     // Asked once: the next start finds it and says nothing.
     recorder.clear();

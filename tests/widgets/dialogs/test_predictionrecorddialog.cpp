@@ -75,8 +75,7 @@ QStringList yLabels(const PredictionRecordDialog& dialog)
 }
 
 // Runs the window for the game's table and hands the open window to `inspect`.
-int withWindow(
-    zelpo::db::Game game, const QString& database, const std::function<void(PredictionRecordDialog&)>& inspect)
+int withWindow(zelpo::Game game, const QString& database, const std::function<void(PredictionRecordDialog&)>& inspect)
 {
     const zelpo::ui::ModalHandler handler([&](QDialog& dialog) {
         auto* window = qobject_cast<PredictionRecordDialog*>(&dialog);
@@ -107,7 +106,7 @@ TEST(PredictionRecordWindow, ShowsTheBacktestTheChartAndTheStoredHits)
     database.addNumbers3(1, 1, 2, 3);
     database.addNumbers3(2, 1, 2, 3);
     database.addNumbers3(3, 1, 2, 3, { "123", "321", "abc", "923", "000" });
-    const int runs = withWindow(zelpo::db::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
+    const int runs = withWindow(zelpo::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
         EXPECT_EQ(window.windowTitle(), "ナンバーズ3　予想の成績");
         EXPECT_EQ(rows(window, PredictionRecordDialog::kClassListId),
             QStringList(
@@ -141,7 +140,7 @@ TEST(PredictionRecordWindow, RecomputesWhenTheRangeChanges)
     const TempDatabase database;
     for (int kaisai = 1; kaisai <= 3; ++kaisai)
         database.addNumbers3(kaisai, 1, 2, 3);
-    withWindow(zelpo::db::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
+    withWindow(zelpo::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
         EXPECT_EQ(window.backtestRecord().draws(), 2);
         typeBound(window, PredictionRecordDialog::kFromId, "3");
         EXPECT_EQ(window.backtestRecord().draws(), 1);
@@ -172,7 +171,7 @@ TEST(PredictionRecordWindow, MiniLotoChartsClasses3And4TogetherAndMarksTheRareOn
     const TempDatabase database;
     for (int kaisai = 1; kaisai <= 30; ++kaisai)
         database.addMiniLoto(kaisai, { 1 + kaisai % 7, 9, 14, 20 + kaisai % 5, 31 }, { "5" });
-    withWindow(zelpo::db::Game::MiniLoto, database.path(), [](PredictionRecordDialog& window) {
+    withWindow(zelpo::Game::MiniLoto, database.path(), [](PredictionRecordDialog& window) {
         EXPECT_EQ(rows(window, PredictionRecordDialog::kClassListId).size(), 4);
         EXPECT_TRUE(rows(window, PredictionRecordDialog::kClassListId)[0].startsWith("1等|"));
         QLineSeries* common = lineNamed(window, "3等・4等の当たり");
@@ -189,11 +188,11 @@ TEST(PredictionRecordWindow, AFailedReadShowsAMessageInsteadOfTheWindow)
 {
     const TempDatabase database;
     const zelpo::ui::MessageRecorder messages;
-    int runs = withWindow(zelpo::db::Game::Numbers4, database.dir() + "/missing.mdb", [](auto&) {});
+    int runs = withWindow(zelpo::Game::Numbers4, database.dir() + "/missing.mdb", [](auto&) {});
     {
         // Another program holds the file longer than the query waits.
         const zelpo::test::FileLock lock(database.path());
-        runs += withWindow(zelpo::db::Game::Numbers4, database.path(), [](auto&) {});
+        runs += withWindow(zelpo::Game::Numbers4, database.path(), [](auto&) {});
     }
     EXPECT_EQ(runs, 0);
     ASSERT_EQ(messages.messages().size(), 2u);
@@ -234,7 +233,7 @@ TEST(PredictionRecordWindow, MoneyPerKindBesideChanceForTheMethodAndTheStoredPre
 {
     const TempDatabase database;
     addMoneyHistory(database);
-    withWindow(zelpo::db::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
+    withWindow(zelpo::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
         EXPECT_EQ(rows(window, MoneyPanel::kMoneyListId),
             QStringList({ "ストレート|10|2,000円|100,000円|5000.0%|950円|47.5%|1",
                 "ボックス|3|600円|16,000円|2666.7%|291円|48.5%|1", "セット|3|600円|58,000円|9666.7%|297円|49.5%|1",
@@ -285,13 +284,13 @@ TEST(PredictionRecordWindow, MoneyOfAFileWithoutPayoutTablesAndOfAnUnreadableOne
     addMoneyHistory(database);
     database.exec("UPDATE ナンバーズ3配当 SET box='many' WHERE kaisai=3");
     const zelpo::ui::MessageRecorder messages;
-    EXPECT_EQ(withWindow(zelpo::db::Game::Numbers3, database.path(), [](auto&) {}), 0);
+    EXPECT_EQ(withWindow(zelpo::Game::Numbers3, database.path(), [](auto&) {}), 0);
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, "　データベースを読み込めませんでした。。");
 
-    for (const zelpo::db::Game game : zelpo::db::kGames)
+    for (const zelpo::Game game : zelpo::kGames)
         database.exec("DROP TABLE " + zelpo::db::payoutTableName(game));
-    const int runs = withWindow(zelpo::db::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
+    const int runs = withWindow(zelpo::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
         EXPECT_EQ(rows(window, MoneyPanel::kMoneyListId),
             QStringList({ "ストレート|0|0円|0円|－|0円|－|3", "ボックス|0|0円|0円|－|0円|－|3",
                 "セット|0|0円|0円|－|0円|－|3", "ミニ|0|0円|0円|－|0円|－|3" }));

@@ -24,7 +24,7 @@ using zelpo::test::TempDatabase;
 namespace {
 
 // Runs the window for the game's table and hands the open window to `inspect`.
-int withWindow(zelpo::db::Game game, const QString& database, const std::function<void(TrendsDialog&)>& inspect)
+int withWindow(zelpo::Game game, const QString& database, const std::function<void(TrendsDialog&)>& inspect)
 {
     const zelpo::ui::ModalHandler handler([&](QDialog& dialog) {
         auto* window = qobject_cast<TrendsDialog*>(&dialog);
@@ -87,7 +87,7 @@ void typeLast(TrendsDialog& window, const QString& number)
 }
 
 struct GameTabs {
-    zelpo::db::Game game;
+    zelpo::Game game;
     const char* title;
     QStringList tabs;
 };
@@ -117,11 +117,11 @@ TEST_P(TrendsWindowTabs, HoldASectionEachWithItsChartTableAndWords)
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, TrendsWindowTabs,
-    ::testing::Values(GameTabs { zelpo::db::Game::Numbers3, "ナンバーズ3　出現傾向",
+    ::testing::Values(GameTabs { zelpo::Game::Numbers3, "ナンバーズ3　出現傾向",
                           { "桁ごとの数字", "出現間隔", "合計値", "パターン", "奇数・偶数", "大小", "引っ張り" } },
-        GameTabs { zelpo::db::Game::Numbers4, "ナンバーズ4　出現傾向",
+        GameTabs { zelpo::Game::Numbers4, "ナンバーズ4　出現傾向",
             { "桁ごとの数字", "出現間隔", "合計値", "パターン", "奇数・偶数", "大小", "引っ張り" } },
-        GameTabs { zelpo::db::Game::MiniLoto, "ミニロト　出現傾向",
+        GameTabs { zelpo::Game::MiniLoto, "ミニロト　出現傾向",
             { "数字の出現回数", "出現間隔", "合計値", "奇数・偶数", "大小", "連続数字", "引っ張り", "ペア" } }));
 
 TEST(TrendsWindow, ShowsTheDrawsThePredictionsReadAndRecomputesForTheLatestN)
@@ -131,7 +131,7 @@ TEST(TrendsWindow, ShowsTheDrawsThePredictionsReadAndRecomputesForTheLatestN)
     database.addNumbers3(2, 1, 2, 9);
     database.addNumbers3(3, 1, 10, 3); // a draw the predictions leave out
     database.addNumbers3(4, 5, 5, 5);
-    withWindow(zelpo::db::Game::Numbers3, database.path(), [&](TrendsDialog& window) {
+    withWindow(zelpo::Game::Numbers3, database.path(), [&](TrendsDialog& window) {
         EXPECT_EQ(textOf(window, TrendsDialog::kWindowId), "第1回から第4回までの3回を集計しています。");
         EXPECT_EQ(tableOf(window, 3), QStringList({ "シングル|2|2.16", "ダブル|0|0.81", "トリプル|1|0.03" }));
         EXPECT_EQ(chartOf(window, 3), QStringList({ "2/2.16", "0/0.81", "1/0.03" }));
@@ -163,7 +163,7 @@ TEST(TrendsWindow, SaysWhatEachTestFoundOnceThereAreDrawsEnough)
     const TempDatabase database;
     for (int kaisai = 1; kaisai <= 60; ++kaisai)
         database.addNumbers4(kaisai, kaisai % 10, kaisai * 3 % 10, kaisai * 7 % 10, kaisai / 10);
-    withWindow(zelpo::db::Game::Numbers4, database.path(), [&](TrendsDialog& window) {
+    withWindow(zelpo::Game::Numbers4, database.path(), [&](TrendsDialog& window) {
         const QStringList sentences = textOf(window, TrendsTab::kWordsBase).split(u'\n');
         ASSERT_EQ(sentences.size(), 4);
         EXPECT_TRUE(sentences[0].startsWith("「桁ごとの数字（左から1桁目）」は、偶然だけで"))
@@ -178,10 +178,10 @@ TEST(TrendsWindow, AFailedReadShowsAMessageInsteadOfTheWindow)
 {
     const TempDatabase database;
     const zelpo::ui::MessageRecorder messages;
-    int runs = withWindow(zelpo::db::Game::MiniLoto, database.dir() + "/missing.mdb", [](auto&) {});
+    int runs = withWindow(zelpo::Game::MiniLoto, database.dir() + "/missing.mdb", [](auto&) {});
     {
         const zelpo::test::FileLock lock(database.path());
-        runs += withWindow(zelpo::db::Game::Numbers3, database.path(), [](auto&) {});
+        runs += withWindow(zelpo::Game::Numbers3, database.path(), [](auto&) {});
     }
     EXPECT_EQ(runs, 0);
     EXPECT_EQ(messages.texts(),

@@ -36,7 +36,7 @@ zelpo::ui::ModalHandler::Handler waitForTheUpdate(
         EXPECT_EQ(dialog->windowTitle(), "最新の当選数字を取得");
         if (onProgress) {
             QObject::connect(&dialog->run(), &zelpo::update::UpdateRun::progress, dialog,
-                [=](zelpo::update::Game, const QString& source, int, int) { onProgress(*dialog, source); });
+                [=](zelpo::Game, const QString& source, int, int) { onProgress(*dialog, source); });
         }
         QEventLoop loop;
         QObject::connect(dialog, &QDialog::finished, &loop, &QEventLoop::quit);
