@@ -16,8 +16,12 @@ std::vector<std::string> flatten(const PayoutRows& read)
     std::vector<std::string> result;
     for (const PayoutRow& row : read.rows) {
         std::string text = std::to_string(row.line) + ':' + std::to_string(row.kaisai) + '|' + row.date + '|';
-        for (std::size_t i = 0; i < row.amounts.size(); ++i)
-            text += (i ? "," : "") + (row.amounts[i] ? std::to_string(*row.amounts[i]) : std::string("-"));
+        for (std::size_t i = 0; i < row.amounts.size(); ++i) {
+            // Appended piece by piece: GCC 12 at -O2 reports a false -Wrestrict on "…" + std::string&&.
+            if (i > 0)
+                text += ',';
+            text += row.amounts[i] ? std::to_string(*row.amounts[i]) : std::string("-");
+        }
         result.push_back(text);
     }
     return result;
