@@ -4,7 +4,7 @@
 #include "data/db/drawcount.h"
 #include "data/db/payouts.h"
 
-#include <QDate>
+#include <QDateTime>
 
 namespace zelpo::update {
 
@@ -30,6 +30,15 @@ std::optional<CalendarState> readCalendarState(Game game, const QString& databas
     if (!day)
         return std::nullopt;
     return calendarState(game, { stored->last, *day }, now);
+}
+
+std::chrono::sys_seconds currentTime()
+{
+    const QString fixed = qEnvironmentVariable("ZELPO_NOW");
+    const QDateTime moment = QDateTime::fromString(fixed, Qt::ISODate);
+    if (!fixed.isEmpty() && moment.isValid())
+        return std::chrono::sys_seconds(std::chrono::seconds(moment.toSecsSinceEpoch()));
+    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
 }
 
 QString isoText(std::chrono::year_month_day date)

@@ -26,6 +26,11 @@ CalendarState calendarState(Game game, DrawDate last, std::chrono::sys_seconds n
 // dated draw (or cannot be read). Reads through the db/ query procedure, read-only.
 std::optional<CalendarState> readCalendarState(Game game, const QString& databasePath, std::chrono::sys_seconds now);
 
+// The system clock; the moment written in the environment variable ZELPO_NOW
+// ("2026-12-08T12:00:00Z") instead when it holds one, to see what the program
+// says on another day (and for tests that need a fixed day).
+std::chrono::sys_seconds currentTime();
+
 // "2026-08-21"; the empty text for a date that is not a calendar day.
 QString isoText(std::chrono::year_month_day date);
 // The day written "2026-08-21", or nothing.
