@@ -45,10 +45,17 @@ QByteArray contents(const QString& path)
 // Info's calendar columns as seen on 2026-12-08 at 21:00 JST, after that day's draws.
 class FixedNow {
 public:
-    FixedNow() { qputenv("ZELPO_NOW", "2026-12-08T12:00:00Z"); }
-    ~FixedNow() { qunsetenv("ZELPO_NOW"); }
+    FixedNow()
+        : m_before(qgetenv("ZELPO_NOW"))
+    {
+        qputenv("ZELPO_NOW", "2026-12-08T12:00:00Z");
+    }
+    ~FixedNow() { qputenv("ZELPO_NOW", m_before); }
     FixedNow(const FixedNow&) = delete;
     FixedNow& operator=(const FixedNow&) = delete;
+
+private:
+    QByteArray m_before;
 };
 
 } // namespace
