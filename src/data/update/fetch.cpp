@@ -87,8 +87,8 @@ void Fetch::startNext()
         return end();
     const QString source = m_sources.takeFirst();
     m_current = source;
-    SourceRun::Setup setup { m_request.game, m_request.from, m_request.cheapCheck, m_urls, m_transport,
-        m_manager.get() };
+    SourceRun::Setup setup { m_request.game, m_request.from, m_request.cheapCheck, m_urls, m_transport, m_manager.get(),
+        m_request.refill };
     m_run = makeSourceRun(source, std::move(setup));
     connect(m_run.get(), &SourceRun::progress, this,
         [this, source](int read, int expected) { Q_EMIT progress(source, read, expected); });

@@ -47,6 +47,10 @@ struct FetchRequest {
     std::function<QString(const std::vector<PublishedDraw>& draws)> accept;
     // The draw the calendar expects to be published by now; 0 when unknown.
     int expected = 0;
+    // Stored draws below `from` whose payouts the caller lacks, ascending: a
+    // source read draw by draw (the bank) reads them too, the newest first
+    // within its cap on files, and a file it cannot read is passed over.
+    std::vector<int> refill {};
 };
 
 // More draws than this behind the calendar and a source counts as stopped.

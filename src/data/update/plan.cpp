@@ -150,6 +150,20 @@ bool StoredGame::lacksDates() const
     return false;
 }
 
+std::vector<int> StoredGame::lackingPayouts() const
+{
+    std::vector<int> lacking;
+    auto payout = payouts.begin();
+    for (const analysis::Draw& draw : draws) {
+        while (payout != payouts.end() && payout->kaisai < draw.kaisai)
+            ++payout;
+        const bool known = payout != payouts.end() && payout->kaisai == draw.kaisai && !payout->payouts.empty();
+        if (!known && (lacking.empty() || lacking.back() != draw.kaisai))
+            lacking.push_back(draw.kaisai);
+    }
+    return lacking;
+}
+
 QString describe(const Conflict& conflict)
 {
     switch (conflict.kind) {

@@ -42,6 +42,9 @@ struct StoredGame {
     // True when some stored draw has no date on record: only the whole
     // history of a source can fill it in.
     bool lacksDates() const;
+    // The stored draws with no payout on record, ascending: a source that
+    // reads draw by draw can fill them in.
+    std::vector<int> lackingPayouts() const;
 };
 
 struct Conflict {

@@ -79,6 +79,7 @@ void UpdateRun::startNext()
     FetchRequest request;
     request.game = outcome.game;
     request.expected = outcome.expected.kaisai;
+    request.refill = m_stored.lackingPayouts();
     request.from = m_stored.highest() + 1;
     request.source = m_request.source;
     // Dates the file lacks come only from a source's whole history.

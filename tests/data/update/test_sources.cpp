@@ -91,4 +91,27 @@ INSTANTIATE_TEST_SUITE_P(Update, Stale,
             { feedStop, bankStop } }),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Stored Mini Loto draws without payouts (as the built-in 1354 to 1384 are)
+// take them from the bank's file of each draw, as far as the bank serves it.
+TEST(Sources, StoredDrawsWithoutPayoutsTakeThemFromTheBanksFiles)
+{
+    for (const bool served : { true, false }) {
+        PublishedSources sources;
+        if (!served)
+            sources.route("/bank/miniloto/A1011353.CSV", zelpo::test::Reply { 404, {}, {}, {} });
+        const OlderHistory file(7054, 7054, 1353);
+        const QString row = "SELECT * FROM ミニロト配当 WHERE kaisai=1353";
+        const QStringList published = file.rows(row);
+        ASSERT_EQ(published.size(), 1);
+        file.exec("DELETE FROM ミニロト配当 WHERE kaisai=1353");
+        const std::vector<GameOutcome> outcomes
+            = updateBlocking({ file.path(), { Game::MiniLoto }, {}, false, evening(2025, 9, 23) }, sourceUrls());
+        ASSERT_EQ(outcomes.size(), 1u);
+        EXPECT_EQ(outcomes.front().status, GameOutcome::Status::Current) << outcomes.front().reason.toStdString();
+        EXPECT_EQ(outcomes.front().filled, served ? 1 : 0);
+        EXPECT_EQ(file.rows(row), served ? published : QStringList {});
+        EXPECT_EQ(sources.server.requests("/bank/miniloto/A1011353.CSV"), 1);
+    }
+}
+
 } // namespace
