@@ -198,8 +198,15 @@ int runUpdate(Context& context)
     const bool dryRun = takeFlag(args, QStringLiteral("--dry-run"));
     bool missingDatabase = false;
     bool missingSource = false;
+    const qsizetype sourceAt = args.indexOf(QStringLiteral("--source"));
+    const bool emptySource = args.contains(QStringLiteral("--source="))
+        || (sourceAt >= 0 && sourceAt + 1 < args.size() && args[sourceAt + 1].isEmpty());
     const std::optional<QString> database = takeOption(args, QStringLiteral("--db"), &missingDatabase);
     const std::optional<QString> source = takeOption(args, QStringLiteral("--source"), &missingSource);
+    if (missingSource && emptySource) {
+        return usageError(context,
+            QStringLiteral("--source is empty: name feed, official, a file's address (https://...) or its path"));
+    }
     if (missingDatabase || missingSource || args.size() > 1
         || (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))))
         return usageError(context);

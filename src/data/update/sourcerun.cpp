@@ -236,14 +236,13 @@ public:
         if (scheme == QStringLiteral("http") || scheme == QStringLiteral("https"))
             return fetch(m_location, [this](const QByteArray& body) { read(body); });
         const QString path = url.isLocalFile() ? url.toLocalFile() : m_location;
+        // The failure is told with the source, which names the file: not again here.
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+            return fail(file.errorString());
         db::InputBytes input = db::readInput(file);
-        if (!input.ok()) {
-            return fail(path + QStringLiteral(": ")
-                + (input.problem ? QString::fromStdString(db::csv::describe(*input.problem)) : input.error));
-        }
+        if (!input.ok())
+            return fail(input.problem ? QString::fromStdString(db::csv::describe(*input.problem)) : input.error);
         read(input.bytes);
     }
 
@@ -252,7 +251,7 @@ private:
     {
         Parsed parsed = parseOneFile(m_setup.game, body);
         if (!parsed.ok())
-            return fail(m_location + QStringLiteral(": ") + parsed.error);
+            return fail(parsed.error);
         const int count = static_cast<int>(parsed.draws.size());
         Q_EMIT progress(count, count);
         const int latest = parsed.draws.back().kaisai;

@@ -99,6 +99,14 @@ void UpdateRun::startNext()
 
 QString UpdateRun::checkAnswer(const std::vector<PublishedDraw>& draws)
 {
+    // A file given to read from that stops below the file's last draw has
+    // nothing to add, whatever it agrees with.
+    const bool isFile = m_source != QLatin1String("feed") && m_source != QLatin1String("official");
+    if (isFile && !draws.empty() && draws.back().kaisai < m_stored.highest()) {
+        return QStringLiteral("the file ends at draw %1, before the last stored draw %2")
+            .arg(draws.back().kaisai)
+            .arg(m_stored.highest());
+    }
     const UpdatePlan plan = planUpdate(m_outcomes[m_current].game, m_stored, draws);
     if (!plan.conflicts.empty())
         m_outcomes[m_current].conflicts.emplace_back(m_source, plan.conflicts.front());
