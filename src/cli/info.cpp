@@ -3,7 +3,10 @@
 // Tab-separated lines: "file", the path and its size in bytes; then per game
 // its name, the number of draws, the first and last draw number ("-" when
 // there are none), the next draw number as the game's window shows it and
-// the date of the last draw ("-" when the file does not know it).
+// the date of the last draw ("-" when the file does not know it), then from
+// the draw calendar the draw that should be the newest published one by now,
+// its date, and how many draws the file lacks up to it ("-" three times when
+// the last draw has no stored date).
 // A game whose table cannot be read is named on standard error and the others
 // are still listed; the command then fails.
 #include "cli/args.h"
@@ -13,6 +16,7 @@
 #include "data/db/drawcount.h"
 #include "data/db/payouts.h"
 #include "data/db/query.h"
+#include "data/update/calendarstate.h"
 
 #include <QFileInfo>
 
@@ -41,6 +45,20 @@ bool concernsOneTable(const db::Status& status)
     return status.failure() == db::Failure::Statement || status.failure() == db::Failure::Read;
 }
 
+// "7127\t2026-12-07\t73": the draw expected by now, its date and how many
+// the file lacks; "-" for each when the last draw has no date.
+QString calendarColumns(db::Game game, int last, const QString& lastDate, std::chrono::sys_seconds now)
+{
+    const std::optional<std::chrono::year_month_day> day = update::dayOf(lastDate);
+    if (!day)
+        return QStringLiteral("-\t-\t-");
+    const update::CalendarState state = update::calendarState(game, { last, *day }, now);
+    return QStringLiteral("%1\t%2\t%3")
+        .arg(state.expected.kaisai)
+        .arg(update::isoText(state.expected.date))
+        .arg(state.missing);
+}
+
 } // namespace
 
 int runInfo(Context& context)
@@ -59,6 +77,7 @@ int runInfo(Context& context)
     const QFileInfo file(database);
     context.out << "file\t" << db::shownText(file.absoluteFilePath()) << '\t' << file.size() << '\n';
     int code = 0;
+    const std::chrono::sys_seconds now = update::currentTime();
     for (const NamedGame& game : kNamedGames) {
         db::Status status;
         const std::optional<db::DrawSpan> stored = db::storedDraws(database, game.game, &status);
@@ -78,7 +97,7 @@ int runInfo(Context& context)
         const auto number = [&](int value) { return stored->draws ? QString::number(value) : QStringLiteral("-"); };
         context.out << game.name << '\t' << stored->draws << '\t' << number(stored->first) << '\t'
                     << number(stored->last) << '\t' << *next << '\t' << (date.isEmpty() ? QStringLiteral("-") : date)
-                    << '\n';
+                    << '\t' << calendarColumns(game.game, stored->last, date, now) << '\n';
     }
     return code;
 }

@@ -42,6 +42,22 @@ QByteArray contents(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Info's calendar columns as seen on 2026-12-08 at 21:00 JST, after that day's draws.
+class FixedNow {
+public:
+    FixedNow()
+        : m_before(qgetenv("ZELPO_NOW"))
+    {
+        qputenv("ZELPO_NOW", "2026-12-08T12:00:00Z");
+    }
+    ~FixedNow() { qputenv("ZELPO_NOW", m_before); }
+    FixedNow(const FixedNow&) = delete;
+    FixedNow& operator=(const FixedNow&) = delete;
+
+private:
+    QByteArray m_before;
+};
+
 } // namespace
 
 TEST(CliInit, FillsTheTablesWithTheBuiltInHistoryAndInfoAgrees)
@@ -52,6 +68,7 @@ TEST(CliInit, FillsTheTablesWithTheBuiltInHistoryAndInfoAgrees)
     const Range n4 = bundledRange(zelpo::Game::Numbers4);
     const Range mini = bundledRange(zelpo::Game::MiniLoto);
     ASSERT_GT(n3.draws, 0);
+    const FixedNow now;
 
     const Outcome init = runCli({ "init" }, path);
     EXPECT_EQ(init.code, 0) << init.err.toStdString();
@@ -69,8 +86,9 @@ TEST(CliInit, FillsTheTablesWithTheBuiltInHistoryAndInfoAgrees)
     const Outcome info = runCli({ "info" }, path);
     EXPECT_EQ(info.code, 0) << info.err.toStdString();
     EXPECT_EQ(info.out,
-        QStringLiteral("file\t%1\t%2\nnumbers3\t%3\t%4\t%5\t%6\t%7\nnumbers4\t%8\t%9\t%10\t%11\t%12\n"
-                       "miniloto\t%13\t%14\t%15\t%16\t%17\n")
+        QStringLiteral("file\t%1\t%2\nnumbers3\t%3\t%4\t%5\t%6\t%7\t7131\t2026-12-08\t77\n"
+                       "numbers4\t%8\t%9\t%10\t%11\t%12\t7131\t2026-12-08\t77\n"
+                       "miniloto\t%13\t%14\t%15\t%16\t%17\t1416\t2026-12-08\t32\n")
             .arg(path)
             .arg(QFileInfo(path).size())
             .arg(n3.draws)
@@ -103,8 +121,9 @@ TEST(CliInit, EmptyMakesBareTablesAndTheDefaultFolderIsMadeWhenMissing)
     EXPECT_EQ(init.out, "created " + path + " with empty tables\n");
     const Outcome info = runCli({ "info", "--db", path }, dir.filePath("elsewhere.mdb"));
     EXPECT_EQ(info.code, 0) << info.err.toStdString();
-    EXPECT_EQ(
-        info.out.section(u'\n', 1), "numbers3\t0\t-\t-\t1\t-\nnumbers4\t0\t-\t-\t1\t-\nminiloto\t0\t-\t-\t1\t-\n");
+    EXPECT_EQ(info.out.section(u'\n', 1),
+        "numbers3\t0\t-\t-\t1\t-\t-\t-\t-\nnumbers4\t0\t-\t-\t1\t-\t-\t-\t-\n"
+        "miniloto\t0\t-\t-\t1\t-\t-\t-\t-\n");
 
     // A path given on the command line is taken as it is: no folders are made for it.
     const QString nested = dir.filePath("no/such/folder/x.mdb");
@@ -120,7 +139,7 @@ TEST(CliInfo, AMissingTableIsNamedAndTheOtherGamesAreStillListed)
     const Outcome info = runCli({ "info" }, database.path());
     EXPECT_EQ(info.code, 1);
     EXPECT_EQ(info.out,
-        QStringLiteral("file\t%1\t%2\nnumbers3\t0\t-\t-\t1\t-\nminiloto\t1\t7\t7\t2\t-\n")
+        QStringLiteral("file\t%1\t%2\nnumbers3\t0\t-\t-\t1\t-\t-\t-\t-\nminiloto\t1\t7\t7\t2\t-\t-\t-\t-\n")
             .arg(database.path())
             .arg(QFileInfo(database.path()).size()));
     EXPECT_EQ(info.err,
@@ -137,11 +156,13 @@ TEST(CliInfo, CountsDrawsAboveZeroAndNumbersTheNextDrawAsTheWindowsDo)
     // The date of the last draw; a file without a payout table knows none, and reading creates none.
     database.exec("INSERT INTO ナンバーズ3配当 (kaisai, date) VALUES (2, '2001-01-01'), (5, '2001-01-04')");
     database.exec("DROP TABLE ミニロト配当");
+    const FixedNow now;
     const Outcome info = runCli({ "info" }, database.path());
     EXPECT_EQ(info.code, 0) << info.err.toStdString();
     // Draws 1, 2 and 5: three of them, so the windows show 4 next (not 6).
     EXPECT_EQ(info.out.section(u'\n', 1),
-        "numbers3\t3\t1\t5\t4\t2001-01-04\nnumbers4\t0\t-\t-\t1\t-\nminiloto\t1\t7\t7\t2\t-\n");
+        "numbers3\t3\t1\t5\t4\t2001-01-04\t6695\t2026-12-08\t6690\nnumbers4\t0\t-\t-\t1\t-\t-\t-\t-\n"
+        "miniloto\t1\t7\t7\t2\t-\t-\t-\t-\n");
     EXPECT_TRUE(database.rows("SELECT name FROM sqlite_master WHERE name='ミニロト配当'").isEmpty());
 }
 

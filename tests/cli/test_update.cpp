@@ -31,7 +31,8 @@ TEST(UpdateCommand, AppendsEachGamesNewDrawsOrSaysItIsCurrent)
     EXPECT_EQ(again.code, 0);
     EXPECT_EQ(again.out,
         "{\"games\": [{\"game\": \"numbers3\", \"status\": \"current\", \"source\": \"feed\", \"new\": 0, "
-        "\"first\": null, \"last\": null, \"filled\": 0, \"message\": \"up to date at 7054\"}]}\n");
+        "\"first\": null, \"last\": null, \"filled\": 0, \"expected\": 7054, \"missing\": 0, \"stops\": [], "
+        "\"notes\": [], \"message\": \"up to date at 7054\"}]}\n");
 }
 
 TEST(UpdateCommand, AFailedGameFailsTheCommandAndTheOthersAreStillUpdated)
@@ -43,11 +44,14 @@ TEST(UpdateCommand, AFailedGameFailsTheCommandAndTheOthersAreStillUpdated)
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.out,
         "{\"games\": [{\"game\": \"numbers3\", \"status\": \"updated\", \"source\": \"feed\", \"new\": 1, "
-        "\"first\": 7054, \"last\": 7054, \"filled\": 0, \"message\": \"1 new draw, 7054\"}, "
+        "\"first\": 7054, \"last\": 7054, \"filled\": 0, \"expected\": 7053, \"missing\": 0, \"stops\": [], "
+        "\"notes\": [], \"message\": \"1 new draw, 7054\"}, "
         "{\"game\": \"numbers4\", \"status\": \"current\", \"source\": \"feed\", \"new\": 0, \"first\": null, "
-        "\"last\": null, \"filled\": 0, \"message\": \"up to date at 7054\"}, "
+        "\"last\": null, \"filled\": 0, \"expected\": 7054, \"missing\": 0, \"stops\": [], \"notes\": [], "
+        "\"message\": \"up to date at 7054\"}, "
         "{\"game\": \"miniloto\", \"status\": \"failed\", \"source\": null, \"new\": 0, \"first\": null, "
-        "\"last\": null, \"filled\": 0, \"message\": \"official: "
+        "\"last\": null, \"filled\": 0, \"expected\": 1352, \"missing\": 0, \"stops\": [], \"notes\": [], "
+        "\"message\": \"official: "
             + sources.server.url("/bank/miniloto/miniloto.csv") + ": HTTP 500 Status\"}]}\n");
     EXPECT_EQ(file.rows("SELECT max(kaisai) FROM ナンバーズ3"), QStringList { "7054" });
 }
@@ -79,9 +83,20 @@ TEST(UpdateCommand, ADryRunChecksAndStoresNothing)
     const QByteArray before = file.hash();
     const auto result = runCli({ "update", "numbers3", "--dry-run", "--db", file.path() }, {});
     EXPECT_EQ(result.code, 0);
-    EXPECT_EQ(result.out, "numbers3: 3 new draws, 7052 to 7054 (feed)\n");
+    EXPECT_EQ(result.out, "numbers3: would add 3 new draws, 7052 to 7054 (feed)\n");
     EXPECT_EQ(result.err, "zelpo-cli update: a dry run: nothing was stored\n");
-    EXPECT_EQ(file.hash(), before);
+    const auto json = runCli({ "update", "numbers3", "--dry-run", "--json", "--db", file.path() }, {});
+    EXPECT_EQ(json.code, 0);
+    EXPECT_TRUE(json.out.startsWith("{\"dry_run\": true, \"games\": [{\"game\": \"numbers3\", \"status\": \"updated\""))
+        << json.out.toStdString();
+    EXPECT_TRUE(json.out.contains("\"message\": \"would add 3 new draws, 7052 to 7054\"")) << json.out.toStdString();
+    // The status is the one the update would have had.
+    file.exec("UPDATE ナンバーズ3 SET N1=0 WHERE kaisai=7051");
+    const QByteArray changed = file.hash();
+    const auto refused = runCli({ "update", "numbers3", "--dry-run", "--source", "feed", "--db", file.path() }, {});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_TRUE(refused.out.startsWith("numbers3: failed: feed: draw 7051")) << refused.out.toStdString();
+    EXPECT_EQ(file.hash(), changed);
 }
 
 TEST(UpdateCommand, ArgumentsItCannotTakeAreUsageErrors)

@@ -26,6 +26,20 @@ QString missingDraw(const std::vector<PublishedDraw>& draws, int from, int lates
     return QStringLiteral("draw %1 is missing (the source publishes draws up to %2)").arg(expected).arg(latest);
 }
 
+// `earlier` followed by what `later` has beyond it.
+std::vector<PublishedDraw> joined(const std::vector<PublishedDraw>& earlier, std::vector<PublishedDraw> later)
+{
+    if (earlier.empty())
+        return later;
+    const int last = earlier.back().kaisai;
+    std::vector<PublishedDraw> draws = earlier;
+    for (PublishedDraw& draw : later) {
+        if (draw.kaisai > last)
+            draws.push_back(std::move(draw));
+    }
+    return draws;
+}
+
 } // namespace
 
 QStringList sourcesFor(const FetchRequest& request)
@@ -73,8 +87,8 @@ void Fetch::startNext()
         return end();
     const QString source = m_sources.takeFirst();
     m_current = source;
-    SourceRun::Setup setup { m_request.game, m_request.from, m_request.cheapCheck, m_urls, m_transport,
-        m_manager.get() };
+    SourceRun::Setup setup { m_request.game, m_request.from, m_request.cheapCheck, m_urls, m_transport, m_manager.get(),
+        m_request.refill };
     m_run = makeSourceRun(source, std::move(setup));
     connect(m_run.get(), &SourceRun::progress, this,
         [this, source](int read, int expected) { Q_EMIT progress(source, read, expected); });
@@ -97,15 +111,28 @@ void Fetch::onRunFinished()
     QString error = outcome.error;
     if (error.isEmpty())
         error = missingDraw(outcome.draws, m_request.from, outcome.latest);
-    if (error.isEmpty() && m_request.accept)
-        error = m_request.accept(outcome.draws);
+    // After a source that stopped, the next one answers for what lies beyond it.
+    std::vector<PublishedDraw> draws;
+    if (error.isEmpty()) {
+        draws = joined(m_result.draws, std::move(outcome.draws));
+        if (m_request.accept)
+            error = m_request.accept(draws);
+    }
     if (!error.isEmpty()) {
         m_result.failures << source + QStringLiteral(": ") + error;
         return startNext();
     }
     m_result.source = source;
-    m_result.draws = std::move(outcome.draws);
-    m_result.latest = outcome.latest;
+    m_result.draws = std::move(draws);
+    m_result.latest = std::max(m_result.latest, outcome.latest);
+    if (m_request.expected > 0 && m_result.latest < m_request.expected - kStaleDraws) {
+        QDate date;
+        if (!m_result.draws.empty() && m_result.draws.back().kaisai == m_result.latest)
+            date = m_result.draws.back().date;
+        m_result.stops.push_back({ source, m_result.latest, date });
+        m_request.from = std::max(m_request.from, m_result.latest + 1);
+        return startNext();
+    }
     end();
 }
 

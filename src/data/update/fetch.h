@@ -8,6 +8,10 @@
 // before it failed. A source named ("feed", "official", a URL or a path) is
 // the only one tried.
 //
+// A source whose newest draw lies more than kStaleDraws behind the draw the
+// calendar expects (`expected`) has stopped publishing: what it has is kept,
+// the result names where it stops, and the next source is asked for the rest.
+//
 // What an answer guarantees: every draw from `from` up to the latest the
 // source publishes, each checked (checkDraws()), ascending; a source may give
 // older draws too (the feed gives its whole history). Storing them is the
@@ -41,6 +45,24 @@ struct FetchRequest {
     // draws). A reason given makes the source count as failed, and the next
     // one is tried.
     std::function<QString(const std::vector<PublishedDraw>& draws)> accept;
+    // The draw the calendar expects to be published by now; 0 when unknown.
+    int expected = 0;
+    // Stored draws below `from` whose payouts the caller lacks, ascending: a
+    // source read draw by draw (the bank) reads them too, the newest first
+    // within its cap on files, and a file it cannot read is passed over.
+    std::vector<int> refill {};
+};
+
+// More draws than this behind the calendar and a source counts as stopped.
+inline constexpr int kStaleDraws = 2;
+
+// A source that answered but stops short of the calendar.
+struct SourceStop {
+    QString source;
+    int latest = 0; // its newest draw
+    QDate date;     // that draw's date, when it gives one
+
+    bool operator==(const SourceStop&) const = default;
 };
 
 struct FetchResult {
@@ -48,6 +70,9 @@ struct FetchResult {
     std::vector<PublishedDraw> draws; // ascending; holds every draw from `from` to `latest`
     int latest = 0;                   // the newest draw the answering source publishes
     QStringList failures;             // "feed: <why>" for each source that failed, in the order tried
+    // The sources that answered but stop short of the calendar, in the order
+    // tried; `draws` holds what each had beyond the one before.
+    std::vector<SourceStop> stops;
     bool cancelled = false;
 
     bool ok() const { return !source.isEmpty(); }

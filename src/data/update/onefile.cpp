@@ -75,8 +75,13 @@ QString readDates(std::string_view utf8, std::unordered_map<std::size_t, QDate>&
 Parsed parseImportCsv(Game game, const QByteArray& bytes)
 {
     const db::DecodedText text = db::decodeText(bytes, std::nullopt);
-    if (text.problem)
-        return failed(problemText(*text.problem));
+    if (text.problem) {
+        // The import's advice names its --encoding, which an update has not.
+        csv::Problem problem = *text.problem;
+        if (const auto advice = problem.reason.find("; name its encoding"); advice != std::string::npos)
+            problem.reason.erase(advice);
+        return failed(problemText(problem));
+    }
     const csv::Draws read = csv::readDraws(tableOf(game), text.utf8);
     if (read.problem)
         return failed(problemText(*read.problem));
@@ -112,9 +117,26 @@ Parsed parseImportCsv(Game game, const QByteArray& bytes)
     return checked(game, std::move(draws));
 }
 
-} // namespace
+Parsed parseAs(Game game, const QByteArray& bytes);
 
-Parsed parseOneFile(Game game, const QByteArray& bytes)
+// A results file holds one game. Read as the other Numbers game it may still
+// parse (a Numbers 4 import file has the N100, N10 and N1 columns of a
+// Numbers 3 one), so the file's own marks decide: the digits of its first
+// draw read as the other game, or a Numbers 4 header read as Numbers 3.
+bool holdsOtherNumbersGame(Game game, const QByteArray& bytes, const Parsed& asGame)
+{
+    if (game == Game::MiniLoto)
+        return false;
+    const Game other = game == Game::Numbers3 ? Game::Numbers4 : Game::Numbers3;
+    if (!parseAs(other, bytes).ok())
+        return false;
+    if (!asGame.ok())
+        return true;
+    const QByteArray header = bytes.left(bytes.indexOf('\n'));
+    return game == Game::Numbers3 && !looksLikeJson(bytes) && header.toLower().contains("n1000");
+}
+
+Parsed parseAs(Game game, const QByteArray& bytes)
 {
     if (looksLikeJson(bytes))
         return parseFeedJson(game, bytes);
@@ -127,6 +149,18 @@ Parsed parseOneFile(Game game, const QByteArray& bytes)
         return parseOfficialDraw(game, bytes);
     }
     return parseImportCsv(game, bytes);
+}
+
+} // namespace
+
+Parsed parseOneFile(Game game, const QByteArray& bytes)
+{
+    Parsed parsed = parseAs(game, bytes);
+    if (holdsOtherNumbersGame(game, bytes, parsed)) {
+        const Game other = game == Game::Numbers3 ? Game::Numbers4 : Game::Numbers3;
+        return failed(QStringLiteral("this is a file of %1 draws, not %2").arg(gameTitle(other), gameTitle(game)));
+    }
+    return parsed;
 }
 
 } // namespace zelpo::update

@@ -113,6 +113,29 @@ void checkNewDates(const StoredGame& stored, UpdatePlan& plan)
     }
 }
 
+// Moves the disagreements below the join (the kJoinDraws highest of `held`,
+// the stored draws the source publishes) to the notes, with the fills of
+// their draws: a draw the source disagrees on takes nothing from it.
+void separateNotes(std::vector<int> held, UpdatePlan& plan)
+{
+    held.erase(std::unique(held.begin(), held.end()), held.end());
+    if (held.size() <= kJoinDraws)
+        return;
+    const int lowestJoined = held[held.size() - kJoinDraws];
+    const auto belowJoin = [lowestJoined](const Conflict& conflict) { return conflict.kaisai < lowestJoined; };
+    std::vector<int> noted;
+    for (const Conflict& conflict : plan.conflicts) {
+        if (belowJoin(conflict)) {
+            plan.notes.push_back(conflict);
+            noted.push_back(conflict.kaisai);
+        }
+    }
+    std::erase_if(plan.conflicts, belowJoin);
+    std::erase_if(plan.fills, [&noted](const PublishedDraw& fill) {
+        return std::find(noted.begin(), noted.end(), fill.kaisai) != noted.end();
+    });
+}
+
 } // namespace
 
 bool StoredGame::lacksDates() const
@@ -125,6 +148,20 @@ bool StoredGame::lacksDates() const
             return true;
     }
     return false;
+}
+
+std::vector<int> StoredGame::lackingPayouts() const
+{
+    std::vector<int> lacking;
+    auto payout = payouts.begin();
+    for (const analysis::Draw& draw : draws) {
+        while (payout != payouts.end() && payout->kaisai < draw.kaisai)
+            ++payout;
+        const bool known = payout != payouts.end() && payout->kaisai == draw.kaisai && !payout->payouts.empty();
+        if (!known && (lacking.empty() || lacking.back() != draw.kaisai))
+            lacking.push_back(draw.kaisai);
+    }
+    return lacking;
 }
 
 QString describe(const Conflict& conflict)
@@ -181,6 +218,7 @@ UpdatePlan planUpdate(Game game, const StoredGame& stored, const std::vector<Pub
     plan.highest = stored.highest();
     auto storedDraw = stored.draws.begin();
     auto storedPayout = stored.payouts.begin();
+    std::vector<int> held; // the stored draws the source publishes, ascending
     for (const PublishedDraw& draw : published) {
         if (draw.kaisai > plan.highest) {
             const int expected = plan.appends.empty() ? plan.highest + 1 : plan.appends.back().kaisai + 1;
@@ -189,6 +227,7 @@ UpdatePlan planUpdate(Game game, const StoredGame& stored, const std::vector<Pub
                                  .arg(expected)
                                  .arg(published.back().kaisai);
                 plan.appends.clear();
+                separateNotes(std::move(held), plan);
                 return plan;
             }
             plan.appends.push_back(draw);
@@ -196,20 +235,22 @@ UpdatePlan planUpdate(Game game, const StoredGame& stored, const std::vector<Pub
         }
         while (storedDraw != stored.draws.end() && storedDraw->kaisai < draw.kaisai)
             ++storedDraw;
-        bool held = false;
+        bool isHeld = false;
         // A file made elsewhere may hold a draw number twice: each row must agree.
         for (auto row = storedDraw; row != stored.draws.end() && row->kaisai == draw.kaisai; ++row) {
-            held = true;
+            isHeld = true;
             compareNumbers(game, *row, draw, plan);
         }
-        if (!held)
+        if (!isHeld)
             continue; // a draw the file skipped: an update only appends above the highest
+        held.push_back(draw.kaisai);
         while (storedPayout != stored.payouts.end() && storedPayout->kaisai < draw.kaisai)
             ++storedPayout;
         const bool recorded = storedPayout != stored.payouts.end() && storedPayout->kaisai == draw.kaisai;
         compareRecord(game, recorded ? &*storedPayout : nullptr, draw, plan);
     }
     checkNewDates(stored, plan);
+    separateNotes(std::move(held), plan);
     return plan;
 }
 

@@ -7,7 +7,11 @@
 //    any order, and the same bonus where one is stored);
 //  - a stored draw's date and payouts are filled in where the file does not
 //    know them; a known one that differs from the published one is a conflict.
-// Any conflict or fault means nothing of the game is stored.
+// Only the join counts: the kJoinDraws highest stored draws that the source
+// also publishes. A conflict there, or a fault, means nothing of the game is
+// stored. A disagreement on an older stored draw is a note: the draw stays
+// as stored (nothing of it is filled in) and the update goes on, since a
+// source can carry an old mistake and still be right about the new draws.
 #pragma once
 
 #include "cores/analysis/hits.h"
@@ -38,6 +42,9 @@ struct StoredGame {
     // True when some stored draw has no date on record: only the whole
     // history of a source can fill it in.
     bool lacksDates() const;
+    // The stored draws with no payout on record, ascending: a source that
+    // reads draw by draw can fill them in.
+    std::vector<int> lackingPayouts() const;
 };
 
 struct Conflict {
@@ -55,14 +62,18 @@ struct Conflict {
 // is stored as 87100 but published as 87200".
 QString describe(const Conflict& conflict);
 
+// How many of the highest stored draws a source must agree with.
+inline constexpr std::size_t kJoinDraws = 10;
+
 struct UpdatePlan {
     int highest = 0;                    // the highest stored draw
     std::vector<PublishedDraw> appends; // ascending, from highest + 1 without a gap
     // Stored draws with what the file lacks: each holds its draw number and
     // only the values to fill in (a null date and empty amounts stay as stored).
     std::vector<PublishedDraw> fills;
-    std::vector<Conflict> conflicts;
-    QString fault; // a gap before the new draws, or a new draw dated before the stored ones
+    std::vector<Conflict> conflicts; // in the join: the source is refused
+    std::vector<Conflict> notes;     // below the join: reported, never stored
+    QString fault;                   // a gap before the new draws, or a new draw dated before the stored ones
 
     bool ok() const { return conflicts.empty() && fault.isEmpty(); }
     // The first conflict or the fault, described; empty when the plan is sound.

@@ -146,12 +146,47 @@ public:
                                 .arg(count)
                                 .arg(kMostOfficialFiles));
             }
-            Q_EMIT progress(0, std::max(count, 0));
-            readNext();
+            // The stored draws that lack payouts take the files left over, the newest first.
+            const std::size_t room = static_cast<std::size_t>(kMostOfficialFiles - std::max(count, 0));
+            for (auto it = m_setup.refill.rbegin(); it != m_setup.refill.rend() && m_refill.size() < room; ++it) {
+                if (*it < m_setup.from && *it <= m_latest)
+                    m_refill.insert(m_refill.begin(), *it);
+            }
+            m_files = std::max(count, 0) + static_cast<int>(m_refill.size());
+            Q_EMIT progress(0, m_files);
+            readRefill();
         });
     }
 
 private:
+    QString fileUrl(int kaisai) const
+    {
+        QString folder = m_setup.urls.officialFolder(m_setup.game);
+        if (!folder.endsWith(QLatin1Char('/')))
+            folder += QLatin1Char('/');
+        return folder + officialFileName(m_setup.game, kaisai);
+    }
+
+    // A stored draw's file: what it adds is its payouts; one the bank no
+    // longer serves, or cannot be read, is passed over.
+    void readRefill()
+    {
+        if (m_refill.empty())
+            return readNext();
+        const int kaisai = m_refill.front();
+        m_refill.erase(m_refill.begin());
+        Q_EMIT progress(++m_read, m_files);
+        fetch(
+            fileUrl(kaisai),
+            [this, kaisai](const QByteArray& body) {
+                Parsed parsed = parseOfficialDraw(m_setup.game, body);
+                if (parsed.ok() && parsed.draws.front().kaisai == kaisai)
+                    m_draws.push_back(std::move(parsed.draws.front()));
+                readRefill();
+            },
+            [this] { readRefill(); });
+    }
+
     void readNext()
     {
         if (m_next > m_latest) {
@@ -160,10 +195,7 @@ private:
                 return fail(all.error);
             return finish(std::move(all.draws), m_latest);
         }
-        QString folder = m_setup.urls.officialFolder(m_setup.game);
-        if (!folder.endsWith(QLatin1Char('/')))
-            folder += QLatin1Char('/');
-        const QString url = folder + officialFileName(m_setup.game, m_next);
+        const QString url = fileUrl(m_next);
         fetch(url, [this, url](const QByteArray& body) {
             Parsed parsed = parseOfficialDraw(m_setup.game, body);
             if (!parsed.ok())
@@ -175,13 +207,16 @@ private:
                                 .arg(m_next));
             }
             m_draws.push_back(std::move(parsed.draws.front()));
-            Q_EMIT progress(static_cast<int>(m_draws.size()), m_latest - m_setup.from + 1);
+            Q_EMIT progress(++m_read, m_files);
             ++m_next;
             readNext();
         });
     }
 
     std::vector<PublishedDraw> m_draws;
+    std::vector<int> m_refill; // the stored draws' files still to read
+    int m_files = 0;           // files to read in all
+    int m_read = 0;
     int m_latest = 0;
     int m_next = 0;
 };
@@ -201,14 +236,13 @@ public:
         if (scheme == QStringLiteral("http") || scheme == QStringLiteral("https"))
             return fetch(m_location, [this](const QByteArray& body) { read(body); });
         const QString path = url.isLocalFile() ? url.toLocalFile() : m_location;
+        // The failure is told with the source, which names the file: not again here.
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+            return fail(file.errorString());
         db::InputBytes input = db::readInput(file);
-        if (!input.ok()) {
-            return fail(path + QStringLiteral(": ")
-                + (input.problem ? QString::fromStdString(db::csv::describe(*input.problem)) : input.error));
-        }
+        if (!input.ok())
+            return fail(input.problem ? QString::fromStdString(db::csv::describe(*input.problem)) : input.error);
         read(input.bytes);
     }
 
@@ -217,7 +251,7 @@ private:
     {
         Parsed parsed = parseOneFile(m_setup.game, body);
         if (!parsed.ok())
-            return fail(m_location + QStringLiteral(": ") + parsed.error);
+            return fail(parsed.error);
         const int count = static_cast<int>(parsed.draws.size());
         Q_EMIT progress(count, count);
         const int latest = parsed.draws.back().kaisai;

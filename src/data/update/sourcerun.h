@@ -3,7 +3,8 @@
 //  - feed: the latest-draw file first when asked for the cheap check, the
 //    whole history only when it holds something from `from` on;
 //  - official: the index for the latest draw, then one file per draw from
-//    `from` to it (at most kMostOfficialFiles);
+//    `from` to it, and before them the files of the stored draws that lack
+//    payouts, as many as fit (at most kMostOfficialFiles in all);
 //  - file: one file at a URL or a local path.
 #pragma once
 
@@ -43,6 +44,7 @@ public:
         SourceUrls urls;
         Transport transport;
         QNetworkAccessManager* manager = nullptr; // outlives the run
+        std::vector<int> refill {};               // FetchRequest::refill
     };
 
     ~SourceRun() override;

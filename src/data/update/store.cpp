@@ -7,6 +7,8 @@
 #include "data/entry/toutokudata.h"
 #include "data/miniloto/minilotodata.h"
 
+#include <QSqlQuery>
+
 #include <type_traits>
 
 namespace zelpo::update {
@@ -184,46 +186,78 @@ std::vector<std::array<std::string, 5>> predictionsAhead(
     return predictions;
 }
 
+namespace {
+
+// What the store checks again inside its transaction: the draws the windows
+// count and the highest of them.
+struct FileMark {
+    int draws = 0;
+    int highest = 0;
+    bool operator==(const FileMark&) const = default;
+};
+
+FileMark markOf(const StoredGame& stored)
+{
+    return { static_cast<int>(stored.draws.size()), stored.highest() };
+}
+
+FileMark markInTransaction(db::Writer& writer, Game game)
+{
+    QSqlQuery query
+        = writer.prepare(QStringLiteral("SELECT COUNT(*), MAX(CAST(kaisai AS INTEGER)) FROM %1 WHERE kaisai>0")
+                             .arg(db::tableName(game)));
+    writer.exec(query);
+    if (!query.next())
+        return {};
+    return { query.value(0).toInt(), query.value(1).toInt() };
+}
+
+// A registration or an edit that lands between the read and the store makes
+// the store plan again from the file as it is now, this many times at most.
+constexpr int kStoreAttempts = 3;
+
+} // namespace
+
 StoreResult storeUpdate(const QString& database, Game game, const std::vector<PublishedDraw>& published, bool dryRun)
 {
     StoreResult result;
-    StoredGame stored;
-    if (dryRun) {
+    for (int attempt = 0; attempt < kStoreAttempts; ++attempt) {
+        // The reading, the plan and the predictions (a walk over the whole
+        // history) happen before the transaction, which then stays short.
+        StoredGame stored;
         result.status = readStoredGame(database, game, stored);
-        if (result.status)
-            result.plan = planUpdate(game, stored, published);
-        return result;
-    }
-
-    db::Status read;
-    bool refused = false;
-    result.status = db::write(database, appendSql(game), {}, [&](db::Writer& writer) {
-        // Read while the transaction keeps every other writer out.
-        read = readStoredGame(database, game, stored);
-        if (!read)
-            writer.refuse(read.failure(), read.detail());
+        if (!result.status)
+            return result;
         result.plan = planUpdate(game, stored, published);
-        if (!result.plan.ok()) {
-            refused = true;
-            writer.refuse(db::Failure::Write, result.plan.reason());
-        }
+        if (dryRun || !result.plan.ok())
+            return result;
         const auto predictions = predictionsAhead(game, stored.draws, result.plan.appends);
+        QStringList inserts;
         for (std::size_t i = 0; i < result.plan.appends.size(); ++i) {
-            const QString insert = insertStatement(game, result.plan.appends[i], predictions[i]);
-            if (insert.isEmpty())
-                writer.refuse(db::Failure::Statement,
+            inserts << insertStatement(game, result.plan.appends[i], predictions[i]);
+            if (inserts.back().isEmpty()) {
+                result.status = db::Status(db::Failure::Statement,
                     QStringLiteral("draw %1 cannot be written as a row").arg(result.plan.appends[i].kaisai));
-            writer.exec(insert);
+                return result;
+            }
         }
-        for (const PublishedDraw& draw : result.plan.appends)
-            storePayoutOf(writer, game, draw);
-        for (const PublishedDraw& fill : result.plan.fills)
-            storePayoutOf(writer, game, fill);
-    });
-    if (!read)
-        result.status = read;
-    else if (refused)
-        result.status = {};
+        const FileMark read = markOf(stored);
+        bool changed = false;
+        result.status = db::write(database, appendSql(game), {}, [&](db::Writer& writer) {
+            if (markInTransaction(writer, game) != read) {
+                changed = true;
+                writer.refuse(db::Failure::Write, QStringLiteral("the file changed while the update was being stored"));
+            }
+            for (const QString& insert : inserts)
+                writer.exec(insert);
+            for (const PublishedDraw& draw : result.plan.appends)
+                storePayoutOf(writer, game, draw);
+            for (const PublishedDraw& fill : result.plan.fills)
+                storePayoutOf(writer, game, fill);
+        });
+        if (!changed)
+            break;
+    }
     result.stored = result.ok();
     return result;
 }

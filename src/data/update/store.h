@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Storing what an update found for one game, in one transaction.
+// Storing what an update found for one game, in one short transaction.
 //
 // The stored draws and payouts are read and compared with the published ones
-// (plan.h) while the transaction holds the file, so that nothing can change
-// in between. The new draws are appended as the registration windows append
+// (plan.h), and the new draws' predictions worked out, before the
+// transaction; inside it the file's draw count and highest draw are checked
+// again, and when a registration or an edit changed them in between, the
+// store plans again from the file as it is (a few times, then it refuses):
+// neither write is lost. The new draws are appended as the registration windows append
 // a draw: the winning numbers with the predictions the game window showed
 // just before it (computed forward from the stored history, one draw after
 // the other, as the backtest does) and " " as atari; Mini Loto keeps its

@@ -5,7 +5,27 @@
 
 #include <QEventLoop>
 
+#include <algorithm>
+
 namespace zelpo::update {
+namespace {
+
+// The draw the calendar expects by `now`, counted from the stored highest
+// draw and its date; kaisai 0 when that draw has no stored date.
+DrawDate expectedDraw(Game game, const StoredGame& stored, std::chrono::sys_seconds now)
+{
+    const int highest = stored.highest();
+    const auto payout = std::find_if(stored.payouts.rbegin(), stored.payouts.rend(),
+        [highest](const StoredPayout& row) { return row.kaisai == highest; });
+    if (highest == 0 || payout == stored.payouts.rend())
+        return {};
+    const std::optional<std::chrono::year_month_day> day = dayOf(payout->date.toString(Qt::ISODate));
+    if (!day)
+        return {};
+    return expectedLatest(game, { highest, *day }, now);
+}
+
+} // namespace
 
 UpdateRun::UpdateRun(UpdateRequest request, SourceUrls urls, Transport transport, QObject* parent)
     : QObject(parent)
@@ -55,8 +75,11 @@ void UpdateRun::startNext()
         ++m_current;
         return startNext();
     }
+    outcome.expected = expectedDraw(outcome.game, m_stored, m_request.now);
     FetchRequest request;
     request.game = outcome.game;
+    request.expected = outcome.expected.kaisai;
+    request.refill = m_stored.lackingPayouts();
     request.from = m_stored.highest() + 1;
     request.source = m_request.source;
     // Dates the file lacks come only from a source's whole history.
@@ -76,6 +99,14 @@ void UpdateRun::startNext()
 
 QString UpdateRun::checkAnswer(const std::vector<PublishedDraw>& draws)
 {
+    // A file given to read from that stops below the file's last draw has
+    // nothing to add, whatever it agrees with.
+    const bool isFile = m_source != QLatin1String("feed") && m_source != QLatin1String("official");
+    if (isFile && !draws.empty() && draws.back().kaisai < m_stored.highest()) {
+        return QStringLiteral("the file ends at draw %1, before the last stored draw %2")
+            .arg(draws.back().kaisai)
+            .arg(m_stored.highest());
+    }
     const UpdatePlan plan = planUpdate(m_outcomes[m_current].game, m_stored, draws);
     if (!plan.conflicts.empty())
         m_outcomes[m_current].conflicts.emplace_back(m_source, plan.conflicts.front());
@@ -90,6 +121,7 @@ void UpdateRun::onFetched()
     const FetchResult& result = fetch->result();
     GameOutcome& outcome = m_outcomes[m_current];
     outcome.failures = result.failures;
+    outcome.stops = result.stops;
     if (result.cancelled || m_cancelled) {
         m_cancelled = true;
         return end();
@@ -129,13 +161,19 @@ void UpdateRun::storeAll()
             continue;
         }
         outcome.added = static_cast<int>(plan.appends.size());
-        outcome.status = outcome.added > 0 ? GameOutcome::Status::Updated : GameOutcome::Status::Current;
         if (outcome.added > 0) {
             outcome.first = plan.appends.front().kaisai;
             outcome.last = plan.appends.back().kaisai;
         }
         outcome.highest = outcome.added > 0 ? outcome.last : plan.highest;
         outcome.filled = static_cast<int>(plan.fills.size());
+        for (const Conflict& note : plan.notes)
+            outcome.notes.emplace_back(outcome.source, note);
+        outcome.missing = drawsMissing({ outcome.highest, {} }, outcome.expected);
+        if (outcome.added > 0)
+            outcome.status = GameOutcome::Status::Updated;
+        else
+            outcome.status = outcome.missing > 0 ? GameOutcome::Status::Behind : GameOutcome::Status::Current;
     }
     end();
 }

@@ -9,11 +9,13 @@
 // the reading, and then nothing at all is stored.
 #pragma once
 
+#include "data/update/calendarstate.h"
 #include "data/update/fetch.h"
 #include "data/update/plan.h"
 
 #include <QObject>
 
+#include <chrono>
 #include <memory>
 #include <utility>
 
@@ -24,10 +26,14 @@ struct UpdateRequest {
     std::vector<Game> games; // updated in this order
     QString source;          // empty: each game's sources in turn; "feed", "official", a URL or a path
     bool dryRun = false;     // fetch and check, store nothing
+    // The moment the calendar counts the published draws at.
+    std::chrono::sys_seconds now = currentTime();
 };
 
 struct GameOutcome {
-    enum class Status { Updated, Current, Failed, Cancelled };
+    // Behind: the sources had nothing new, but the calendar says draws are
+    // out that the file lacks (`missing`); never called current.
+    enum class Status { Updated, Current, Behind, Failed, Cancelled };
     Game game = Game::Numbers3;
     Status status = Status::Cancelled;
     QString source; // the source that answered; empty when none did
@@ -42,6 +48,16 @@ struct GameOutcome {
     QStringList failures;
     // The first conflict of each source that had one, with the source's name.
     std::vector<std::pair<QString, Conflict>> conflicts;
+    // Disagreements on older stored draws of the source that answered: the
+    // stored draws were kept as they are.
+    std::vector<std::pair<QString, Conflict>> notes;
+    // Sources that answered but stop short of the calendar (fetch.h).
+    std::vector<SourceStop> stops;
+    // The draw the calendar expects by now, with its date (kaisai 0 when the
+    // file's last draw has no date), and how many draws up to it the file
+    // still lacks after the update (in a dry run: would lack).
+    DrawDate expected;
+    int missing = 0;
 };
 
 class UpdateRun final : public QObject {

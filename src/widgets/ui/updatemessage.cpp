@@ -63,6 +63,13 @@ QString headline(const GameOutcome& outcome)
             .arg(game)
             .arg(outcome.highest)
             .arg(source);
+    case GameOutcome::Status::Behind:
+        return QStringLiteral("　%1は第%2回まで登録済みですが、第%3回までの%4回分がまだ取得できません（%5）。")
+            .arg(game)
+            .arg(outcome.highest)
+            .arg(outcome.expected.kaisai)
+            .arg(outcome.missing)
+            .arg(source);
     case GameOutcome::Status::Failed:
     case GameOutcome::Status::Cancelled:
         break;
@@ -87,6 +94,14 @@ QStringList details(const GameOutcome& outcome)
     }
     if (outcome.status == GameOutcome::Status::Failed && outcome.failures.isEmpty() && outcome.conflicts.empty())
         lines << QStringLiteral("（%1）").arg(outcome.reason);
+    for (const update::SourceStop& stop : outcome.stops) {
+        lines << QStringLiteral("%1の公開は第%2回（%3）で止まっています。")
+                     .arg(sourceName(stop.source))
+                     .arg(stop.latest)
+                     .arg(stop.date.toString(QStringLiteral("yyyy/MM/dd")));
+    }
+    for (const auto& [source, note] : outcome.notes)
+        lines << conflictLine(source, note) + QStringLiteral("登録済みの値をそのまま残しました。");
     if (outcome.filled > 0)
         lines << QStringLiteral("登録済みの%1回分の日付・配当を補いました。").arg(outcome.filled);
     return lines;

@@ -115,4 +115,68 @@ TEST(Plans, AFillHoldsOnlyWhatTheFileLacks)
     EXPECT_FALSE(StoredGame {}.lacksDates());
 }
 
+// Stored draws 1 to 15, each with a date and its straight unknown; the source
+// publishes `publishedDraws` and draw 16, with other numbers on `differs`.
+struct JoinCase {
+    const char* name;
+    std::vector<int> publishedDraws;
+    int differs;
+    bool refused;    // a disagreement in the join
+    int filledDraws; // stored draws whose straight an accepted source fills in
+};
+
+void PrintTo(const JoinCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class Join : public testing::TestWithParam<JoinCase> { };
+
+TEST_P(Join, OnlyTheTenHighestSharedDrawsCanRefuseASource)
+{
+    const JoinCase& c = GetParam();
+    StoredGame stored;
+    std::vector<PublishedDraw> source;
+    for (int kaisai = 1; kaisai <= 15; ++kaisai) {
+        stored.draws.push_back(Draw { kaisai, { 1, 2, kaisai % 10 }, 0, 0 });
+        stored.payouts.push_back(StoredPayout { kaisai, jan(kaisai), {} });
+    }
+    for (const int kaisai : c.publishedDraws)
+        source.push_back(published(N3, kaisai, { 1, kaisai == c.differs ? 9 : 2, kaisai % 10 }, jan(kaisai), 500));
+    source.push_back(published(N3, 16, { 0, 0, 0 }, jan(16)));
+    const UpdatePlan plan = planUpdate(N3, stored, source);
+    EXPECT_EQ(plan.ok(), !c.refused) << plan.reason().toStdString();
+    EXPECT_EQ(plan.conflicts.size() + plan.notes.size(), c.differs ? 1u : 0u);
+    EXPECT_EQ(plan.appends.size(), 1u);
+    if (c.refused)
+        return;
+    EXPECT_EQ(static_cast<int>(plan.fills.size()), c.filledDraws);
+    for (const PublishedDraw& fill : plan.fills)
+        EXPECT_NE(fill.kaisai, c.differs) << "a disagreeing source filled in its draw";
+    if (!plan.notes.empty()) {
+        EXPECT_EQ(describe(plan.notes.front()),
+            QStringLiteral("draw %1 is stored as 12%2 but published as 19%2").arg(c.differs).arg(c.differs % 10));
+    }
+}
+
+std::vector<int> range(int first, int last)
+{
+    std::vector<int> draws;
+    for (int kaisai = first; kaisai <= last; ++kaisai)
+        draws.push_back(kaisai);
+    return draws;
+}
+
+INSTANTIATE_TEST_SUITE_P(Update, Join,
+    testing::Values(JoinCase { "agreeing", range(1, 15), 0, false, 15 },
+        JoinCase { "below_the_join_is_a_note", range(1, 15), 5, false, 14 },
+        JoinCase { "lowest_of_the_join", range(1, 15), 6, true, 0 },
+        JoinCase { "highest_stored", range(1, 15), 15, true, 0 },
+        // The join is counted among the draws the source publishes.
+        JoinCase { "fewer_than_ten_shared_all_count", { 1, 2, 14, 15 }, 1, true, 0 },
+        JoinCase {
+            "join_reaches_down_past_a_skipped_draw", { 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15 }, 5, true, 0 },
+        JoinCase { "only_new_draws", {}, 0, false, 0 }),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
