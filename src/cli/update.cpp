@@ -7,7 +7,9 @@
 // One line per game on standard output:
 //   numbers3: 76 new draws, 7055 to 7130 (feed)
 //   numbers3: up to date at 7130 (feed)
-//   numbers3: failed: <reason>
+//   numbers3: failed: source feed: https://...: HTTP 404; source official: ...
+//   numbers3: failed: the internet could not be reached (source feed: ...)
+// ("source NAME" is the source as --source names it: feed, official, a file.)
 // or one JSON object with --json. Notes (sources that failed before the one
 // that answered, filled-in draws, a dry run) go to standard error.
 #include "cli/args.h"
@@ -108,8 +110,8 @@ void printNotes(QTextStream& err, const GameOutcome& outcome, bool dryRun)
     const QString prefix = QStringLiteral("zelpo-cli update: %1: ").arg(update::gameKey(outcome.game));
     if (outcome.status == GameOutcome::Status::Failed)
         return; // the line says why
-    for (const QString& failure : outcome.failures)
-        err << prefix << failure << '\n';
+    for (const update::SourceFailure& failure : outcome.failures)
+        err << prefix << failure.text() << '\n';
     if (outcome.filled > 0) {
         err << prefix << (dryRun ? "would fill in" : "filled in") << " the date or payouts of " << outcome.filled
             << " stored draws\n";

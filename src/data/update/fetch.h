@@ -6,7 +6,9 @@
 // fails in any way (network, format, a value, a missing draw) gives its place
 // to the next, and the result tells which source answered and why each one
 // before it failed. A source named ("feed", "official", a URL or a path) is
-// the only one tried.
+// the only one tried. The sources of one game have Transport::allSources
+// together: when it runs out, the source being read fails as timed out and
+// no other is tried.
 //
 // What an answer guarantees: every draw from `from` up to the latest the
 // source publishes, each checked (checkDraws()), ascending; a source may give
@@ -16,10 +18,12 @@
 
 #include "data/update/download.h"
 #include "data/update/publisheddraw.h"
+#include "data/update/sourcefailure.h"
 #include "data/update/sourceurls.h"
 
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -44,10 +48,10 @@ struct FetchRequest {
 };
 
 struct FetchResult {
-    QString source;                   // "feed", "official", the URL or path; empty when none answered
-    std::vector<PublishedDraw> draws; // ascending; holds every draw from `from` to `latest`
-    int latest = 0;                   // the newest draw the answering source publishes
-    QStringList failures;             // "feed: <why>" for each source that failed, in the order tried
+    QString source;                      // "feed", "official", the URL or path; empty when none answered
+    std::vector<PublishedDraw> draws;    // ascending; holds every draw from `from` to `latest`
+    int latest = 0;                      // the newest draw the answering source publishes
+    std::vector<SourceFailure> failures; // in the order met (a source may fail on more than one host)
     bool cancelled = false;
 
     bool ok() const { return !source.isEmpty(); }
@@ -79,6 +83,7 @@ private:
     void startNext();
     void onRunFinished();
     void end();
+    void onOverTime();
 
     FetchRequest m_request;
     SourceUrls m_urls;
@@ -87,6 +92,8 @@ private:
     QStringList m_sources; // still to try
     QString m_current;     // the one being read
     std::unique_ptr<SourceRun> m_run;
+    QTimer m_deadline; // Transport::allSources
+    bool m_overTime = false;
     FetchResult m_result;
     bool m_finished = false;
 };
