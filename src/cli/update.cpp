@@ -8,8 +8,10 @@
 //   numbers3: 76 new draws, 7055 to 7130 (feed)
 //   numbers3: up to date at 7130 (feed)
 //   numbers3: 77 draws missing: stored up to 7054, expected up to 7131 (2026-12-08) (feed)
-//   numbers3: failed: <reason>
-// ("would add 76 new draws" in a dry run) or one JSON object with --json.
+//   numbers3: failed: source feed: https://...: HTTP 404; source official: ...
+//   numbers3: failed: the internet could not be reached (source feed: ...)
+// ("source NAME" is the source as --source names it: feed, official, a file;
+// "would add 76 new draws" in a dry run) or one JSON object with --json.
 // Notes (sources that failed before the one that answered, sources that stop
 // short of the draw calendar, disagreements on older stored draws, filled-in
 // draws, a dry run) go to standard error. A game still missing draws the
@@ -161,8 +163,8 @@ void printNotes(QTextStream& err, const GameOutcome& outcome, bool dryRun)
     const QString prefix = QStringLiteral("zelpo-cli update: %1: ").arg(update::gameKey(outcome.game));
     if (outcome.status == GameOutcome::Status::Failed)
         return; // the line says why
-    for (const QString& failure : outcome.failures)
-        err << prefix << failure << '\n';
+    for (const update::SourceFailure& failure : outcome.failures)
+        err << prefix << failure.text() << '\n';
     for (const update::SourceStop& stop : outcome.stops) {
         err << prefix << stop.source << ": stops at draw " << drawText(stop.latest, stop.date.toString(Qt::ISODate))
             << '\n';

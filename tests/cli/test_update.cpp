@@ -51,7 +51,7 @@ TEST(UpdateCommand, AFailedGameFailsTheCommandAndTheOthersAreStillUpdated)
         "\"message\": \"up to date at 7054\"}, "
         "{\"game\": \"miniloto\", \"status\": \"failed\", \"source\": null, \"new\": 0, \"first\": null, "
         "\"last\": null, \"filled\": 0, \"expected\": 1352, \"missing\": 0, \"stops\": [], \"notes\": [], "
-        "\"message\": \"official: "
+        "\"message\": \"source official: "
             + sources.server.url("/bank/miniloto/miniloto.csv") + ": HTTP 500 Status\"}]}\n");
     EXPECT_EQ(file.rows("SELECT max(kaisai) FROM ナンバーズ3"), QStringList { "7054" });
 }
@@ -61,7 +61,7 @@ TEST(UpdateCommand, AConflictNamesTheDrawAndBothNumbersAndTheNextSourceIsAsked)
     const PublishedSources sources;
     const OlderHistory file(7054, 7053, 1384);
     file.exec("UPDATE ナンバーズ4 SET N1=0 WHERE kaisai=7050"); // published as 9929
-    const QString conflict = "feed: draw 7050 is stored as 9920 but published as 9929";
+    const QString conflict = "source feed: draw 7050 is stored as 9920 but published as 9929";
 
     const QByteArray before = file.hash();
     const auto named = runCli({ "update", "numbers4", "--db", file.path(), "--source", "feed" }, {});

@@ -63,7 +63,6 @@ Download::Download(QUrl url, Transport transport, QNetworkAccessManager* manager
 {
     m_result.url = std::move(url);
     m_stall.setSingleShot(true);
-    m_stall.setInterval(m_transport.stall);
     connect(&m_stall, &QTimer::timeout, this, &Download::onStalled);
 }
 
@@ -79,13 +78,13 @@ Download::~Download()
 QString Download::refusal(const QUrl& url) const
 {
     if (!url.isValid() || url.host().isEmpty())
-        return QStringLiteral("\"%1\" is not a web address").arg(url.toString());
+        return QStringLiteral("not a web address");
     const QString scheme = url.scheme().toLower();
     if (scheme == QStringLiteral("https"))
         return {};
     if (scheme == QStringLiteral("http") && m_transport.plainLoopbackForTests && isLoopbackHost(url.host()))
         return {};
-    return QStringLiteral("%1 is not an https address; results are read over https only").arg(shown(url));
+    return QStringLiteral("not an https address; results are read over https only");
 }
 
 void Download::start()
@@ -95,7 +94,7 @@ void Download::start()
     if (const QString refused = refusal(m_result.url); !refused.isEmpty())
         return fail(DownloadFailure::NotHttps, refused);
     if (m_result.url.scheme().toLower() == QStringLiteral("https") && !QSslSocket::supportsSsl())
-        return fail(DownloadFailure::Connection, shown(m_result.url) + QStringLiteral(": this system offers no TLS"));
+        return fail(DownloadFailure::Connection, QStringLiteral("this system offers no TLS"));
     if (!m_manager) {
         m_ownManager = makeNetworkManager();
         m_manager = m_ownManager.get();
@@ -106,7 +105,7 @@ void Download::start()
 void Download::cancel()
 {
     if (!m_finished)
-        fail(DownloadFailure::Cancelled, shown(m_result.url) + QStringLiteral(": cancelled"));
+        fail(DownloadFailure::Cancelled, QStringLiteral("cancelled"));
 }
 
 void Download::request(const QUrl& url)
@@ -114,6 +113,9 @@ void Download::request(const QUrl& url)
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Zelpo"));
+    // Offline, HTTP/2 lost the failed lookup of a host looked up before in
+    // about one request in three, which then waited until a limit ran out.
+    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
     tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
     request.setSslConfiguration(tls);
@@ -128,26 +130,51 @@ void Download::request(const QUrl& url)
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &Download::onMetaData);
     connect(m_reply, &QNetworkReply::readyRead, this, &Download::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &Download::onFinished);
-    connect(m_reply, &QNetworkReply::downloadProgress, this, [this] { m_stall.start(); });
+    connect(m_reply, &QNetworkReply::socketStartedConnecting, this, [this] { enter(Step::Connect); });
+    connect(m_reply, &QNetworkReply::requestSent, this, [this] { enter(Step::Answer); });
+    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received) {
+        if (received > 0)
+            enter(Step::Receive);
+    });
     // Never ignored: the reply then fails with a handshake error, and these say why.
     connect(m_reply, &QNetworkReply::sslErrors, this, [this](const QList<QSslError>& errors) {
         for (const QSslError& error : errors)
             m_sslErrors << error.errorString();
     });
+    // A host given by its address needs no lookup: the connect limit covers both.
+    enter(QHostAddress(url.host()).isNull() ? Step::Lookup : Step::Connect);
+}
+
+void Download::enter(Step step)
+{
+    m_step = step;
+    switch (step) {
+    case Step::Lookup:
+        m_stall.setInterval(m_transport.lookup);
+        break;
+    case Step::Connect:
+        m_stall.setInterval(m_transport.connect);
+        break;
+    case Step::Answer:
+        m_stall.setInterval(m_transport.answer);
+        break;
+    case Step::Receive:
+        m_stall.setInterval(m_transport.stall);
+        break;
+    }
     m_stall.start();
 }
 
 void Download::onMetaData()
 {
-    m_stall.start();
+    enter(Step::Receive);
     m_result.status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
     m_announced = length.isValid() ? length.toLongLong() : -1;
     m_encoded = m_reply->hasRawHeader(QByteArrayLiteral("Content-Encoding"));
     if (m_result.status < 300 && m_announced > m_transport.largestBody) {
         return fail(DownloadFailure::TooLarge,
-            QStringLiteral("%1: the file is %2 bytes, more than the %3 read at most")
-                .arg(shown(m_result.url))
+            QStringLiteral("the file is %1 bytes, more than the %2 read at most")
                 .arg(m_announced)
                 .arg(m_transport.largestBody));
     }
@@ -155,7 +182,7 @@ void Download::onMetaData()
 
 void Download::onReadyRead()
 {
-    m_stall.start();
+    enter(Step::Receive);
     if (m_result.status >= 300) {
         m_reply->readAll(); // the page of a redirect or an error is of no use
         return;
@@ -166,9 +193,7 @@ void Download::onReadyRead()
     m_result.body += m_reply->read(std::min(m_reply->bytesAvailable(), room));
     if (m_result.body.size() > m_transport.largestBody) {
         return fail(DownloadFailure::TooLarge,
-            QStringLiteral("%1: the file is larger than the %2 bytes read at most")
-                .arg(shown(m_result.url))
-                .arg(m_transport.largestBody));
+            QStringLiteral("the file is larger than the %1 bytes read at most").arg(m_transport.largestBody));
     }
     Q_EMIT progress(m_result.body.size(), m_announced);
 }
@@ -185,33 +210,32 @@ void Download::onFinished()
     if (m_finished)
         return;
     const QNetworkReply::NetworkError error = m_reply->error();
-    const QString where = shown(m_result.url);
     const bool truncated = !m_encoded && m_announced >= 0 && m_result.body.size() < m_announced;
     if (m_result.status >= 300 && m_result.status < 400 && error == QNetworkReply::NoError)
         return followRedirect();
     if (m_result.status >= 400) {
         const QString reason = m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         return fail(DownloadFailure::Http,
-            QStringLiteral("%1: HTTP %2%3")
-                .arg(where)
+            QStringLiteral("HTTP %1%2")
                 .arg(m_result.status)
                 .arg(reason.isEmpty() ? QString() : QLatin1Char(' ') + reason));
     }
     if (error == QNetworkReply::SslHandshakeFailedError || !m_sslErrors.isEmpty()) {
         m_sslErrors.removeDuplicates();
         return fail(DownloadFailure::Certificate,
-            QStringLiteral("%1: the server's certificate is refused: %2")
-                .arg(where, m_sslErrors.isEmpty() ? m_reply->errorString() : m_sslErrors.join(QStringLiteral("; "))));
+            QStringLiteral("the server's certificate is refused: %1")
+                .arg(m_sslErrors.isEmpty() ? m_reply->errorString() : m_sslErrors.join(QStringLiteral("; "))));
     }
     if (truncated) {
         return fail(DownloadFailure::Truncated,
-            QStringLiteral("%1: the connection closed after %2 of the %3 bytes announced")
-                .arg(where)
+            QStringLiteral("the connection closed after %1 of the %2 bytes announced")
                 .arg(m_result.body.size())
                 .arg(m_announced));
     }
+    if (error == QNetworkReply::HostNotFoundError)
+        return fail(DownloadFailure::Lookup, m_reply->errorString());
     if (error != QNetworkReply::NoError)
-        return fail(DownloadFailure::Connection, QStringLiteral("%1: %2").arg(where, m_reply->errorString()));
+        return fail(DownloadFailure::Connection, m_reply->errorString());
     m_stall.stop();
     m_reply->disconnect(this);
     m_reply->deleteLater();
@@ -226,30 +250,39 @@ void Download::followRedirect()
     m_reply->disconnect(this);
     m_reply->deleteLater();
     m_reply = nullptr;
-    if (location.isEmpty()) {
-        return fail(DownloadFailure::Redirect,
-            QStringLiteral("%1: HTTP %2 without a new address").arg(shown(from)).arg(m_result.status));
-    }
+    if (location.isEmpty())
+        return fail(DownloadFailure::Redirect, QStringLiteral("HTTP %1 without a new address").arg(m_result.status));
     const QUrl target = from.resolved(location);
     if (++m_redirects > m_transport.mostRedirects) {
         return fail(DownloadFailure::Redirect,
-            QStringLiteral("%1: more than %2 redirects (the last to %3)")
-                .arg(shown(from))
+            QStringLiteral("more than %1 redirects (the last to %2)")
                 .arg(m_transport.mostRedirects)
                 .arg(shown(target)));
     }
-    if (const QString refused = refusal(target); !refused.isEmpty())
-        return fail(DownloadFailure::NotHttps, QStringLiteral("%1 redirects to %2").arg(shown(from), refused));
+    if (const QString refused = refusal(target); !refused.isEmpty()) {
+        return fail(DownloadFailure::NotHttps, QStringLiteral("redirects to %1: %2").arg(shown(target), refused));
+    }
     request(target);
 }
 
 void Download::onStalled()
 {
-    fail(DownloadFailure::Timeout,
-        QStringLiteral("%1: no answer for %2").arg(shown(m_result.url), seconds(m_transport.stall)));
+    switch (m_step) {
+    case Step::Lookup:
+        return fail(DownloadFailure::Lookup,
+            QStringLiteral("the lookup of %1 took more than %2").arg(m_result.url.host(), seconds(m_transport.lookup)));
+    case Step::Connect:
+        return fail(DownloadFailure::Connection,
+            QStringLiteral("connecting took more than %1").arg(seconds(m_transport.connect)));
+    case Step::Answer:
+        return fail(DownloadFailure::Timeout, QStringLiteral("no answer for %1").arg(seconds(m_transport.answer)));
+    case Step::Receive:
+        break;
+    }
+    fail(DownloadFailure::Timeout, QStringLiteral("no data for %1").arg(seconds(m_transport.stall)));
 }
 
-void Download::fail(DownloadFailure failure, const QString& error)
+void Download::fail(DownloadFailure failure, const QString& reason)
 {
     if (m_finished)
         return;
@@ -261,7 +294,8 @@ void Download::fail(DownloadFailure failure, const QString& error)
         m_reply = nullptr;
     }
     m_result.failure = failure;
-    m_result.error = error;
+    m_result.reason = reason;
+    m_result.error = shown(m_result.url) + QStringLiteral(": ") + reason;
     m_result.body.clear();
     done();
 }

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 // One file fetched over HTTPS, with the rules every results source is read by:
 // https only, with the system's certificate checks (there is no way to turn
-// them off); redirects only to https and at most `mostRedirects`; a stall of
-// `stall` without a byte is a timeout; a body beyond `largestBody` is refused
-// as soon as it is announced or exceeded; an HTTP error names its status.
+// them off); redirects only to https and at most `mostRedirects`; each step
+// of a request has its own limit (the name lookup, connecting, the wait for
+// the first byte of the answer, then a stall between bytes), so that an
+// offline machine or a server that never answers fails within seconds; a body
+// beyond `largestBody` is refused as soon as it is announced or exceeded; an
+// HTTP error names its status. HTTP/1.1 only: Qt 6.4's HTTP/2 connection can
+// lose a failed name lookup and leave the request waiting for ever.
 //
 // Download works through signals so that a window never waits on it;
 // downloadBlocking() runs an event loop for the command line.
@@ -26,7 +30,11 @@ class QNetworkReply;
 namespace zelpo::update {
 
 struct Transport {
-    std::chrono::milliseconds stall { std::chrono::seconds(30) };
+    std::chrono::milliseconds lookup { std::chrono::seconds(5) };  // finding the host's address
+    std::chrono::milliseconds connect { std::chrono::seconds(5) }; // connecting, the TLS handshake included
+    std::chrono::milliseconds answer { std::chrono::seconds(10) }; // from the request sent to the answer's first byte
+    std::chrono::milliseconds stall { std::chrono::seconds(30) };  // without a byte, once the answer has started
+    std::chrono::milliseconds allSources { std::chrono::seconds(60) }; // every source of one game together
     qint64 largestBody = 64 * 1024 * 1024;
     int mostRedirects = 5;
     // For tests only, which serve plain HTTP on the loopback address: allows
@@ -38,9 +46,10 @@ struct Transport {
 enum class DownloadFailure {
     None,
     NotHttps,    // the address (or a redirect) is not https
-    Connection,  // refused, unreachable, host unknown, closed midway
+    Lookup,      // the host's name is unknown, or its lookup took too long
+    Connection,  // refused, unreachable, too slow to connect, closed midway
     Certificate, // the server's certificate is not trusted or not its own
-    Timeout,     // no progress for Transport::stall
+    Timeout,     // connected, but no answer in Transport::answer or no byte for Transport::stall
     Http,        // the server answered with an error status
     Redirect,    // too many redirects, or one without a target
     TooLarge,    // the body is larger than Transport::largestBody
@@ -54,6 +63,7 @@ struct Downloaded {
     DownloadFailure failure = DownloadFailure::None;
     int status = 0; // the HTTP status, when the server sent one
     QString error;  // English, naming the address; empty on success
+    QString reason; // the error without the address: "HTTP 404", "Host example.com not found"
 
     bool ok() const { return failure == DownloadFailure::None; }
 };
@@ -89,8 +99,11 @@ private:
     void onMetaData();
     void onFinished();
     void onStalled();
+    // The limit of the step the request has reached, restarted.
+    enum class Step { Lookup, Connect, Answer, Receive };
+    void enter(Step step);
     void followRedirect();
-    void fail(DownloadFailure failure, const QString& error);
+    void fail(DownloadFailure failure, const QString& reason);
     void done();
     QString refusal(const QUrl& url) const;
 
@@ -98,7 +111,8 @@ private:
     QNetworkAccessManager* m_manager = nullptr;
     std::unique_ptr<QNetworkAccessManager> m_ownManager;
     QPointer<QNetworkReply> m_reply;
-    QTimer m_stall;
+    QTimer m_stall; // the limit of m_step
+    Step m_step = Step::Lookup;
     QStringList m_sslErrors;
     qint64 m_announced = -1; // Content-Length, -1 when not sent
     bool m_encoded = false;  // compressed: Content-Length counts the compressed bytes

@@ -58,6 +58,9 @@ Fetch::Fetch(FetchRequest request, SourceUrls urls, Transport transport, QObject
     , m_transport(transport)
 {
     m_request.from = std::max(m_request.from, 1);
+    m_deadline.setSingleShot(true);
+    m_deadline.setInterval(m_transport.allSources);
+    connect(&m_deadline, &QTimer::timeout, this, &Fetch::onOverTime);
 }
 
 Fetch::~Fetch() = default;
@@ -68,6 +71,7 @@ void Fetch::start()
         return;
     m_manager = makeNetworkManager();
     m_sources = sourcesFor(m_request);
+    m_deadline.start();
     startNext();
 }
 
@@ -104,22 +108,33 @@ void Fetch::onRunFinished()
     run->deleteLater();
     const QString& source = m_current;
     SourceOutcome outcome = run->outcome();
+    if (outcome.cancelled && m_overTime) {
+        m_result.failures.push_back({ source, FailureKind::Timeout,
+            QStringLiteral("the sources of a game have %1 s together, and they ran out")
+                .arg(std::chrono::duration_cast<std::chrono::seconds>(m_transport.allSources).count()),
+            {} });
+        return end();
+    }
     if (outcome.cancelled) {
         m_result.cancelled = true;
         return end();
     }
-    QString error = outcome.error;
-    if (error.isEmpty())
-        error = missingDraw(outcome.draws, m_request.from, outcome.latest);
+    m_result.failures.insert(m_result.failures.end(), outcome.failures.begin(), outcome.failures.end());
+    if (!outcome.answered)
+        return startNext();
+    QString error = missingDraw(outcome.draws, m_request.from, outcome.latest);
+    FailureKind kind = FailureKind::Missing;
     // After a source that stopped, the next one answers for what lies beyond it.
     std::vector<PublishedDraw> draws;
     if (error.isEmpty()) {
         draws = joined(m_result.draws, std::move(outcome.draws));
-        if (m_request.accept)
+        if (m_request.accept) {
             error = m_request.accept(draws);
+            kind = FailureKind::Disagrees;
+        }
     }
     if (!error.isEmpty()) {
-        m_result.failures << source + QStringLiteral(": ") + error;
+        m_result.failures.push_back({ source, kind, error, {} });
         return startNext();
     }
     m_result.source = source;
@@ -141,9 +156,19 @@ void Fetch::end()
     if (m_finished)
         return;
     m_finished = true;
+    m_deadline.stop();
     m_sources.clear();
     QMetaObject::invokeMethod(
         this, [this] { Q_EMIT finished(); }, Qt::QueuedConnection);
+}
+
+void Fetch::onOverTime()
+{
+    if (m_finished || !m_run)
+        return;
+    m_overTime = true;
+    m_sources.clear();
+    m_run->cancel(); // its finished() records the failure
 }
 
 FetchResult fetchBlocking(const FetchRequest& request, const SourceUrls& urls, const Transport& transport)

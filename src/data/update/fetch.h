@@ -6,7 +6,9 @@
 // fails in any way (network, format, a value, a missing draw) gives its place
 // to the next, and the result tells which source answered and why each one
 // before it failed. A source named ("feed", "official", a URL or a path) is
-// the only one tried.
+// the only one tried. The sources of one game have Transport::allSources
+// together: when it runs out, the source being read fails as timed out and
+// no other is tried.
 //
 // A source whose newest draw lies more than kStaleDraws behind the draw the
 // calendar expects (`expected`) has stopped publishing: what it has is kept,
@@ -20,10 +22,12 @@
 
 #include "data/update/download.h"
 #include "data/update/publisheddraw.h"
+#include "data/update/sourcefailure.h"
 #include "data/update/sourceurls.h"
 
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -66,10 +70,10 @@ struct SourceStop {
 };
 
 struct FetchResult {
-    QString source;                   // "feed", "official", the URL or path; empty when none answered
-    std::vector<PublishedDraw> draws; // ascending; holds every draw from `from` to `latest`
-    int latest = 0;                   // the newest draw the answering source publishes
-    QStringList failures;             // "feed: <why>" for each source that failed, in the order tried
+    QString source;                      // "feed", "official", the URL or path; empty when none answered
+    std::vector<PublishedDraw> draws;    // ascending; holds every draw from `from` to `latest`
+    int latest = 0;                      // the newest draw the answering source publishes
+    std::vector<SourceFailure> failures; // in the order met (a source may fail on more than one host)
     // The sources that answered but stop short of the calendar, in the order
     // tried; `draws` holds what each had beyond the one before.
     std::vector<SourceStop> stops;
@@ -104,6 +108,7 @@ private:
     void startNext();
     void onRunFinished();
     void end();
+    void onOverTime();
 
     FetchRequest m_request;
     SourceUrls m_urls;
@@ -112,6 +117,8 @@ private:
     QStringList m_sources; // still to try
     QString m_current;     // the one being read
     std::unique_ptr<SourceRun> m_run;
+    QTimer m_deadline; // Transport::allSources
+    bool m_overTime = false;
     FetchResult m_result;
     bool m_finished = false;
 };

@@ -28,10 +28,11 @@ void SourceRun::cancel()
         return;
     }
     m_outcome.cancelled = true;
-    fail(QStringLiteral("cancelled"));
+    end();
 }
 
-void SourceRun::fetch(const QString& url, std::function<void(const QByteArray&)> then, std::function<void()> orElse)
+void SourceRun::fetch(
+    const QString& url, std::function<void(const QByteArray&)> then, std::function<void(const Downloaded&)> orElse)
 {
     if (m_ended)
         return; // cancelled while the last file was being read
@@ -41,11 +42,14 @@ void SourceRun::fetch(const QString& url, std::function<void(const QByteArray&)>
         // The download is the sender: it goes once its signal has returned.
         m_download.release()->deleteLater();
         const Downloaded& result = download->result();
+        if (result.failure == DownloadFailure::Cancelled) {
+            m_outcome.cancelled = true;
+            return end();
+        }
         if (!result.ok()) {
-            m_outcome.cancelled = result.failure == DownloadFailure::Cancelled;
-            if (orElse && !m_outcome.cancelled)
-                return orElse();
-            return fail(result.error);
+            if (orElse)
+                return orElse(result);
+            return fail(downloadFailure(name(), result));
         }
         then(result.body);
     });
@@ -56,15 +60,26 @@ void SourceRun::finish(std::vector<PublishedDraw> draws, int latest)
 {
     m_outcome.draws = std::move(draws);
     m_outcome.latest = latest;
+    m_outcome.answered = true;
     end();
 }
 
-void SourceRun::fail(const QString& error)
+void SourceRun::note(SourceFailure failure)
+{
+    m_outcome.failures.push_back(std::move(failure));
+}
+
+void SourceRun::fail(SourceFailure failure)
 {
     m_outcome.draws.clear();
     m_outcome.latest = 0;
-    m_outcome.error = error;
+    note(std::move(failure));
     end();
+}
+
+void SourceRun::fail(FailureKind kind, const QString& reason, const QString& detail)
+{
+    fail(SourceFailure { name(), kind, reason, detail });
 }
 
 void SourceRun::end()
@@ -78,47 +93,89 @@ void SourceRun::end()
 
 namespace {
 
+// A failure that the next try of the same host would meet again.
+bool hostDown(const Downloaded& download)
+{
+    switch (failureKind(download.failure)) {
+    case FailureKind::Lookup:
+    case FailureKind::Connection:
+    case FailureKind::Timeout:
+    case FailureKind::Certificate:
+        return true;
+    default:
+        return false;
+    }
+}
+
 class FeedRun final : public SourceRun {
 public:
     explicit FeedRun(Setup setup)
         : SourceRun(std::move(setup))
+        , m_hosts(m_setup.urls.feeds(m_setup.game))
     {
     }
 
+    QString name() const override { return QStringLiteral("feed"); }
+
     void start() override
     {
-        const QString latest = m_setup.urls.feedLatest(m_setup.game);
-        if (m_setup.urls.feed(m_setup.game).isEmpty())
-            return fail(QStringLiteral("the feed carries no %1 draws").arg(gameTitle(m_setup.game)));
-        if (!m_setup.cheapCheck || latest.isEmpty())
+        if (m_hosts.empty())
+            return fail(
+                FailureKind::Unavailable, QStringLiteral("the feed carries no %1 draws").arg(gameTitle(m_setup.game)));
+        tryHost();
+    }
+
+private:
+    // The latest-draw file only spares reading the whole history: when it is
+    // missing or unreadable, the whole history answers instead; when the host
+    // cannot be reached, the next host is tried.
+    void tryHost()
+    {
+        const SourceUrls::FeedFiles& files = m_hosts[m_host];
+        if (!m_setup.cheapCheck || files.latest.isEmpty())
             return readAll();
-        // The latest-draw file only spares reading the whole history: when it
-        // is missing or unreadable, the whole history answers instead.
         fetch(
-            latest,
+            files.latest,
             [this](const QByteArray& body) {
                 const Parsed parsed = parseFeedJson(m_setup.game, body);
                 if (parsed.ok() && parsed.draws.back().kaisai < m_setup.from)
                     return finish(parsed.draws, parsed.draws.back().kaisai);
                 readAll();
             },
-            [this] { readAll(); });
+            [this](const Downloaded& download) {
+                if (!hostDown(download))
+                    return readAll();
+                nextHost(downloadFailure(name(), download));
+            });
     }
 
-private:
     void readAll()
     {
-        const QString all = m_setup.urls.feed(m_setup.game);
-        fetch(all, [this, all](const QByteArray& body) {
-            Parsed parsed = parseFeedJson(m_setup.game, body);
-            if (!parsed.ok())
-                return fail(all + QStringLiteral(": ") + parsed.error);
-            const int count = static_cast<int>(parsed.draws.size());
-            Q_EMIT progress(count, count);
-            const int latest = parsed.draws.back().kaisai;
-            finish(std::move(parsed.draws), latest);
-        });
+        const QString all = m_hosts[m_host].all;
+        fetch(
+            all,
+            [this, all](const QByteArray& body) {
+                Parsed parsed = parseFeedJson(m_setup.game, body);
+                if (!parsed.ok())
+                    return nextHost(SourceFailure { name(), FailureKind::Content, parsed.error, all });
+                const int count = static_cast<int>(parsed.draws.size());
+                Q_EMIT progress(count, count);
+                const int latest = parsed.draws.back().kaisai;
+                finish(std::move(parsed.draws), latest);
+            },
+            [this](const Downloaded& download) { nextHost(downloadFailure(name(), download)); });
     }
+
+    void nextHost(SourceFailure failure)
+    {
+        if (++m_host >= m_hosts.size())
+            return fail(std::move(failure));
+        note(std::move(failure));
+        tryHost();
+    }
+
+    const std::vector<SourceUrls::FeedFiles> m_hosts;
+    std::size_t m_host = 0;
 };
 
 class OfficialRun final : public SourceRun {
@@ -128,23 +185,26 @@ public:
     {
     }
 
+    QString name() const override { return QStringLiteral("official"); }
+
     void start() override
     {
         const QString index = m_setup.urls.officialIndex(m_setup.game);
         fetch(index, [this, index](const QByteArray& body) {
             const OfficialIndex read = parseOfficialIndex(m_setup.game, body);
             if (!read.ok())
-                return fail(index + QStringLiteral(": ") + read.error);
+                return fail(FailureKind::Content, read.error, index);
             m_latest = read.latest;
             m_next = m_setup.from;
             const int count = m_latest - m_setup.from + 1;
             if (count > kMostOfficialFiles) {
-                return fail(QStringLiteral("draws %1 to %2 would be %3 files of the bank, more than %4; "
-                                           "read them from the feed or a file")
-                                .arg(m_setup.from)
-                                .arg(m_latest)
-                                .arg(count)
-                                .arg(kMostOfficialFiles));
+                return fail(FailureKind::Unavailable,
+                    QStringLiteral("draws %1 to %2 would be %3 files of the bank, more than %4; "
+                                   "read them from the feed or a file")
+                        .arg(m_setup.from)
+                        .arg(m_latest)
+                        .arg(count)
+                        .arg(kMostOfficialFiles));
             }
             // The stored draws that lack payouts take the files left over, the newest first.
             const std::size_t room = static_cast<std::size_t>(kMostOfficialFiles - std::max(count, 0));
@@ -192,19 +252,17 @@ private:
         if (m_next > m_latest) {
             Parsed all = checked(m_setup.game, std::move(m_draws));
             if (!all.ok())
-                return fail(all.error);
+                return fail(FailureKind::Content, all.error);
             return finish(std::move(all.draws), m_latest);
         }
         const QString url = fileUrl(m_next);
         fetch(url, [this, url](const QByteArray& body) {
             Parsed parsed = parseOfficialDraw(m_setup.game, body);
             if (!parsed.ok())
-                return fail(url + QStringLiteral(": ") + parsed.error);
+                return fail(FailureKind::Content, parsed.error, url);
             if (parsed.draws.front().kaisai != m_next) {
-                return fail(QStringLiteral("%1: the file holds draw %2, not %3")
-                                .arg(url)
-                                .arg(parsed.draws.front().kaisai)
-                                .arg(m_next));
+                return fail(FailureKind::Content,
+                    QStringLiteral("the file holds draw %1, not %2").arg(parsed.draws.front().kaisai).arg(m_next), url);
             }
             m_draws.push_back(std::move(parsed.draws.front()));
             Q_EMIT progress(++m_read, m_files);
@@ -229,6 +287,8 @@ public:
     {
     }
 
+    QString name() const override { return m_location; }
+
     void start() override
     {
         const QUrl url(m_location);
@@ -239,10 +299,12 @@ public:
         // The failure is told with the source, which names the file: not again here.
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            return fail(file.errorString());
+            return fail(FailureKind::File, file.errorString(), path);
         db::InputBytes input = db::readInput(file);
-        if (!input.ok())
-            return fail(input.problem ? QString::fromStdString(db::csv::describe(*input.problem)) : input.error);
+        if (!input.ok()) {
+            return fail(input.problem ? FailureKind::Content : FailureKind::File,
+                input.problem ? QString::fromStdString(db::csv::describe(*input.problem)) : input.error, path);
+        }
         read(input.bytes);
     }
 
@@ -251,7 +313,7 @@ private:
     {
         Parsed parsed = parseOneFile(m_setup.game, body);
         if (!parsed.ok())
-            return fail(parsed.error);
+            return fail(FailureKind::Content, parsed.error, m_location);
         const int count = static_cast<int>(parsed.draws.size());
         Q_EMIT progress(count, count);
         const int latest = parsed.draws.back().kaisai;

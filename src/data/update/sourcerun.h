@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // How each kind of source is read; Fetch (fetch.h) runs them in turn.
 //  - feed: the latest-draw file first when asked for the cheap check, the
-//    whole history only when it holds something from `from` on;
+//    whole history only when it holds something from `from` on; each of the
+//    feed's hosts in turn, the next when one cannot be read;
 //  - official: the index for the latest draw, then one file per draw from
 //    `from` to it, and before them the files of the stored draws that lack
 //    payouts, as many as fit (at most kMostOfficialFiles in all);
@@ -10,6 +11,7 @@
 
 #include "data/update/download.h"
 #include "data/update/publisheddraw.h"
+#include "data/update/sourcefailure.h"
 #include "data/update/sourceurls.h"
 
 #include <QObject>
@@ -28,7 +30,11 @@ inline constexpr int kMostOfficialFiles = 400;
 struct SourceOutcome {
     std::vector<PublishedDraw> draws; // ascending by draw number
     int latest = 0;                   // the newest draw the source publishes
-    QString error;                    // why the source failed; empty when it answered
+    // Each host or file that failed, in order: when the source answered
+    // after all, these are what it answered in spite of; otherwise the last
+    // is why it failed.
+    std::vector<SourceFailure> failures;
+    bool answered = false;
     bool cancelled = false;
 };
 
@@ -61,11 +67,18 @@ protected:
     explicit SourceRun(Setup setup);
 
     // Downloads `url`, then hands its body to `then`. A failed download ends
-    // the run, or calls `orElse` when one is given (a cancel always ends it).
-    void fetch(const QString& url, std::function<void(const QByteArray&)> then, std::function<void()> orElse = {});
+    // the run, or goes to `orElse` when one is given (a cancel always ends it).
+    void fetch(const QString& url, std::function<void(const QByteArray&)> then,
+        std::function<void(const Downloaded&)> orElse = {});
     // Ends the run; finished() follows once the current call has returned.
     void finish(std::vector<PublishedDraw> draws, int latest);
-    void fail(const QString& error);
+    // Keeps a failure the run goes on from.
+    void note(SourceFailure failure);
+    // Ends the run as failed.
+    void fail(SourceFailure failure);
+    void fail(FailureKind kind, const QString& reason, const QString& detail = {});
+    // The name the run's failures go by.
+    virtual QString name() const = 0;
 
     const Setup m_setup;
 

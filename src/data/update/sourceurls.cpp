@@ -8,6 +8,8 @@ namespace zelpo::update {
 namespace {
 
 const QString kFeed = QStringLiteral("https://hazimekom.github.io/numbers4-api/");
+// The feed's own README names this host as serving the same paths.
+const QString kFeedSecond = QStringLiteral("https://numbers4-1d961.web.app/");
 const QString kBank = QStringLiteral("https://www.mizuhobank.co.jp/retail/takarakuji/");
 
 struct Key {
@@ -20,6 +22,10 @@ const Key kKeys[] = {
     { "update/numbers3_feed_latest", &SourceUrls::numbers3FeedLatest },
     { "update/numbers4_feed", &SourceUrls::numbers4Feed },
     { "update/numbers4_feed_latest", &SourceUrls::numbers4FeedLatest },
+    { "update/numbers3_feed_2", &SourceUrls::numbers3FeedSecond },
+    { "update/numbers3_feed_latest_2", &SourceUrls::numbers3FeedLatestSecond },
+    { "update/numbers4_feed_2", &SourceUrls::numbers4FeedSecond },
+    { "update/numbers4_feed_latest_2", &SourceUrls::numbers4FeedLatestSecond },
     { "update/numbers_official_index", &SourceUrls::numbersOfficialIndex },
     { "update/numbers_official_folder", &SourceUrls::numbersOfficialFolder },
     { "update/miniloto_official_index", &SourceUrls::miniLotoOfficialIndex },
@@ -28,14 +34,15 @@ const Key kKeys[] = {
 
 } // namespace
 
-QString SourceUrls::feed(Game game) const
+std::vector<SourceUrls::FeedFiles> SourceUrls::feeds(Game game) const
 {
-    return game == Game::Numbers3 ? numbers3Feed : game == Game::Numbers4 ? numbers4Feed : QString();
-}
-
-QString SourceUrls::feedLatest(Game game) const
-{
-    return game == Game::Numbers3 ? numbers3FeedLatest : game == Game::Numbers4 ? numbers4FeedLatest : QString();
+    std::vector<FeedFiles> hosts;
+    if (game == Game::Numbers3)
+        hosts = { { numbers3Feed, numbers3FeedLatest }, { numbers3FeedSecond, numbers3FeedLatestSecond } };
+    else if (game == Game::Numbers4)
+        hosts = { { numbers4Feed, numbers4FeedLatest }, { numbers4FeedSecond, numbers4FeedLatestSecond } };
+    std::erase_if(hosts, [](const FeedFiles& files) { return files.all.isEmpty(); });
+    return hosts;
 }
 
 QString SourceUrls::officialIndex(Game game) const
@@ -55,6 +62,10 @@ SourceUrls presetSourceUrls()
     urls.numbers3FeedLatest = kFeed + QStringLiteral("api/v2/games/numbers3/latest.json");
     urls.numbers4Feed = kFeed + QStringLiteral("api/v1/numbers4_all_full.json");
     urls.numbers4FeedLatest = kFeed + QStringLiteral("api/v1/latest.json");
+    urls.numbers3FeedSecond = kFeedSecond + QStringLiteral("api/v2/games/numbers3/draws.full.json");
+    urls.numbers3FeedLatestSecond = kFeedSecond + QStringLiteral("api/v2/games/numbers3/latest.json");
+    urls.numbers4FeedSecond = kFeedSecond + QStringLiteral("api/v1/numbers4_all_full.json");
+    urls.numbers4FeedLatestSecond = kFeedSecond + QStringLiteral("api/v1/latest.json");
     urls.numbersOfficialIndex = kBank + QStringLiteral("numbers/csv/numbers.csv");
     urls.numbersOfficialFolder = kBank + QStringLiteral("numbers/csv/");
     urls.miniLotoOfficialIndex = kBank + QStringLiteral("loto/miniloto/csv/miniloto.csv");

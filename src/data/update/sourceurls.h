@@ -3,6 +3,8 @@
 // file (~/.config/zelpo/zelpo.conf on Linux: organisation and application
 // "zelpo"), group [update], for the day a site moves:
 //   numbers3_feed, numbers3_feed_latest, numbers4_feed, numbers4_feed_latest,
+//   numbers3_feed_2, numbers3_feed_latest_2, numbers4_feed_2, numbers4_feed_latest_2
+//   (the feed's second host, tried when the first fails),
 //   numbers_official_index, numbers_official_folder,
 //   miniloto_official_index, miniloto_official_folder
 #pragma once
@@ -10,6 +12,8 @@
 #include "data/update/publisheddraw.h"
 
 #include <QString>
+
+#include <vector>
 
 class QSettings;
 
@@ -20,6 +24,11 @@ struct SourceUrls {
     QString numbers3FeedLatest; // the latest draw alone: the cheap check
     QString numbers4Feed;
     QString numbers4FeedLatest;
+    // The same files on the feed's second host.
+    QString numbers3FeedSecond;
+    QString numbers3FeedLatestSecond;
+    QString numbers4FeedSecond;
+    QString numbers4FeedLatestSecond;
     QString numbersOfficialIndex;  // the bank's index of the last year's draws
     QString numbersOfficialFolder; // where its per-draw files lie
     QString miniLotoOfficialIndex;
@@ -27,9 +36,13 @@ struct SourceUrls {
 
     bool operator==(const SourceUrls&) const = default;
 
-    // The game's addresses (Mini Loto has no feed: empty).
-    QString feed(Game game) const;
-    QString feedLatest(Game game) const;
+    struct FeedFiles {
+        QString all;    // every draw
+        QString latest; // the latest draw alone; may be empty
+    };
+    // The game's feed on each host that serves it, in the order to try
+    // (Mini Loto has no feed: none).
+    std::vector<FeedFiles> feeds(Game game) const;
     QString officialIndex(Game game) const;
     QString officialFolder(Game game) const;
 };

@@ -131,7 +131,12 @@ void UpdateRun::onFetched()
         m_answers[m_current] = result.draws;
     } else {
         outcome.status = GameOutcome::Status::Failed;
-        outcome.reason = result.failures.join(QStringLiteral("; "));
+        QStringList reasons;
+        for (const SourceFailure& failure : result.failures)
+            reasons << failure.text();
+        outcome.reason = reasons.join(QStringLiteral("; "));
+        if (unreachable(result.failures))
+            outcome.reason = QStringLiteral("the internet could not be reached (%1)").arg(outcome.reason);
     }
     m_stored = {};
     ++m_current;
@@ -155,7 +160,7 @@ void UpdateRun::storeAll()
         if (!plan.ok()) {
             // The file changed while the sources were read.
             outcome.status = GameOutcome::Status::Failed;
-            outcome.reason = outcome.source + QStringLiteral(": ") + plan.reason();
+            outcome.reason = SourceFailure { outcome.source, FailureKind::Disagrees, plan.reason(), {} }.text();
             if (!plan.conflicts.empty())
                 outcome.conflicts.emplace_back(outcome.source, plan.conflicts.front());
             continue;

@@ -43,9 +43,9 @@ struct GameOutcome {
     int highest = 0; // the highest stored draw after the update (in a dry run: it would be)
     int filled = 0;  // stored draws whose date or payouts were filled in
     QString reason;  // Failed: why, in English
-    // "feed: <why>" for each source that failed, in the order tried; when one
+    // Each source (or host of one) that failed, in the order tried; when one
     // answered after them, these are what it was preferred to.
-    QStringList failures;
+    std::vector<SourceFailure> failures;
     // The first conflict of each source that had one, with the source's name.
     std::vector<std::pair<QString, Conflict>> conflicts;
     // Disagreements on older stored draws of the source that answered: the

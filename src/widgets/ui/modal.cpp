@@ -17,15 +17,16 @@ ModalHandler* g_handler = nullptr;
 
 } // namespace
 
-void showMessage(QWidget* owner, const QString& text, MessageIcon icon)
+void showMessage(QWidget* owner, const QString& text, MessageIcon icon, const QString& details)
 {
     if (g_recorder) {
-        g_recorder->m_messages.push_back({ text, icon });
+        g_recorder->m_messages.push_back({ text, icon, details });
         return;
     }
     QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
         owner ? owner->windowTitle() : res::qtext(res::kProgramName), text, QMessageBox::Ok, owner);
     box.setAccessibleDescription(text);
+    box.setDetailedText(details);
     box.exec();
 }
 

@@ -16,8 +16,9 @@ namespace zelpo::ui {
 
 enum class MessageIcon { None, Stop, Question };
 
-// Shows `text` in a message box with a single OK button.
-void showMessage(QWidget* owner, const QString& text, MessageIcon icon);
+// Shows `text` in a message box with a single OK button; `details`, when
+// given, behind the box's "Show Details..." button.
+void showMessage(QWidget* owner, const QString& text, MessageIcon icon, const QString& details = {});
 
 // Asks `text` in a question box with Yes (the default) and No; true for Yes.
 bool askQuestion(QWidget* owner, const QString& text);
@@ -32,6 +33,7 @@ void installWaitCursor();
 struct ShownMessage {
     QString text;
     MessageIcon icon;
+    QString details = {};
 };
 
 // While alive, messages and questions are recorded instead of shown; every
@@ -49,7 +51,7 @@ public:
     void answerQuestions(bool yes) { m_answer = yes; }
 
 private:
-    friend void showMessage(QWidget*, const QString&, MessageIcon);
+    friend void showMessage(QWidget*, const QString&, MessageIcon, const QString&);
     friend bool askQuestion(QWidget*, const QString&);
     std::vector<ShownMessage> m_messages;
     bool m_answer = false;

@@ -105,7 +105,8 @@ bool runUpdate(QWidget* owner, const QString& database, const std::vector<Game>&
             loop.exec();
     }
     const std::vector<update::GameOutcome>& outcomes = run.outcomes();
-    showMessage(owner, updateMessage(outcomes), anyFailed(outcomes) ? MessageIcon::Stop : MessageIcon::None);
+    showMessage(owner, updateMessage(outcomes), anyFailed(outcomes) ? MessageIcon::Stop : MessageIcon::None,
+        updateDetails(outcomes));
     return std::any_of(outcomes.begin(), outcomes.end(),
         [](const update::GameOutcome& outcome) { return outcome.status == update::GameOutcome::Status::Updated; });
 }

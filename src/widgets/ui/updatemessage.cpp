@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/ui/updatemessage.h"
 
+#include <QFileInfo>
+#include <QUrl>
+
 #include <algorithm>
 
 namespace zelpo::ui {
 namespace {
 
 using update::Conflict;
+using update::FailureKind;
 using update::GameOutcome;
+using update::SourceFailure;
 
 QString fieldLabel(const QString& field)
 {
@@ -48,18 +53,18 @@ QString headline(const GameOutcome& outcome)
     switch (outcome.status) {
     case GameOutcome::Status::Updated:
         if (outcome.added == 1)
-            return QStringLiteral("　%1に第%2回の当選数字を追加しました（%3）。。")
+            return QStringLiteral("　%1に第%2回の当選数字を追加しました（%3）。")
                 .arg(game)
                 .arg(outcome.first)
                 .arg(source);
-        return QStringLiteral("　%1に第%2回から第%3回までの%4回分の当選数字を追加しました（%5）。。")
+        return QStringLiteral("　%1に第%2回から第%3回までの%4回分の当選数字を追加しました（%5）。")
             .arg(game)
             .arg(outcome.first)
             .arg(outcome.last)
             .arg(outcome.added)
             .arg(source);
     case GameOutcome::Status::Current:
-        return QStringLiteral("　%1は第%2回まで登録済みで、新しい当選数字はありません（%3）。。")
+        return QStringLiteral("　%1は第%2回まで登録済みで、新しい当選数字はありません（%3）。")
             .arg(game)
             .arg(outcome.highest)
             .arg(source);
@@ -74,25 +79,64 @@ QString headline(const GameOutcome& outcome)
     case GameOutcome::Status::Cancelled:
         break;
     }
-    return QStringLiteral("　%1の当選数字を取得できませんでした。。").arg(game);
+    if (update::unreachable(outcome.failures))
+        return QStringLiteral("　%1：インターネットに接続できなかったため、当選数字を取得できませんでした。"
+                              "ネットワークの接続を確かめてください。")
+            .arg(game);
+    if (outcome.failures.empty() && outcome.conflicts.empty())
+        return QStringLiteral("　%1：データベースを読み書きできませんでした。").arg(game);
+    return QStringLiteral("　%1の当選数字を取得できませんでした。").arg(game);
 }
 
-// The conflicts in these words, then every other reason as it was given.
-QStringList details(const GameOutcome& outcome)
+// What went wrong with a source, in a user's words; the address and the
+// low-level reason go to the details.
+QString failureWords(const SourceFailure& failure)
+{
+    switch (failure.kind) {
+    case FailureKind::Lookup:
+        return QStringLiteral("接続先が見つかりませんでした");
+    case FailureKind::Connection:
+        return QStringLiteral("接続できませんでした");
+    case FailureKind::Timeout:
+        return QStringLiteral("時間内に応答がありませんでした");
+    case FailureKind::Certificate:
+        return QStringLiteral("サーバーの証明書を確かめられませんでした");
+    case FailureKind::Refused:
+        return QStringLiteral("ファイルを受け取れませんでした");
+    case FailureKind::Content:
+        return QStringLiteral("内容を読み取れませんでした");
+    case FailureKind::Missing:
+        return QStringLiteral("途中の回が抜けていました");
+    case FailureKind::Disagrees:
+        return QStringLiteral("登録済みの当選数字と合いませんでした");
+    case FailureKind::Unavailable:
+        return QStringLiteral("必要な回をここからは取得できません");
+    case FailureKind::File:
+        break;
+    }
+    return QStringLiteral("ファイルを開けませんでした");
+}
+
+// The conflicts in these words, then each source's failure once in a
+// user's words (a source may fail on each of its hosts alike).
+QStringList explanation(const GameOutcome& outcome)
 {
     QStringList lines;
     QStringList explained;
     for (const auto& [source, conflict] : outcome.conflicts) {
         lines << conflictLine(source, conflict);
-        explained << source + QStringLiteral(": ");
+        explained << source;
     }
-    for (const QString& failure : outcome.failures) {
-        const bool known = std::any_of(
-            explained.begin(), explained.end(), [&](const QString& prefix) { return failure.startsWith(prefix); });
-        if (!known)
-            lines << QStringLiteral("（%1）").arg(failure);
+    if (!update::unreachable(outcome.failures)) {
+        for (const SourceFailure& failure : outcome.failures) {
+            if (failure.kind == FailureKind::Disagrees && explained.contains(failure.source))
+                continue;
+            const QString line = QStringLiteral("%1：%2。").arg(sourceName(failure.source), failureWords(failure));
+            if (!lines.contains(line))
+                lines << line;
+        }
     }
-    if (outcome.status == GameOutcome::Status::Failed && outcome.failures.isEmpty() && outcome.conflicts.empty())
+    if (outcome.status == GameOutcome::Status::Failed && outcome.failures.empty() && outcome.conflicts.empty())
         lines << QStringLiteral("（%1）").arg(outcome.reason);
     for (const update::SourceStop& stop : outcome.stops) {
         lines << QStringLiteral("%1の公開は第%2回（%3）で止まっています。")
@@ -128,7 +172,9 @@ QString sourceName(const QString& source)
         return QStringLiteral("公開フィード");
     if (source == QLatin1String("official"))
         return QStringLiteral("みずほ銀行");
-    return source;
+    const QUrl url(source);
+    const QString name = QFileInfo(url.isLocalFile() || url.scheme().isEmpty() ? source : url.path()).fileName();
+    return name.isEmpty() ? source : name;
 }
 
 QString updateMessage(const std::vector<GameOutcome>& outcomes)
@@ -137,11 +183,28 @@ QString updateMessage(const std::vector<GameOutcome>& outcomes)
     const bool cancelled = std::any_of(outcomes.begin(), outcomes.end(),
         [](const GameOutcome& outcome) { return outcome.status == GameOutcome::Status::Cancelled; });
     if (cancelled)
-        lines << QStringLiteral("　取得を取り消しました。データベースは変わっていません。。");
+        lines << QStringLiteral("　取得を取り消しました。データベースは変わっていません。");
     for (const GameOutcome& outcome : outcomes) {
         if (outcome.status == GameOutcome::Status::Cancelled)
             continue;
-        lines << headline(outcome) << details(outcome);
+        lines << headline(outcome) << explanation(outcome);
+    }
+    return lines.join(u'\n');
+}
+
+QString updateDetails(const std::vector<GameOutcome>& outcomes)
+{
+    QStringList lines;
+    for (const GameOutcome& outcome : outcomes) {
+        for (const SourceFailure& failure : outcome.failures) {
+            const QString where = failure.detail.isEmpty() || failure.detail == failure.source
+                ? QString()
+                : failure.detail + QStringLiteral(": ");
+            lines << QStringLiteral("%1 %2：%3%4")
+                         .arg(gameName(outcome.game), sourceName(failure.source), where, failure.reason);
+        }
+        if (outcome.status == GameOutcome::Status::Failed && outcome.failures.empty() && outcome.conflicts.empty())
+            lines << QStringLiteral("%1：%2").arg(gameName(outcome.game), outcome.reason);
     }
     return lines.join(u'\n');
 }

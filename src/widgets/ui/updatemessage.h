@@ -11,13 +11,19 @@ namespace zelpo::ui {
 // "ナンバーズ３", "ナンバーズ４", "ミニロト".
 QString gameName(Game game);
 
-// "公開フィード" for the feed, "みずほ銀行" for the bank, a file's URL or path as it is.
+// "公開フィード" for the feed, "みずほ銀行" for the bank, the name of a file
+// (without its folder or address).
 QString sourceName(const QString& source);
 
 // One paragraph per game: what was added, that it was current, or why it
-// failed (a conflict in these words, other reasons as the source gave them);
-// a cancelled update says that nothing was stored.
+// failed: a conflict with both values, each source's failure in plain words,
+// and, when no source could be reached at all, that the internet could not
+// be reached. A cancelled update says that nothing was stored.
 QString updateMessage(const std::vector<update::GameOutcome>& outcomes);
+
+// The message box's details: each failed source's address and low-level
+// reason, one a line; empty when nothing failed.
+QString updateDetails(const std::vector<update::GameOutcome>& outcomes);
 
 // True when a game failed: the message then shows the stop icon.
 bool anyFailed(const std::vector<update::GameOutcome>& outcomes);

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace zelpo::update;
 using zelpo::test::LocalServer;
 using zelpo::test::Reply;
@@ -32,7 +34,7 @@ struct DownloadCase {
     DownloadFailure failure;
     QByteArray says; // in the error, or the body on success
     bool plainAllowed = true;
-    std::chrono::milliseconds stall = 5s;
+    std::chrono::milliseconds limit = 5s; // the wait for an answer and for each byte of it
 };
 
 class Downloads : public testing::TestWithParam<DownloadCase> { };
@@ -45,7 +47,8 @@ TEST_P(Downloads, FollowTheRules)
         server.route(path, reply);
     Transport transport = testTransport();
     transport.plainLoopbackForTests = c.plainAllowed;
-    transport.stall = c.stall;
+    transport.answer = c.limit;
+    transport.stall = c.limit;
     const Downloaded result = downloadBlocking(QUrl(server.url(c.routes.front().first)), transport);
     EXPECT_EQ(result.failure, c.failure) << result.error.toStdString();
     if (result.ok()) {
@@ -75,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Servers, Downloads,
         DownloadCase { "never_answers", { { "/f", Reply { 200, "x", {}, Mode::Silent } } }, DownloadFailure::Timeout,
             "/f: no answer for 0.3 s", true, 300ms },
         DownloadCase { "stops_midway", { { "/f", Reply { 200, "draws", {}, Mode::Stalled } } },
-            DownloadFailure::Timeout, "no answer", true, 300ms },
+            DownloadFailure::Timeout, "/f: no data for 0.3 s", true, 300ms },
         DownloadCase { "truncated", { { "/f", Reply { 200, "draws", {}, Mode::Truncated } } },
             DownloadFailure::Truncated, "closed after 5 of the 105 bytes" },
         DownloadCase { "announced_over_the_cap", { { "/f", Reply { 200, QByteArray(1001, 'x'), {}, Mode::Normal } } },
@@ -92,11 +95,11 @@ INSTANTIATE_TEST_SUITE_P(Servers, Downloads,
         DownloadCase {
             "redirect_loop", { { "/a", redirect("/a") } }, DownloadFailure::Redirect, "more than 5 redirects" },
         DownloadCase { "redirect_to_http", { { "/a", redirect("http://example.com/draws.json") } },
-            DownloadFailure::NotHttps, "/a redirects to http://example.com/draws.json is not an https address" },
+            DownloadFailure::NotHttps, "/a: redirects to http://example.com/draws.json: not an https address" },
         DownloadCase { "redirect_nowhere", { { "/a", redirect("") } }, DownloadFailure::Redirect,
             "HTTP 302 without a new address" },
         DownloadCase { "plain_http_in_the_program", { { "/f", Reply { 200, "draws", {}, Mode::Normal } } },
-            DownloadFailure::NotHttps, "is not an https address", false }),
+            DownloadFailure::NotHttps, "/f: not an https address", false }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Download, RefusesAClosedPortAndAnAddressThatIsNone)
@@ -107,6 +110,52 @@ TEST(Download, RefusesAClosedPortAndAnAddressThatIsNone)
     EXPECT_EQ(refused.failure, DownloadFailure::Connection) << refused.error.toStdString();
     EXPECT_EQ(downloadBlocking(QUrl(QStringLiteral("draws.json")), transport).failure, DownloadFailure::NotHttps);
 }
+
+// Offline or facing a dead host, a download fails within its step's limit
+// and says which step failed: the lookup and connecting count as the
+// internet not reached, a connected server that keeps silent does not.
+struct UnreachableCase {
+    const char* name;
+    std::function<QString(LocalServer&)> url;
+    DownloadFailure failure;
+    const char* says;
+};
+
+class Unreachable : public testing::TestWithParam<UnreachableCase> { };
+
+TEST_P(Unreachable, FailsAtTheStepThatDidNotAnswer)
+{
+    const UnreachableCase& c = GetParam();
+    LocalServer server;
+    server.route(QStringLiteral("/silent"), Reply { 200, "x", {}, Mode::Silent });
+    Transport transport = testTransport();
+    transport.lookup = 2s; // a resolver that never answers counts as a lookup failure too
+    transport.connect = 300ms;
+    transport.answer = 300ms;
+    const QString url = c.url(server);
+    const Downloaded result = downloadBlocking(QUrl(url), transport);
+    EXPECT_EQ(result.failure, c.failure) << result.error.toStdString();
+    EXPECT_TRUE(result.reason.contains(QString::fromUtf8(c.says))) << result.reason.toStdString();
+    EXPECT_EQ(result.error, url + QStringLiteral(": ") + result.reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hosts, Unreachable,
+    testing::Values(UnreachableCase { "name_that_is_none",
+                        [](LocalServer&) { return QStringLiteral("https://zelpo-test.invalid/f"); },
+                        DownloadFailure::Lookup, "zelpo-test.invalid" },
+        UnreachableCase { "refused_port",
+            [](LocalServer&) { return QStringLiteral("http://127.0.0.1:%1/f").arg(zelpo::test::closedPort()); },
+            DownloadFailure::Connection, "refused" },
+        UnreachableCase { "accepts_and_keeps_silent",
+            [](LocalServer& server) { return server.url(QStringLiteral("/silent")); }, DownloadFailure::Timeout,
+            "no answer for 0.3 s" },
+        // A plain server never answers the TLS greeting: the handshake is part of connecting.
+        UnreachableCase { "handshake_never_answered",
+            [](LocalServer& server) {
+                return server.url(QStringLiteral("/silent")).replace(QStringLiteral("http:"), QStringLiteral("https:"));
+            },
+            DownloadFailure::Connection, "connecting took more than 0.3 s" }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The certificate is checked and there is no way around it: a server with a
 // certificate nobody vouches for is never read, even on this machine.

@@ -91,6 +91,14 @@ struct FetchCase {
     const char* untouched = nullptr;
 };
 
+QStringList texts(const std::vector<SourceFailure>& failures)
+{
+    QStringList texts;
+    for (const SourceFailure& failure : failures)
+        texts << failure.text();
+    return texts;
+}
+
 class Fetches : public testing::TestWithParam<FetchCase> { };
 
 TEST_P(Fetches, AnswerFromTheFirstSoundSource)
@@ -108,12 +116,12 @@ TEST_P(Fetches, AnswerFromTheFirstSoundSource)
     const FetchResult result
         = fetchBlocking(FetchRequest { c.game, c.from, source, true, {} }, sources.urls, Sources::transport());
     const QString answered = QString::fromUtf8(c.answered);
-    EXPECT_EQ(result.source, answered == QStringLiteral("=") ? source : answered)
-        << result.failures.join('\n').toStdString();
+    const QStringList failures = texts(result.failures);
+    EXPECT_EQ(result.source, answered == QStringLiteral("=") ? source : answered) << failures.join('\n').toStdString();
     EXPECT_EQ(result.draws.size(), c.draws);
-    ASSERT_EQ(result.failures.size(), c.failures.size()) << result.failures.join('\n').toStdString();
+    ASSERT_EQ(failures.size(), c.failures.size()) << failures.join('\n').toStdString();
     for (qsizetype i = 0; i < c.failures.size(); ++i)
-        EXPECT_TRUE(result.failures[i].contains(c.failures[i])) << result.failures[i].toStdString();
+        EXPECT_TRUE(failures[i].contains(c.failures[i])) << failures[i].toStdString();
     if (result.ok()) {
         EXPECT_GE(result.draws.front().kaisai, 1);
         EXPECT_EQ(result.draws.back().kaisai, result.latest);
@@ -187,6 +195,80 @@ TEST(Fetch, TellsEachSourceAndItsProgressAndStopsWhenCancelled)
     EXPECT_EQ(fetch.result().failures.size(), 1); // the feed's 403 only: nothing tried after the cancel
 }
 
+// The feed's second host is tried before the bank, whatever kept the first
+// from answering; a failure of both hosts leaves the game to the bank.
+struct HostCase {
+    const char* name;
+    std::vector<std::pair<QString, Reply>> routes;
+    bool firstRefused; // the first host's port is closed
+    const char* answered;
+    std::vector<FailureKind> failures;
+};
+
+class FeedHosts : public testing::TestWithParam<HostCase> { };
+
+TEST_P(FeedHosts, TheSecondHostBeforeTheNextSource)
+{
+    const HostCase& c = GetParam();
+    Sources sources;
+    sources.server.route(QStringLiteral("/second/n3/latest.json"), ok(sample("feed-v2-numbers3-latest.json")));
+    sources.server.route(QStringLiteral("/second/n3/all.json"), ok(sample("feed-v2-numbers3-draws.full.json")));
+    for (const auto& [path, reply] : c.routes)
+        sources.server.route(path, reply);
+    if (c.firstRefused) {
+        const QString closed = QStringLiteral("http://127.0.0.1:%1").arg(zelpo::test::closedPort());
+        sources.urls.numbers3Feed = closed + QStringLiteral("/all.json");
+        sources.urls.numbers3FeedLatest = closed + QStringLiteral("/latest.json");
+    }
+    sources.urls.numbers3FeedSecond = sources.server.url(QStringLiteral("/second/n3/all.json"));
+    sources.urls.numbers3FeedLatestSecond = sources.server.url(QStringLiteral("/second/n3/latest.json"));
+
+    const FetchResult result
+        = fetchBlocking(FetchRequest { Game::Numbers3, 7054, {}, true, {} }, sources.urls, Sources::transport());
+    EXPECT_EQ(result.source, QString::fromUtf8(c.answered)) << texts(result.failures).join('\n').toStdString();
+    std::vector<FailureKind> kinds;
+    for (const SourceFailure& failure : result.failures)
+        kinds.push_back(failure.kind);
+    EXPECT_EQ(kinds, c.failures) << texts(result.failures).join('\n').toStdString();
+    // The bank is asked only once both hosts have failed.
+    EXPECT_EQ(
+        sources.server.requests(QStringLiteral("/bank/numbers/numbers.csv")), result.source == "official" ? 1 : 0);
+}
+
+Reply status(int code)
+{
+    return Reply { code, {}, {}, Reply::Mode::Normal };
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, FeedHosts,
+    testing::Values(HostCase { "first_host_answers", {}, false, "feed", {} },
+        HostCase { "first_host_unreachable", {}, true, "feed", { FailureKind::Connection } },
+        HostCase { "first_host_serves_no_feed",
+            { { "/feed/n3/latest.json", status(404) }, { "/feed/n3/draws.full.json", ok("<html>moved</html>") } },
+            false, "feed", { FailureKind::Content } },
+        HostCase { "both_hosts_fail",
+            { { "/second/n3/latest.json", status(503) }, { "/second/n3/all.json", status(503) } }, true, "official",
+            { FailureKind::Connection, FailureKind::Refused } }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// One game's sources share one limit: a source that keeps it waiting is the
+// last one tried.
+TEST(Fetch, TheSourcesOfAGameShareOneTimeLimit)
+{
+    Sources sources;
+    sources.server.route(QStringLiteral("/feed/n3/latest.json"), Reply { 200, "x", {}, Reply::Mode::Stalled });
+    Transport transport = Sources::transport();
+    transport.allSources = 300ms;
+    const FetchResult result
+        = fetchBlocking(FetchRequest { Game::Numbers3, 7054, {}, true, {} }, sources.urls, transport);
+    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(result.cancelled);
+    ASSERT_EQ(result.failures.size(), 1u);
+    EXPECT_EQ(result.failures[0].source, "feed");
+    EXPECT_EQ(result.failures[0].kind, FailureKind::Timeout);
+    EXPECT_EQ(sources.server.requests(QStringLiteral("/bank/numbers/numbers.csv")), 0);
+}
+
 TEST(SourceUrls, PresetsAreHttpsAndTheSettingsFileOverridesThem)
 {
     const SourceUrls presets = presetSourceUrls();
@@ -194,7 +276,18 @@ TEST(SourceUrls, PresetsAreHttpsAndTheSettingsFileOverridesThem)
              presets.numbers4FeedLatest, presets.numbersOfficialIndex, presets.numbersOfficialFolder,
              presets.miniLotoOfficialIndex, presets.miniLotoOfficialFolder })
         EXPECT_TRUE(url.startsWith(QStringLiteral("https://"))) << url.toStdString();
-    EXPECT_EQ(presets.feed(Game::MiniLoto), QString());
+    EXPECT_TRUE(presets.feeds(Game::MiniLoto).empty());
+    for (const Game game : { Game::Numbers3, Game::Numbers4 }) {
+        // Two hosts serving the same paths.
+        const std::vector<SourceUrls::FeedFiles> hosts = presets.feeds(game);
+        ASSERT_EQ(hosts.size(), 2u);
+        EXPECT_NE(QUrl(hosts[0].all).host(), QUrl(hosts[1].all).host());
+        for (const SourceUrls::FeedFiles& files : hosts) {
+            EXPECT_TRUE(files.all.startsWith(QStringLiteral("https://"))) << files.all.toStdString();
+            EXPECT_TRUE(files.latest.startsWith(QStringLiteral("https://"))) << files.latest.toStdString();
+        }
+        EXPECT_TRUE(hosts[0].all.endsWith(QUrl(hosts[1].all).path()));
+    }
 
     const QTemporaryDir dir;
     QSettings settings(dir.filePath(QStringLiteral("zelpo.conf")), QSettings::IniFormat);

@@ -92,10 +92,9 @@ TEST(UpdateEntry, EachGameWindowAndItsListUpdateThatGame)
     const PublishedSources sources;
     const OlderHistory file(7051, 7053, 1352);
     expectTheEntry<zelpo::CNabazu3>(
-        file, "　ナンバーズ３に第7052回から第7054回までの3回分の当選数字を追加しました（公開フィード）。。", "7055");
-    expectTheEntry<zelpo::CNabazu4>(
-        file, "　ナンバーズ４に第7054回の当選数字を追加しました（公開フィード）。。", "7055");
-    expectTheEntry<zelpo::CMiniroto>(file, "　ミニロトに第1353回の当選数字を追加しました（みずほ銀行）。。", "1354");
+        file, "　ナンバーズ３に第7052回から第7054回までの3回分の当選数字を追加しました（公開フィード）。", "7055");
+    expectTheEntry<zelpo::CNabazu4>(file, "　ナンバーズ４に第7054回の当選数字を追加しました（公開フィード）。", "7055");
+    expectTheEntry<zelpo::CMiniroto>(file, "　ミニロトに第1353回の当選数字を追加しました（みずほ銀行）。", "1354");
 }
 
 TEST(UpdateEntry, TheMainMenuUpdatesEveryGameAndSaysWhatFailed)
@@ -113,11 +112,15 @@ TEST(UpdateEntry, TheMainMenuUpdatesEveryGameAndSaysWhatFailed)
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].icon, zelpo::ui::MessageIcon::Stop);
     EXPECT_EQ(messages.texts()[0].split('\n'),
-        (QStringList { "　ナンバーズ３に第7052回から第7054回までの3回分の当選数字を追加しました（公開フィード）。。",
-            "　ナンバーズ４の当選数字を取得できませんでした。。",
+        (QStringList { "　ナンバーズ３に第7052回から第7054回までの3回分の当選数字を追加しました（公開フィード）。",
+            "　ナンバーズ４の当選数字を取得できませんでした。",
             "第7050回の当選数字が食い違っています（登録済み：9920、公開フィード：9929）。",
-            "（official: " + sources.server.url("/bank/numbers/numbers.csv") + ": HTTP 404 Status）",
-            "　ミニロトは第1384回まで登録済みで、新しい当選数字はありません（みずほ銀行）。。" }));
+            "みずほ銀行：ファイルを受け取れませんでした。",
+            "　ミニロトは第1384回まで登録済みで、新しい当選数字はありません（みずほ銀行）。" }));
+    // Addresses and the servers' own words are kept for the details.
+    EXPECT_FALSE(messages.texts()[0].contains("http"));
+    EXPECT_EQ(messages.messages()[0].details,
+        "ナンバーズ４ みずほ銀行：" + sources.server.url("/bank/numbers/numbers.csv") + ": HTTP 404 Status");
 }
 
 TEST(UpdateEntry, CancelInTheMiddleLeavesTheFileAsItWas)
@@ -143,7 +146,7 @@ TEST(UpdateEntry, CancelInTheMiddleLeavesTheFileAsItWas)
     zelpo::ui::MessageRecorder messages;
     chooseUpdate(menu);
     EXPECT_EQ(shown, (QStringList { "ナンバーズ４：みずほ銀行から読んでいます…", "0 / 1 回分" }));
-    EXPECT_EQ(messages.texts(), QStringList { "　取得を取り消しました。データベースは変わっていません。。" });
+    EXPECT_EQ(messages.texts(), QStringList { "　取得を取り消しました。データベースは変わっていません。" });
     EXPECT_EQ(file.hash(), before);
 }
 
