@@ -47,7 +47,7 @@ bool concernsOneTable(const db::Status& status)
 
 // "7127\t2026-12-07\t73": the draw expected by now, its date and how many
 // the file lacks; "-" for each when the last draw has no date.
-QString calendarColumns(db::Game game, int last, const QString& lastDate, std::chrono::sys_seconds now)
+QString calendarColumns(Game game, int last, const QString& lastDate, std::chrono::sys_seconds now)
 {
     const std::optional<std::chrono::year_month_day> day = update::dayOf(lastDate);
     if (!day)

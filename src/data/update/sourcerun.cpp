@@ -244,7 +244,7 @@ private:
                     m_draws.push_back(std::move(parsed.draws.front()));
                 readRefill();
             },
-            [this] { readRefill(); });
+            [this](const Downloaded&) { readRefill(); });
     }
 
     void readNext()
