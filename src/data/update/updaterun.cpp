@@ -10,19 +10,21 @@
 namespace zelpo::update {
 namespace {
 
-// The draw the calendar expects by `now`, counted from the stored highest
-// draw and its date; kaisai 0 when that draw has no stored date.
+// The draw the calendar expects by `now`, counted on from the newest stored
+// draw with a date (a draw registered by hand has none); kaisai 0 when no
+// stored draw has one.
 DrawDate expectedDraw(Game game, const StoredGame& stored, std::chrono::sys_seconds now)
 {
     const int highest = stored.highest();
     const auto payout = std::find_if(stored.payouts.rbegin(), stored.payouts.rend(),
-        [highest](const StoredPayout& row) { return row.kaisai == highest; });
+        [highest](const StoredPayout& row) { return row.kaisai <= highest && row.date.isValid(); });
     if (highest == 0 || payout == stored.payouts.rend())
         return {};
     const std::optional<std::chrono::year_month_day> day = dayOf(payout->date.toString(Qt::ISODate));
     if (!day)
         return {};
-    return expectedLatest(game, { highest, *day }, now);
+    const DrawDate expected = expectedLatest(game, { payout->kaisai, *day }, now);
+    return expected.kaisai >= highest ? expected : DrawDate { highest, {} };
 }
 
 } // namespace
@@ -78,7 +80,8 @@ void UpdateRun::startNext()
     outcome.expected = expectedDraw(outcome.game, m_stored, m_request.now);
     FetchRequest request;
     request.game = outcome.game;
-    request.expected = outcome.expected.kaisai;
+    // Sources are held to the calendar only while it says draws are missing.
+    request.expected = outcome.expected.kaisai > m_stored.highest() ? outcome.expected.kaisai : 0;
     request.refill = m_stored.lackingPayouts();
     request.from = m_stored.highest() + 1;
     request.source = m_request.source;

@@ -139,10 +139,13 @@ QStringList explanation(const GameOutcome& outcome)
     if (outcome.status == GameOutcome::Status::Failed && outcome.failures.empty() && outcome.conflicts.empty())
         lines << QStringLiteral("（%1）").arg(outcome.reason);
     for (const update::SourceStop& stop : outcome.stops) {
-        lines << QStringLiteral("%1の公開は第%2回（%3）で止まっています。")
+        const QString date = stop.date.isValid()
+            ? QStringLiteral("（%1）").arg(stop.date.toString(QStringLiteral("yyyy/MM/dd")))
+            : QString();
+        lines << QStringLiteral("%1の公開は第%2回%3で止まっています。")
                      .arg(sourceName(stop.source))
                      .arg(stop.latest)
-                     .arg(stop.date.toString(QStringLiteral("yyyy/MM/dd")));
+                     .arg(date);
     }
     for (const auto& [source, note] : outcome.notes)
         lines << conflictLine(source, note) + QStringLiteral("登録済みの値をそのまま残しました。");

@@ -2,6 +2,7 @@
 // The draw calendar against the dates of the built-in history.
 #include "data/db/bundledfiles.h"
 #include "data/update/calendarstate.h"
+#include "support/testdb.h"
 
 #include <gtest/gtest.h>
 
@@ -67,5 +68,27 @@ std::string gameName(const testing::TestParamInfo<Game>& info)
 
 INSTANTIATE_TEST_SUITE_P(
     Games, CalendarHistory, testing::Values(Game::Numbers3, Game::Numbers4, Game::MiniLoto), gameName);
+
+// The file's highest draw and its stored date: a file whose highest draw has
+// no date, or that has no draws, gives no state.
+TEST(CalendarState, ReadsTheHighestDrawAndItsDate)
+{
+    using std::chrono::year;
+    const zelpo::test::TempDatabase file;
+    const auto now = std::chrono::sys_days(year(2026) / 12 / 8) + std::chrono::hours(12);
+    EXPECT_FALSE(zelpo::update::readCalendarState(Game::Numbers3, file.path(), now));
+    file.addNumbers3(7053, 1, 2, 3);
+    file.addNumbers3(7054, 4, 5, 6);
+    file.exec("INSERT INTO ナンバーズ3配当 (kaisai, date) VALUES (7053, '2026-08-20')");
+    EXPECT_FALSE(zelpo::update::readCalendarState(Game::Numbers3, file.path(), now));
+    file.exec("INSERT INTO ナンバーズ3配当 (kaisai, date) VALUES (7054, '2026-08-21')");
+    const auto state = zelpo::update::readCalendarState(Game::Numbers3, file.path(), now);
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->last, (DrawDate { 7054, year(2026) / 8 / 21 }));
+    EXPECT_EQ(state->next, (DrawDate { 7055, year(2026) / 8 / 24 }));
+    EXPECT_EQ(state->expected, (DrawDate { 7131, year(2026) / 12 / 8 }));
+    EXPECT_EQ(state->missing, 77);
+    EXPECT_FALSE(zelpo::update::readCalendarState(Game::Numbers3, file.dir() + "/none.mdb", now));
+}
 
 } // namespace

@@ -4,7 +4,11 @@
 #include "data/update/updaterun.h"
 #include "publishedsources.h"
 
+#include <QEventLoop>
+
 #include <gtest/gtest.h>
+
+#include <utility>
 
 using namespace zelpo::update;
 using zelpo::test::OlderHistory;
@@ -111,6 +115,34 @@ TEST(Sources, StoredDrawsWithoutPayoutsTakeThemFromTheBanksFiles)
         EXPECT_EQ(outcomes.front().filled, served ? 1 : 0);
         EXPECT_EQ(file.rows(row), served ? published : QStringList {});
         EXPECT_EQ(sources.server.requests("/bank/miniloto/A1011353.CSV"), 1);
+    }
+}
+
+// A draw registered in a window while the update reads its sources is never
+// lost: the same numbers are kept as registered and the update adds the rest;
+// other numbers refuse the update and stay.
+TEST(Sources, ADrawRegisteredWhileTheUpdateRunsIsKept)
+{
+    for (const bool sameNumbers : { true, false }) {
+        PublishedSources sources;
+        const OlderHistory file(7051, 7054, 1384);
+        UpdateRun run({ file.path(), { Game::Numbers3 }, {}, false, evening(2026, 8, 21) }, sourceUrls());
+        bool registered = false;
+        QObject::connect(&run, &UpdateRun::sourceStarted, &run, [&] {
+            if (!std::exchange(registered, true))
+                file.addNumbers3(7052, sameNumbers ? 8 : 1, sameNumbers ? 7 : 1, sameNumbers ? 2 : 1, { "mine" });
+        });
+        QEventLoop loop;
+        QObject::connect(&run, &UpdateRun::finished, &loop, &QEventLoop::quit);
+        run.start();
+        loop.exec();
+        ASSERT_TRUE(registered);
+        const GameOutcome& outcome = run.outcomes().front();
+        EXPECT_EQ(outcome.status, sameNumbers ? GameOutcome::Status::Updated : GameOutcome::Status::Failed);
+        EXPECT_EQ(outcome.added, sameNumbers ? 2 : 0);
+        EXPECT_EQ(file.rows("SELECT N100||N10||N1, kounyu1 FROM ナンバーズ3 WHERE kaisai=7052"),
+            QStringList { sameNumbers ? "872|mine" : "111|mine" });
+        EXPECT_EQ(file.rows("SELECT MAX(kaisai) FROM ナンバーズ3"), QStringList { sameNumbers ? "7054" : "7052" });
     }
 }
 
