@@ -51,7 +51,8 @@ screenshots:
 fuzz: setup
 	./scripts/setup.sh --fuzz
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DZELPO_FUZZ=ON -DZELPO_TESTS=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target zelpo_fuzz_csv zelpo_fuzz_statements zelpo_fuzz_database
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target zelpo_fuzz_csv zelpo_fuzz_statements zelpo_fuzz_database \
+		zelpo_fuzz_feed zelpo_fuzz_official zelpo_fuzz_onefile
 	./scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:

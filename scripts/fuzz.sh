@@ -12,7 +12,7 @@ seconds=${2:-60}
 shift $(($# < 2 ? $# : 2))
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then
-    names=(csv statements database)
+    names=(csv statements database feed official onefile)
 fi
 
 # Qt's plugin loader keeps what it loads for the life of the process.
@@ -28,7 +28,10 @@ for name in "${names[@]}"; do
     csv) options+=(-dict=fuzz/csv.dict -max_len=4096) ;;
     statements) options+=(-max_len=1024) ;;
     database) options+=(-max_len=8192) ;;
-    *) echo "unknown fuzz target: $name (csv, statements or database)" >&2; exit 2 ;;
+    feed) options+=(-dict=fuzz/feed.dict -max_len=16384) ;;
+    official) options+=(-max_len=4096) ;;
+    onefile) options+=(-dict=fuzz/feed.dict -max_len=16384) ;;
+    *) echo "unknown fuzz target: $name (csv, statements, database, feed, official or onefile)" >&2; exit 2 ;;
     esac
     corpus="$build/corpus/$name"
     findings="$build/findings/$name"

@@ -80,9 +80,11 @@ QString headline(const GameOutcome& outcome)
         break;
     }
     if (update::unreachable(outcome.failures))
-        return QStringLiteral("　%1：インターネットに接続できなかったため、当選数字を取得できませんでした。"
-                              "ネットワークの接続を確かめてください。")
+        // One literal, as the manual quotes it.
+        // clang-format off
+        return QStringLiteral("　%1：インターネットに接続できなかったため、当選数字を取得できませんでした。ネットワークの接続を確かめてください。")
             .arg(game);
+    // clang-format on
     if (outcome.failures.empty() && outcome.conflicts.empty())
         return QStringLiteral("　%1：データベースを読み書きできませんでした。").arg(game);
     return QStringLiteral("　%1の当選数字を取得できませんでした。").arg(game);

@@ -51,6 +51,11 @@ public:
             { "numbers3_feed_latest", "/feed/n3/latest.json" },
             { "numbers4_feed", "/feed/n4/all.json" },
             { "numbers4_feed_latest", "/feed/n4/latest.json" },
+            // The feed's second host answers 404 unless a test routes it: never the real one.
+            { "numbers3_feed_2", "/feed2/n3/draws.full.json" },
+            { "numbers3_feed_latest_2", "/feed2/n3/latest.json" },
+            { "numbers4_feed_2", "/feed2/n4/all.json" },
+            { "numbers4_feed_latest_2", "/feed2/n4/latest.json" },
             { "numbers_official_index", "/bank/numbers/numbers.csv" },
             { "numbers_official_folder", "/bank/numbers/" },
             { "miniloto_official_index", "/bank/miniloto/miniloto.csv" },

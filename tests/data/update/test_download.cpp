@@ -154,6 +154,13 @@ INSTANTIATE_TEST_SUITE_P(Hosts, Unreachable,
             [](LocalServer& server) {
                 return server.url(QStringLiteral("/silent")).replace(QStringLiteral("http:"), QStringLiteral("https:"));
             },
+            DownloadFailure::Connection, "connecting took more than 0.3 s" },
+        // By name: the lookup's limit ends once connecting starts.
+        UnreachableCase { "handshake_never_answered_by_name",
+            [](LocalServer& server) {
+                return server.url(QStringLiteral("/silent"))
+                    .replace(QStringLiteral("http://127.0.0.1"), QStringLiteral("https://localhost"));
+            },
             DownloadFailure::Connection, "connecting took more than 0.3 s" }),
     [](const auto& info) { return std::string(info.param.name); });
 

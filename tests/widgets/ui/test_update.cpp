@@ -119,8 +119,9 @@ TEST(UpdateEntry, TheMainMenuUpdatesEveryGameAndSaysWhatFailed)
             "　ミニロトは第1384回まで登録済みで、新しい当選数字はありません（みずほ銀行）。" }));
     // Addresses and the servers' own words are kept for the details.
     EXPECT_FALSE(messages.texts()[0].contains("http"));
-    EXPECT_EQ(messages.messages()[0].details,
-        "ナンバーズ４ みずほ銀行：" + sources.server.url("/bank/numbers/numbers.csv") + ": HTTP 404 Status");
+    EXPECT_EQ(messages.messages()[0].details.split('\n'),
+        (QStringList { "ナンバーズ４ 公開フィード：draw 7050 is stored as 9920 but published as 9929",
+            "ナンバーズ４ みずほ銀行：" + sources.server.url("/bank/numbers/numbers.csv") + ": HTTP 404 Status" }));
 }
 
 TEST(UpdateEntry, CancelInTheMiddleLeavesTheFileAsItWas)
