@@ -7,7 +7,7 @@
 #include "widgets/res/text.h"
 #include "widgets/ui/help.h"
 #include "widgets/ui/modal.h"
-#include "widgets/ui/updatedialog.h"
+#include "widgets/update/updatedialog.h"
 #include "widgets/windows/CMiniroto.h"
 #include "widgets/windows/CNabazu3.h"
 #include "widgets/windows/CNabazu4.h"

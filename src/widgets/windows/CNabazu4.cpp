@@ -14,7 +14,7 @@
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
 #include "widgets/ui/searchrun.h"
-#include "widgets/ui/updatedialog.h"
+#include "widgets/update/updatedialog.h"
 
 #include <QLineEdit>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/ui/updatedialog.h"
+#include "widgets/update/updatedialog.h"
 
 #include "data/update/sourceurls.h"
 #include "widgets/ui/gamewindow.h"
 #include "widgets/ui/modal.h"
-#include "widgets/ui/updatemessage.h"
+#include "widgets/update/updatemessage.h"
 
 #include <QEventLoop>
 #include <QHBoxLayout>
