@@ -5,9 +5,13 @@
 #include "widgets/dialogs/CAboutDlg.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
+#include "widgets/ui/dialogbuilder.h"
 #include "widgets/ui/help.h"
 #include "widgets/ui/modal.h"
-#include "widgets/update/updatedialog.h"
+#include "widgets/update/fileimport.h"
+#include "widgets/update/updateentries.h"
+#include "widgets/update/updateline.h"
+#include "widgets/update/updaterunner.h"
 #include "widgets/windows/CMiniroto.h"
 #include "widgets/windows/CNabazu3.h"
 #include "widgets/windows/CNabazu4.h"
@@ -34,6 +38,13 @@ CMyDlg::CMyDlg(QWidget* parent)
     connect(button(1002), &QPushButton::clicked, this, &CMyDlg::OnButton3);
     connect(button(1015), &QPushButton::clicked, this, &CMyDlg::OnAbout);
     connect(button(1016), &QPushButton::clicked, this, &CMyDlg::OnButton5);
+
+    // The line sits below the template's buttons, in a strip the window grows by.
+    const QSize base = ui::dialogBaseUnits(font());
+    const QRect strip = ui::toPixels(QRect(8, res::kMainDialog.cy - 4, res::kMainDialog.cx - 16, 30), base);
+    m_updateLine = new ui::UpdateLine(this, 3);
+    m_updateLine->setGeometry(strip);
+    setFixedSize(width(), strip.bottom() + 1 + ui::toPixels(QRect(0, 0, 0, 6), base).height());
 }
 
 CMyDlg::~CMyDlg() = default;
@@ -88,7 +99,17 @@ void CMyDlg::OnButton5()
 
 void CMyDlg::OnUpdate()
 {
-    ui::runUpdate(this, m_strDatabase, { update::Game::Numbers3, update::Game::Numbers4, update::Game::MiniLoto });
+    ui::runUpdate(this, m_strDatabase, { Game::Numbers3, Game::Numbers4, Game::MiniLoto });
+}
+
+void CMyDlg::OnImport()
+{
+    ui::importFromFile(this, m_strDatabase, std::nullopt);
+}
+
+void CMyDlg::showNotice(const QString& notice)
+{
+    m_updateLine->setIdleText(notice);
 }
 
 void CMyDlg::contextMenuEvent(QContextMenuEvent* event)
@@ -97,6 +118,8 @@ void CMyDlg::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     QAction* update = menu.addAction(QString::fromUtf16(ui::kUpdateEntry));
     connect(update, &QAction::triggered, this, &CMyDlg::OnUpdate);
+    QAction* import = menu.addAction(QString::fromUtf16(ui::kImportEntry));
+    connect(import, &QAction::triggered, this, &CMyDlg::OnImport);
     menu.addSeparator();
     QAction* about = menu.addAction(res::qtext(res::kAboutMenuEntry));
     connect(about, &QAction::triggered, this, &CMyDlg::OnAbout);
