@@ -5,8 +5,11 @@
 #include "widgets/app/firstrun.h"
 #include "widgets/ui/japanese.h"
 #include "widgets/ui/modal.h"
+#include "widgets/update/startcheck.h"
 
 #include <QIcon>
+#include <QPointer>
+#include <QTimer>
 
 namespace zelpo::app {
 
@@ -31,7 +34,16 @@ int CMyApp::InitInstance()
 {
     CMyDlg dialog;
     dialog.setPathsFrom(applicationFilePath());
-    prepareDatabase(nullptr, dialog.m_strDatabase);
+    const StartupDatabase database = prepareDatabase(nullptr, dialog.m_strDatabase);
+    if (database == StartupDatabase::Usable || database == StartupDatabase::Created)
+        ui::askAboutStartCheckOnce(nullptr);
+    // Once the main menu is up: the check waits for nothing and shows no window.
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        ui::runStartCheck(dialog.m_strDatabase, [menu = QPointer<CMyDlg>(&dialog)](const QString& notice) {
+            if (menu)
+                menu->showNotice(notice);
+        });
+    });
     ui::runModal(dialog);
     return 0;
 }

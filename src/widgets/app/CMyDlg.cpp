@@ -9,6 +9,7 @@
 #include "widgets/ui/help.h"
 #include "widgets/ui/modal.h"
 #include "widgets/update/fileimport.h"
+#include "widgets/update/startcheck.h"
 #include "widgets/update/updateentries.h"
 #include "widgets/update/updateline.h"
 #include "widgets/update/updaterunner.h"
@@ -120,6 +121,10 @@ void CMyDlg::contextMenuEvent(QContextMenuEvent* event)
     connect(update, &QAction::triggered, this, &CMyDlg::OnUpdate);
     QAction* import = menu.addAction(QString::fromUtf16(ui::kImportEntry));
     connect(import, &QAction::triggered, this, &CMyDlg::OnImport);
+    QAction* check = menu.addAction(QString::fromUtf16(ui::kStartCheckEntry));
+    check->setCheckable(true);
+    check->setChecked(ui::readStartCheckSettings().enabled.value_or(false));
+    connect(check, &QAction::toggled, this, [](bool on) { ui::setStartCheckEnabled(on); });
     menu.addSeparator();
     QAction* about = menu.addAction(res::qtext(res::kAboutMenuEntry));
     connect(about, &QAction::triggered, this, &CMyDlg::OnAbout);
