@@ -40,12 +40,12 @@ CMyDlg::CMyDlg(QWidget* parent)
     connect(button(1015), &QPushButton::clicked, this, &CMyDlg::OnAbout);
     connect(button(1016), &QPushButton::clicked, this, &CMyDlg::OnButton5);
 
-    // The line sits below the template's buttons, in a strip the window grows by.
+    // The line sits below the template's buttons, in a strip the window grows
+    // by: kHeightWithLine dialog units in all.
     const QSize base = ui::dialogBaseUnits(font());
-    const QRect strip = ui::toPixels(QRect(8, res::kMainDialog.cy - 4, res::kMainDialog.cx - 16, 30), base);
     m_updateLine = new ui::UpdateLine(this, 3);
-    m_updateLine->setGeometry(strip);
-    setFixedSize(width(), strip.bottom() + 1 + ui::toPixels(QRect(0, 0, 0, 6), base).height());
+    m_updateLine->setGeometry(ui::toPixels(QRect(8, res::kMainDialog.cy - 4, res::kMainDialog.cx - 16, 30), base));
+    setFixedSize(ui::toPixels(QRect(0, 0, res::kMainDialog.cx, kHeightWithLine), base).size());
 }
 
 CMyDlg::~CMyDlg() = default;

@@ -18,6 +18,9 @@ class CMyDlg final : public ui::TemplateDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CMyDlg)
 public:
+    // The template's 170 dialog units and the strip of the update's line below.
+    static constexpr int kHeightWithLine = 202;
+
     explicit CMyDlg(QWidget* parent = nullptr);
     ~CMyDlg() override;
 
