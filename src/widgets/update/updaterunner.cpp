@@ -6,6 +6,7 @@
 #include "widgets/update/updatemessage.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
@@ -31,7 +32,7 @@ bool UpdateRunner::start(update::UpdateRequest request, Done done)
 {
     if (m_run)
         return false;
-    m_run = std::make_unique<update::UpdateRun>(std::move(request), m_urls ? *m_urls : update::sourceUrls());
+    m_run = std::make_unique<update::UpdateRun>(std::move(request), update::sourceUrls());
     m_done = std::move(done);
     m_cancelling = false;
     connect(m_run.get(), &update::UpdateRun::sourceStarted, this, &UpdateRunner::sourceStarted);

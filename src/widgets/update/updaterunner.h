@@ -8,11 +8,9 @@
 #include "data/update/updaterun.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace zelpo::ui {
 
@@ -34,9 +32,6 @@ public:
     void cancel();
     bool isCancelling() const { return m_cancelling; }
 
-    // Where the sources are; the settings file's addresses when not set.
-    void setSourceUrls(std::optional<update::SourceUrls> urls) { m_urls = std::move(urls); }
-
 Q_SIGNALS:
     void started();
     void sourceStarted(zelpo::update::Game game, const QString& source);
@@ -50,7 +45,6 @@ private:
 
     std::unique_ptr<update::UpdateRun> m_run;
     Done m_done;
-    std::optional<update::SourceUrls> m_urls;
     bool m_cancelling = false;
 };
 
