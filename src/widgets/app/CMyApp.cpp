@@ -32,8 +32,13 @@ CMyApp::~CMyApp() = default;
 
 int CMyApp::InitInstance()
 {
+    return runMainMenu(applicationFilePath());
+}
+
+int runMainMenu(const QString& executableFile)
+{
     CMyDlg dialog;
-    dialog.setPathsFrom(applicationFilePath());
+    dialog.setPathsFrom(executableFile);
     const StartupDatabase database = prepareDatabase(nullptr, dialog.m_strDatabase);
     if (database == StartupDatabase::Usable || database == StartupDatabase::Created)
         ui::askAboutStartCheckOnce(nullptr);

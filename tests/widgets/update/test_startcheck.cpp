@@ -3,10 +3,12 @@
 // local sources.
 #include "data/update/publishedsources.h"
 #include "updatesupport.h"
+#include "widgets/app/CMyApp.h"
 #include "widgets/app/CMyDlg.h"
 #include "widgets/ui/modal.h"
 #include "widgets/update/clock.h"
 #include "widgets/update/startcheck.h"
+#include "widgets/update/updateline.h"
 
 #include <gtest/gtest.h>
 
@@ -133,6 +135,28 @@ TEST_F(StartCheck, NothingWhenTurnedOffOrNothingIsMissingAndAFailureIsOneLine)
         sources.route(path, zelpo::test::Reply { 404, {}, {}, zelpo::test::Reply::Mode::Normal });
     EXPECT_EQ(runAndWait(), "起動時の確認：ナンバーズ３、ナンバーズ４の当選数字を取得できませんでした。");
     EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(StartCheck, TheProgramAsksOnceAfterTheDatabaseAndShowsWhatItAddedInTheMainMenu)
+{
+    const QTemporaryDir installed; // the program, and its database beside it
+    ASSERT_TRUE(QFile::copy(file.path(), installed.filePath("ナンバーズ.mdb")));
+    messages.answerQuestions(true);
+    QString shown;
+    const zelpo::ui::ModalHandler menu([&shown](QDialog& dialog) {
+        auto* main = dynamic_cast<zelpo::app::CMyDlg*>(&dialog);
+        EXPECT_NE(main, nullptr);
+        if (main) {
+            EXPECT_TRUE(zelpo::test::waitFor([main] { return main->updateLine().text().startsWith("起動時の確認"); }));
+            shown = main->updateLine().text();
+        }
+        return 0;
+    });
+    EXPECT_EQ(zelpo::app::runMainMenu(installed.filePath("zelpo")), 0);
+    ASSERT_EQ(messages.messages().size(), 1u); // the question, and nothing after it
+    EXPECT_EQ(messages.messages()[0].icon, zelpo::ui::MessageIcon::Question);
+    EXPECT_TRUE(shown.startsWith("起動時の確認：ナンバーズ３に1回分、ナンバーズ４に1回分の当選数字を追加しました。"))
+        << shown.toStdString();
 }
 
 } // namespace
