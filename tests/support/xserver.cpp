@@ -16,6 +16,10 @@ namespace zelpo::test {
 
 XServer::XServer()
 {
+    QDir().mkpath(m_config.filePath(QStringLiteral("zelpo")));
+    QFile settings(m_config.filePath(QStringLiteral("zelpo/zelpo.conf")));
+    if (settings.open(QIODevice::WriteOnly))
+        settings.write("[update]\ncheck_at_start=false\n");
     int fds[2];
     if (pipe(fds) != 0)
         return;
@@ -46,6 +50,7 @@ QProcessEnvironment XServer::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), m_display);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     return env;

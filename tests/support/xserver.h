@@ -42,6 +42,9 @@ public:
 private:
     QProcess m_server;
     QString m_display;
+    // The settings of a user who said No to the check at start-up: no
+    // question stands before the main menu, and nothing reaches the internet.
+    QTemporaryDir m_config;
 };
 
 // A copy of the real program in a folder of its own, with a fresh database

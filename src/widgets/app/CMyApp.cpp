@@ -5,8 +5,11 @@
 #include "widgets/app/firstrun.h"
 #include "widgets/ui/japanese.h"
 #include "widgets/ui/modal.h"
+#include "widgets/update/startcheck.h"
 
 #include <QIcon>
+#include <QPointer>
+#include <QTimer>
 
 namespace zelpo::app {
 
@@ -29,9 +32,23 @@ CMyApp::~CMyApp() = default;
 
 int CMyApp::InitInstance()
 {
+    return runMainMenu(applicationFilePath());
+}
+
+int runMainMenu(const QString& executableFile)
+{
     CMyDlg dialog;
-    dialog.setPathsFrom(applicationFilePath());
-    prepareDatabase(nullptr, dialog.m_strDatabase);
+    dialog.setPathsFrom(executableFile);
+    const StartupDatabase database = prepareDatabase(nullptr, dialog.m_strDatabase);
+    if (database == StartupDatabase::Usable || database == StartupDatabase::Created)
+        ui::askAboutStartCheckOnce(nullptr);
+    // Once the main menu is up: the check waits for nothing and shows no window.
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        ui::runStartCheck(dialog.m_strDatabase, [menu = QPointer<CMyDlg>(&dialog)](const QString& notice) {
+            if (menu)
+                menu->showNotice(notice);
+        });
+    });
     ui::runModal(dialog);
     return 0;
 }

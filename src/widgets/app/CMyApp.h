@@ -16,4 +16,10 @@ public:
     int InitInstance();
 };
 
+// The program's life once it is set up: the database checked (or offered),
+// the check at start-up asked about once and run once the main menu is up,
+// then the main menu's modal run. `executableFile` places the database and
+// the manual.
+int runMainMenu(const QString& executableFile);
+
 } // namespace zelpo::app

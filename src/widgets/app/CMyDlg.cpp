@@ -5,9 +5,14 @@
 #include "widgets/dialogs/CAboutDlg.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
+#include "widgets/ui/dialogbuilder.h"
 #include "widgets/ui/help.h"
 #include "widgets/ui/modal.h"
-#include "widgets/ui/updatedialog.h"
+#include "widgets/update/fileimport.h"
+#include "widgets/update/startcheck.h"
+#include "widgets/update/updateentries.h"
+#include "widgets/update/updateline.h"
+#include "widgets/update/updaterunner.h"
 #include "widgets/windows/CMiniroto.h"
 #include "widgets/windows/CNabazu3.h"
 #include "widgets/windows/CNabazu4.h"
@@ -34,6 +39,13 @@ CMyDlg::CMyDlg(QWidget* parent)
     connect(button(1002), &QPushButton::clicked, this, &CMyDlg::OnButton3);
     connect(button(1015), &QPushButton::clicked, this, &CMyDlg::OnAbout);
     connect(button(1016), &QPushButton::clicked, this, &CMyDlg::OnButton5);
+
+    // The line sits below the template's buttons, in a strip the window grows
+    // by: kHeightWithLine dialog units in all.
+    const QSize base = ui::dialogBaseUnits(font());
+    m_updateLine = new ui::UpdateLine(this, 3);
+    m_updateLine->setGeometry(ui::toPixels(QRect(8, res::kMainDialog.cy - 4, res::kMainDialog.cx - 16, 30), base));
+    setFixedSize(ui::toPixels(QRect(0, 0, res::kMainDialog.cx, kHeightWithLine), base).size());
 }
 
 CMyDlg::~CMyDlg() = default;
@@ -91,12 +103,28 @@ void CMyDlg::OnUpdate()
     ui::runUpdate(this, m_strDatabase, { Game::Numbers3, Game::Numbers4, Game::MiniLoto });
 }
 
+void CMyDlg::OnImport()
+{
+    ui::importFromFile(this, m_strDatabase, std::nullopt);
+}
+
+void CMyDlg::showNotice(const QString& notice)
+{
+    m_updateLine->setIdleText(notice);
+}
+
 void CMyDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     // Stands in for the entry the window's system menu had on its home platform.
     QMenu menu(this);
     QAction* update = menu.addAction(QString::fromUtf16(ui::kUpdateEntry));
     connect(update, &QAction::triggered, this, &CMyDlg::OnUpdate);
+    QAction* import = menu.addAction(QString::fromUtf16(ui::kImportEntry));
+    connect(import, &QAction::triggered, this, &CMyDlg::OnImport);
+    QAction* check = menu.addAction(QString::fromUtf16(ui::kStartCheckEntry));
+    check->setCheckable(true);
+    check->setChecked(ui::readStartCheckSettings().enabled.value_or(false));
+    connect(check, &QAction::toggled, this, [](bool on) { ui::setStartCheckEnabled(on); });
     menu.addSeparator();
     QAction* about = menu.addAction(res::qtext(res::kAboutMenuEntry));
     connect(about, &QAction::triggered, this, &CMyDlg::OnAbout);

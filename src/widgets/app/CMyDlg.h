@@ -5,14 +5,22 @@
 
 #include <QIcon>
 
+namespace zelpo::ui {
+class UpdateLine;
+}
+
 namespace zelpo::app {
 
 // The main menu: opens the three game windows, the about box and help, and
-// updates every game from its context menu.
+// updates every game from its context menu. Below its buttons, a line shows
+// the update's progress, and after the start-up check what it did.
 class CMyDlg final : public ui::TemplateDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CMyDlg)
 public:
+    // The template's 170 dialog units and the strip of the update's line below.
+    static constexpr int kHeightWithLine = 202;
+
     explicit CMyDlg(QWidget* parent = nullptr);
     ~CMyDlg() override;
 
@@ -29,6 +37,11 @@ public:
     void OnAbout();
     void OnButton5(); // help
     void OnUpdate();  // 最新の当選数字を取得: every game
+    void OnImport();  // ファイルから取り込む: the games the file holds
+
+    // Shows `notice` in the line below the buttons until the next one.
+    void showNotice(const QString& notice);
+    ui::UpdateLine& updateLine() const { return *m_updateLine; }
 
 protected:
     void onInitDialog() override;
@@ -39,6 +52,7 @@ private:
     void openGameWindow();
 
     QIcon m_hIcon;
+    ui::UpdateLine* m_updateLine = nullptr;
 };
 
 } // namespace zelpo::app

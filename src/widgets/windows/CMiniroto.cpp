@@ -11,7 +11,8 @@
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
 #include "widgets/ui/searchrun.h"
-#include "widgets/ui/updatedialog.h"
+#include "widgets/update/drawstatus.h"
+#include "widgets/update/updateentries.h"
 
 #include <QLineEdit>
 
@@ -32,10 +33,13 @@ CMiniroto::CMiniroto(QWidget* parent)
             .help = [this] { Onhelp(); } });
     analysis::offerPredictionRecord(*this, drawList(), Game::MiniLoto);
     analysis::offerTrends(*this, drawList(), Game::MiniLoto);
+    // Where the found count leaves room: the next draw, and the update while one runs.
+    m_drawStatus = std::make_unique<ui::DrawStatus>(*this, Game::MiniLoto, QRect(75, 286, 288, 16));
     // The new next-draw number, as after a registration.
     ui::offerUpdate(*this, drawList(), Game::MiniLoto, [this] {
         if (!kaisuMI(databasePath(), db::kWherePositive))
             reportReadFailure();
+        m_drawStatus->refresh();
     });
 }
 
@@ -53,6 +57,7 @@ void CMiniroto::onInitDialog()
 
     if (!kaisuMI(m_strDatabase, db::kWherePositive))
         reportReadFailure();
+    m_drawStatus->refresh();
 
     drawList().setExtendedStyle(ui::ListView::kTwoClickActivate);
     for (const int id : kSearchNumberIds) {
@@ -142,8 +147,11 @@ void CMiniroto::OntourokuB()
 {
     const auto registration = std::make_unique<CMinitouroku>();
     registration->m_strDatabase = m_strDatabase;
-    if (ui::runModal(*registration) == QDialog::Accepted && !kaisuMI(m_strDatabase, db::kWherePositive))
+    if (ui::runModal(*registration) != QDialog::Accepted)
+        return;
+    if (!kaisuMI(m_strDatabase, db::kWherePositive))
         reportReadFailure();
+    m_drawStatus->refresh();
 }
 
 void CMiniroto::Onhelp()

@@ -3,9 +3,12 @@
 
 #include "widgets/ui/gamewindow.h"
 
+#include <memory>
+
 namespace zelpo::ui {
+class DrawStatus;
 class ListView;
-}
+} // namespace zelpo::ui
 
 namespace zelpo {
 
@@ -44,6 +47,9 @@ public:
 
 protected:
     void onInitDialog() override;
+
+private:
+    std::unique_ptr<ui::DrawStatus> m_drawStatus; // the next draw, and the update while one runs
 };
 
 } // namespace zelpo

@@ -14,7 +14,8 @@
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
 #include "widgets/ui/searchrun.h"
-#include "widgets/ui/updatedialog.h"
+#include "widgets/update/drawstatus.h"
+#include "widgets/update/updateentries.h"
 
 #include <QLineEdit>
 
@@ -34,10 +35,13 @@ CNabazu3::CNabazu3(QWidget* parent)
     connectSwitches([this] { OnSutoreto(); }, [this] { OnBokkusu(); });
     analysis::offerPredictionRecord(*this, drawList(), Game::Numbers3);
     analysis::offerTrends(*this, drawList(), Game::Numbers3);
+    // Where the found count leaves room: the next draw, and the update while one runs.
+    m_drawStatus = std::make_unique<ui::DrawStatus>(*this, Game::Numbers3, QRect(92, 253, 226, 12));
     // The new next-draw number, as after a registration.
     ui::offerUpdate(*this, drawList(), Game::Numbers3, [this] {
         if (!kaisuDB(databasePath(), db::kWherePositive))
             reportReadFailure();
+        m_drawStatus->refresh();
     });
 }
 
@@ -65,6 +69,7 @@ void CNabazu3::onInitDialog()
     const bool tallied = Data(m_strDatabase, clause);
     if (!counted || !tallied)
         reportReadFailure();
+    m_drawStatus->refresh();
 
     drawList().setExtendedStyle(ui::ListView::kTwoClickActivate);
     for (const int id : kSearchDigitIds) {
@@ -196,8 +201,11 @@ void CNabazu3::OnTourokuB()
         reportReadFailure();
     CToutoku registration;
     registration.m_strDatabase = m_strDatabase;
-    if (ui::runModal(registration) == QDialog::Accepted && !kaisuDB(m_strDatabase, clause))
+    if (ui::runModal(registration) != QDialog::Accepted)
+        return;
+    if (!kaisuDB(m_strDatabase, clause))
         reportReadFailure();
+    m_drawStatus->refresh();
 }
 
 void CNabazu3::OnDblclkList1()

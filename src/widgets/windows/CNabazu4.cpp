@@ -14,7 +14,8 @@
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
 #include "widgets/ui/searchrun.h"
-#include "widgets/ui/updatedialog.h"
+#include "widgets/update/drawstatus.h"
+#include "widgets/update/updateentries.h"
 
 #include <QLineEdit>
 
@@ -34,10 +35,13 @@ CNabazu4::CNabazu4(QWidget* parent)
     connectSwitches([this] { OnCheckSutoreto(); }, [this] { OnCheckBokkusu(); });
     analysis::offerPredictionRecord(*this, drawList(), Game::Numbers4);
     analysis::offerTrends(*this, drawList(), Game::Numbers4);
+    // Where the found count leaves room: the next draw, and the update while one runs.
+    m_drawStatus = std::make_unique<ui::DrawStatus>(*this, Game::Numbers4, QRect(104, 317, 259, 15));
     // The new next-draw number, as after a registration.
     ui::offerUpdate(*this, drawList(), Game::Numbers4, [this] {
         if (!kaisuDE(databasePath(), db::kWherePositive))
             reportReadFailure();
+        m_drawStatus->refresh();
     });
 }
 
@@ -69,6 +73,7 @@ void CNabazu4::onInitDialog()
     const bool tallied = Data(m_strDatabase, db::kWherePositive);
     if (!counted || !tallied)
         reportReadFailure();
+    m_drawStatus->refresh();
 
     drawList().setExtendedStyle(ui::ListView::kTwoClickActivate);
 }
@@ -144,8 +149,11 @@ void CNabazu4::OnTourokuB()
 {
     CToutoku registration;
     registration.m_strDatabase = m_strDatabase;
-    if (ui::runModal(registration) == QDialog::Accepted && !kaisuDE(m_strDatabase, db::kWherePositive))
+    if (ui::runModal(registration) != QDialog::Accepted)
+        return;
+    if (!kaisuDE(m_strDatabase, db::kWherePositive))
         reportReadFailure();
+    m_drawStatus->refresh();
 }
 
 void CNabazu4::OnKensakuB()

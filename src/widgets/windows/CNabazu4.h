@@ -3,9 +3,12 @@
 
 #include "widgets/ui/gamewindow.h"
 
+#include <memory>
+
 namespace zelpo::ui {
+class DrawStatus;
 class ListView;
-}
+} // namespace zelpo::ui
 
 namespace zelpo {
 
@@ -52,6 +55,7 @@ protected:
 
 private:
     ui::ListView& list2() const;
+    std::unique_ptr<ui::DrawStatus> m_drawStatus; // the next draw, and the update while one runs
 };
 
 } // namespace zelpo

@@ -12,6 +12,7 @@
 #include "widgets/res/text.h"
 #include "widgets/ui/dialogbuilder.h"
 #include "widgets/ui/listview.h"
+#include "widgets/update/updateline.h"
 #include "widgets/windows/CMiniroto.h"
 #include "widgets/windows/CNabazu3.h"
 #include "widgets/windows/CNabazu4.h"
@@ -187,6 +188,13 @@ TEST_P(WindowLayout, TitleIsTheCaptionAndEveryCaptionIsDrawnWhole)
             continue;
         EXPECT_EQ(clipped(*control, caption), "")
             << "\"" << caption.text.toStdString() << "\" (" << control->accessibleDescription().toStdString() << ")";
+    }
+    // The update's line, with the longest text it shows between updates.
+    for (auto* line : window->findChildren<zelpo::ui::UpdateLine*>()) {
+        line->setIdleText("次回 第10000回 2026/12/30（水）　未登録 9999回");
+        auto* text = line->findChild<QLabel*>();
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(clipped(*text, captionArea(*text)), "") << text->text().toStdString();
     }
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/ui/updatemessage.h"
+#include "widgets/update/updatemessage.h"
 
 #include <QFileInfo>
 #include <QUrl>

@@ -2,7 +2,7 @@
 // The closing message of an update: failures in plain words, sources behind
 // the draw calendar, disagreements on an older stored draw.
 #include "support/printers.h"
-#include "widgets/ui/updatemessage.h"
+#include "widgets/update/updatemessage.h"
 
 #include <gtest/gtest.h>
 
