@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/dialogs/recordcontrols.h"
+#include "widgets/record/recordcontrols.h"
 
 #include "widgets/ui/listview.h"
 

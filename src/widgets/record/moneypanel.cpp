@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/dialogs/moneypanel.h"
+#include "widgets/record/moneypanel.h"
 
-#include "widgets/dialogs/recordcontrols.h"
+#include "widgets/record/recordcontrols.h"
 #include "widgets/ui/listview.h"
 
 #include <QChart>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/dialogs/predictionrecorddialog.h"
+#include "widgets/record/predictionrecorddialog.h"
 
 #include "cores/analysis/axisscale.h"
-#include "widgets/dialogs/moneypanel.h"
-#include "widgets/dialogs/recordcontrols.h"
+#include "widgets/record/moneypanel.h"
+#include "widgets/record/recordcontrols.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
 #include "widgets/ui/dialogbuilder.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/dialogs/trendstab.h"
+#include "widgets/trends/trendstab.h"
 
 #include "cores/analysis/trendsentence.h"
 #include "widgets/ui/dialogbuilder.h"

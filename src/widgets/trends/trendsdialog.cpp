@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/dialogs/trendsdialog.h"
+#include "widgets/trends/trendsdialog.h"
 
 #include "cores/analysis/trendsentence.h"
 #include "data/analysis/trendsdata.h"
-#include "widgets/dialogs/trendstab.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
+#include "widgets/trends/trendstab.h"
 #include "widgets/ui/dialogbuilder.h"
 #include "widgets/ui/enterkey.h"
 #include "widgets/ui/gamewindow.h"
