@@ -41,6 +41,9 @@ public:
     // The money of the backtest (counted with its balances) and of the
     // stored predictions; a record without money shows none bought.
     void show(const Record& backtest, const Record& stored);
+    // Says `text` in place of the sentence on chance, for a range that
+    // cannot be counted.
+    void setVerdict(const QString& text);
 
 private:
     void fillChart();

@@ -11,12 +11,15 @@
 #include "widgets/windows/CNabazu3.h"
 #include "widgets/windows/CNabazu4.h"
 
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineSeries>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <QValueAxis>
 
@@ -108,7 +111,7 @@ TEST(PredictionRecordWindow, ShowsTheBacktestTheChartAndTheStoredHits)
     database.addNumbers3(2, 1, 2, 3);
     database.addNumbers3(3, 1, 2, 3, { "123", "321", "abc", "923", "000" });
     const int runs = withWindow(zelpo::db::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
-        EXPECT_EQ(window.windowTitle(), "ナンバーズ3　予想の成績");
+        EXPECT_EQ(window.windowTitle(), "ナンバーズ３　予想の成績");
         EXPECT_EQ(rows(window, PredictionRecordDialog::kClassListId),
             QStringList(
                 { "ストレート|1|0.01|100.00|0.010", "ボックス|1|0.02|52.63|0.019", "ミニ|1|0.10|10.00|0.095" }));
@@ -158,6 +161,7 @@ TEST(PredictionRecordWindow, RecomputesWhenTheRangeChanges)
         typeBound(window, PredictionRecordDialog::kFromId, "3");
         EXPECT_EQ(window.backtestRecord().draws(), 0);
         EXPECT_EQ(verdict(window), "範囲が逆です。始めの第3回が終わりの第2回より後になっています。");
+        EXPECT_EQ(qobject_cast<QLabel*>(window.control(MoneyPanel::kMoneyVerdictId))->text(), verdict(window));
         typeBound(window, PredictionRecordDialog::kFromId, "1");
         typeBound(window, PredictionRecordDialog::kToId, "1");
         EXPECT_EQ(verdict(window), "この範囲には成績を付けられる回がありません。");
@@ -239,7 +243,7 @@ TEST(PredictionRecordWindow, MoneyPerKindBesideChanceForTheMethodAndTheStoredPre
             QStringList({ "ストレート|10|2,000円|100,000円|5000.0%|950円|47.5%|1",
                 "ボックス|3|600円|16,000円|2666.7%|291円|48.5%|1", "セット|3|600円|58,000円|9666.7%|297円|49.5%|1",
                 "ミニ|5|1,000円|10,000円|1000.0%|500円|50.0%|2" }));
-        EXPECT_EQ(text(window, MoneyPanel::kMoneyVerdictId), "どの券種も、回収率が偶然を上回っています。");
+        EXPECT_TRUE(text(window, MoneyPanel::kMoneyVerdictId).startsWith("どの券種も、回収率が偶然を上回っています。"));
         EXPECT_EQ(text(window, MoneyPanel::kNominalRateId),
             "参考：このくじの払戻率（売上のうち当選金に回る割合）は約45%です。");
         EXPECT_EQ(rows(window, MoneyPanel::kStoredMoneyListId),
@@ -302,12 +306,101 @@ TEST(PredictionRecordWindow, MoneyOfAFileWithoutPayoutTablesAndOfAnUnreadableOne
     EXPECT_EQ(runs, 1);
 }
 
+// What the 収支 page says over ranges of the money history: a return above
+// chance with the test of the hits behind it, whether the tickets lost
+// money, and the draws left out for want of payouts.
+TEST(PredictionRecordWindow, MoneySentenceTestsTheHitsBehindAReturnAndNamesTheDrawsLeftOut)
+{
+    struct Case {
+        int from;
+        int to;
+        QStringList pieces;
+    };
+    const Case cases[] = {
+        { 2, 4,
+            { "回収率のもとになった当たりは、ストレートが", "いずれも5%水準で偶然を上回っています。",
+                "ストレート・ボックス・セット・ミニは回収率が100%以上で、買った額以上が戻っています。",
+                "配当の分からない回は除いて計算しています（ストレートは第4回、ボックスは第4回、セットは第4回、"
+                "ミニは第2回から第4回までのうち2回）。" } },
+        // Draw 2's five 000 win nothing; its mini is unknown, box and set not sold.
+        { 2, 2,
+            { "回収率が偶然を下回っているのはストレートです。",
+                "ストレートは回収率が100%未満で、買った額より当選額が少なく、損をしています。",
+                "配当の分からない回は除いて計算しています（ミニは第2回）。" } },
+        { 3, 3, { "どの券種も、回収率が偶然を上回っています。", "買った額以上が戻っています。" } },
+    };
+    const TempDatabase database;
+    addMoneyHistory(database);
+    withWindow(zelpo::db::Game::Numbers3, database.path(), [&](PredictionRecordDialog& window) {
+        for (const Case& c : cases) {
+            typeBound(window, PredictionRecordDialog::kFromId, QString::number(c.from));
+            typeBound(window, PredictionRecordDialog::kToId, QString::number(c.to));
+            const QString said = text(window, MoneyPanel::kMoneyVerdictId);
+            for (const QString& piece : c.pieces)
+                EXPECT_TRUE(said.contains(piece)) << c.from << "-" << c.to << ": " << said.toStdString();
+            EXPECT_EQ(said.contains("配当の分からない"), c.from != 3) << said.toStdString();
+        }
+        // The hits and p of the test are the 当たり page's own.
+        typeBound(window, PredictionRecordDialog::kFromId, "3");
+        typeBound(window, PredictionRecordDialog::kToId, "3");
+        const QStringList straight = rows(window, PredictionRecordDialog::kClassListId)[0].split(u'|');
+        EXPECT_TRUE(text(window, MoneyPanel::kMoneyVerdictId)
+                        .contains("ストレートが" + straight[1] + "回（偶然の期待値" + straight[2] + "回、p値"))
+            << text(window, MoneyPanel::kMoneyVerdictId).toStdString();
+    });
+}
+
+// Mini Loto's one kind, its draws without payouts one span: said in one phrase.
+TEST(PredictionRecordWindow, MoneySentenceOfOneKindSaysPlainlyThatItLostMoney)
+{
+    const TempDatabase database;
+    for (int kaisai = 1; kaisai <= 6; ++kaisai)
+        database.addMiniLoto(kaisai, { 1 + kaisai, 9, 14, 20 + kaisai, 31 }, { "5" });
+    // A yen a prize: whatever the tickets won, they lost money.
+    database.exec("INSERT INTO ミニロト配当 VALUES (2,'2026-01-05',1,0,1,0,1,0,1,0),(3,'2026-01-12',1,0,1,0,1,0,1,0)");
+    withWindow(zelpo::db::Game::MiniLoto, database.path(), [](PredictionRecordDialog& window) {
+        const QString said = text(window, MoneyPanel::kMoneyVerdictId);
+        EXPECT_TRUE(said.startsWith("回収率は")) << said.toStdString();
+        EXPECT_TRUE(said.contains("。回収率が100%未満で、買った額より当選額が少なく、損をしています。"));
+        EXPECT_TRUE(said.endsWith("配当の分からない第4回から第6回までの3回は除いて計算しています。"));
+    });
+}
+
+// At the window's own size, the 収支 page shows every column of its tables
+// and a balance chart with room for its plot and yen written in thousands.
+TEST(PredictionRecordWindow, MoneyPageFitsItsTablesAndChartIntoTheWindow)
+{
+    const TempDatabase database;
+    addMoneyHistory(database);
+    withWindow(zelpo::db::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
+        window.findChild<QTabWidget*>()->setCurrentIndex(1);
+        QApplication::processEvents();
+        for (const int id : { MoneyPanel::kMoneyListId, MoneyPanel::kStoredMoneyListId }) {
+            auto* list = qobject_cast<zelpo::ui::ListView*>(window.control(id));
+            int columns = 0;
+            for (int c = 0; c < list->columnCount(); ++c) {
+                EXPECT_GE(list->columnWidth(c), static_cast<QAbstractItemView*>(list)->sizeHintForColumn(c)) << c;
+                columns += list->columnWidth(c);
+            }
+            EXPECT_LE(columns, list->viewport()->width()) << id;
+        }
+        auto* view = qobject_cast<QChartView*>(window.control(MoneyPanel::kBalanceChartId));
+        EXPECT_GE(view->chart()->plotArea().height(), 180);
+        QStringList labels;
+        for (const QGraphicsItem* item : view->scene()->items()) {
+            if (const auto* label = dynamic_cast<const QGraphicsTextItem*>(item))
+                labels << label->toPlainText();
+        }
+        EXPECT_TRUE(labels.contains("100,000")) << labels.join(' ').toStdString();
+    });
+}
+
 TEST(PredictionRecordWindow, OpensFromTheContextMenuOfEveryGameWindowAndItsDrawList)
 {
     const TempDatabase database;
     const QString entry = "予想の成績(&S)...";
-    expectContextEntry<zelpo::CNabazu3>(database.path(), entry, "ナンバーズ3　予想の成績");
-    expectContextEntry<zelpo::CNabazu4>(database.path(), entry, "ナンバーズ4　予想の成績");
+    expectContextEntry<zelpo::CNabazu3>(database.path(), entry, "ナンバーズ３　予想の成績");
+    expectContextEntry<zelpo::CNabazu4>(database.path(), entry, "ナンバーズ４　予想の成績");
     expectContextEntry<zelpo::CMiniroto>(database.path(), entry, "ミニロト　予想の成績");
 }
 
