@@ -5,6 +5,7 @@
 #include "widgets/record/recordcontrols.h"
 #include "widgets/ui/listview.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -30,10 +31,15 @@ QString fromView(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString yenText(Yen yen)
+QString groupedYen(Yen yen)
 {
     static const QLocale grouped(QLocale::English);
-    return grouped.toString(static_cast<qlonglong>(yen)) + QStringLiteral("円");
+    return grouped.toString(static_cast<qlonglong>(yen));
+}
+
+QString yenText(Yen yen)
+{
+    return groupedYen(yen) + QStringLiteral("円");
 }
 
 QString rateText(double rate)
@@ -99,6 +105,10 @@ MoneyPanel::MoneyPanel(Game game, QWidget* parent)
     layout->addWidget(m_money);
     m_verdict = withId(new QLabel(this), kMoneyVerdictId);
     m_verdict->setWordWrap(true);
+    // Room for the longest sentence from the start: the window does not grow
+    // when the range changes it.
+    m_verdict->setMinimumHeight(4 * m_verdict->fontMetrics().lineSpacing());
+    m_verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(m_verdict);
     auto* nominal
         = withId(new QLabel(QStringLiteral("参考：このくじの払戻率（売上のうち当選金に回る割合）は約%1%です。")
@@ -117,15 +127,13 @@ MoneyPanel::MoneyPanel(Game game, QWidget* parent)
     choice->addStretch();
     layout->addLayout(choice);
 
-    const DrawChart balance = drawChart(
-        this, kBalanceChartId, QStringLiteral("収支の累計（円）"), QStringLiteral("収支の累計と偶然の期待値のグラフ"));
+    // The yen on the y axis are labelled by hand, with thousands separators.
+    m_yAxis = new QCategoryAxis;
+    m_yAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const DrawChart balance = drawChart(this, kBalanceChartId, QStringLiteral("収支の累計（円）"),
+        QStringLiteral("収支の累計と偶然の期待値のグラフ"), m_yAxis);
     m_chart = balance.chart;
     m_xAxis = balance.x;
-    m_yAxis = balance.y;
-    // Yen with thousands separators: the chart writes its numbers in the locale.
-    m_chart->setLocale(QLocale(QLocale::English));
-    m_chart->setLocalizeNumbers(true);
-    m_yAxis->setLabelFormat(QStringLiteral("%.0f"));
     QChartView* view = balance.view;
     // Room for a plot of at least 180 pixels under the legend and the x axis.
     view->setMinimumSize(560, 340);
@@ -205,6 +213,17 @@ void MoneyPanel::fillChart()
         high = low + 1000;
     m_yAxis->setRange(low, high);
     m_yAxis->applyNiceNumbers();
+    for (const QString& label : m_yAxis->categoriesLabels())
+        m_yAxis->remove(label);
+    const double bottom = m_yAxis->min();
+    const double top = m_yAxis->max();
+    const double step = (top - bottom) / std::max(m_yAxis->tickCount() - 1, 1);
+    m_yAxis->setStartValue(bottom - step);
+    for (int tick = 0; tick < m_yAxis->tickCount(); ++tick) {
+        const double value = bottom + step * tick;
+        m_yAxis->append(groupedYen(std::llround(value)), value);
+    }
+    m_yAxis->setRange(bottom, top);
 }
 
 } // namespace zelpo::analysis

@@ -12,6 +12,7 @@
 
 #include <vector>
 
+class QCategoryAxis;
 class QChart;
 class QComboBox;
 class QLabel;
@@ -55,7 +56,7 @@ private:
     QComboBox* m_kind;
     QChart* m_chart;
     QValueAxis* m_xAxis;
-    QValueAxis* m_yAxis;
+    QCategoryAxis* m_yAxis;
     ui::ListView* m_stored;
 };
 

@@ -178,15 +178,17 @@ void TrendsTab::fitLabels()
     // margins, measured generously.
     const int plotWidth = m_view->width() - 110;
     const QFontMetrics metrics(m_xAxis->labelsFont());
-    qsizetype shownEvery = 1; // columns between two labels shown
-    int widest = 0;
+    // The room of a label: the columns between it and the nearest label shown.
     const QStringList shown = m_xAxis->categoriesLabels();
-    for (const QString& label : shown)
-        widest = std::max(widest, metrics.horizontalAdvance(label));
-    if (shown.size() > 1 && m_labels.size() > 12)
-        shownEvery = 5;
-    const double room = static_cast<double>(plotWidth) * static_cast<double>(shownEvery)
-        / static_cast<double>(std::max<qsizetype>(m_labels.size(), 1));
+    int widest = 0;
+    double gap = static_cast<double>(std::max<qsizetype>(m_labels.size(), 1));
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        widest = std::max(widest, metrics.horizontalAdvance(shown[i]));
+        if (i > 0)
+            gap = std::min(gap, m_xAxis->endValue(shown[i]) - m_xAxis->endValue(shown[i - 1]));
+    }
+    const double room
+        = static_cast<double>(plotWidth) * gap / static_cast<double>(std::max<qsizetype>(m_labels.size(), 1));
     m_xAxis->setLabelsAngle(widest + 8 <= room ? 0 : -90);
 }
 

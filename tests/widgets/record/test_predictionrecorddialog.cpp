@@ -391,7 +391,8 @@ TEST(PredictionRecordWindow, MoneyPageFitsItsTablesAndChartIntoTheWindow)
             if (const auto* label = dynamic_cast<const QGraphicsTextItem*>(item))
                 labels << label->toPlainText();
         }
-        EXPECT_TRUE(labels.contains("100,000")) << labels.join(' ').toStdString();
+        EXPECT_TRUE(labels.contains("100,000") && labels.contains("-20,000") && labels.contains("4"))
+            << labels.join(' ').toStdString();
     });
 }
 
