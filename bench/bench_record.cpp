@@ -11,7 +11,7 @@
 #include "data/db/drawcount.h"
 #include "data/db/history.h"
 #include "data/db/transfer.h"
-#include "widgets/dialogs/predictionrecorddialog.h"
+#include "widgets/record/predictionrecorddialog.h"
 
 #include <QTemporaryDir>
 

@@ -6,7 +6,7 @@
 #include "cores/analysis/numberstrends.h"
 #include "data/analysis/trendsdata.h"
 #include "data/db/history.h"
-#include "widgets/dialogs/trendsdialog.h"
+#include "widgets/trends/trendsdialog.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -16,7 +16,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev
 )
 if [ "${1:-}" = "--screenshots" ]; then
-    packages+=(imagemagick)
+    packages+=(imagemagick sqlite3)
 elif [ "${1:-}" = "--fuzz" ]; then
     packages=(clang libfuzzer-14-dev libclang-rt-14-dev cmake pkg-config)
 fi

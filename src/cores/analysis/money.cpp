@@ -230,6 +230,13 @@ void ExactYen::add(Yen more)
     }
 }
 
+Yen ExactYen::rounded() const
+{
+    // The numerator is never negative: chances add what a ticket wins.
+    const Yen remainder = numerator % denominator;
+    return whole + numerator / denominator + (2 * remainder >= denominator ? 1 : 0);
+}
+
 double ExactYen::value(Yen less) const
 {
     return static_cast<double>(whole - less) + static_cast<double>(numerator) / static_cast<double>(denominator);
@@ -265,7 +272,9 @@ void Money::add(const Draw& draw, std::span<const NumberedTicket> tickets, std::
     for (std::size_t k = 0; k < m_kindCount; ++k) {
         KindMoney& money = m_kinds[k];
         if (!known(money.kind, shape, payout)) {
-            ++money.drawsWithoutPayouts;
+            if (money.drawsWithoutPayouts++ == 0)
+                money.firstWithoutPayouts = draw.kaisai;
+            money.lastWithoutPayouts = draw.kaisai;
             continue;
         }
         const bool boxOrSet = money.kind == TicketKind::Box || money.kind == TicketKind::Set;

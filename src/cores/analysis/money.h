@@ -69,6 +69,9 @@ struct ExactYen {
     void add(Yen numerator);
     // The sum less `yen`, as a double only now.
     double value(Yen less = 0) const;
+    // The sum to the yen, a half rounded up: what a person rounding the
+    // exact figure writes, the same in the window and on the command line.
+    Yen rounded() const;
 };
 
 // The money of one kind.
@@ -78,9 +81,12 @@ struct KindMoney {
     Yen won = 0;
     ExactYen chance;             // what as many random tickets of the kind win on the same draws
     int drawsWithoutPayouts = 0; // draws left out: the payouts leave the kind unknown
+    int firstWithoutPayouts = 0; // the first and last of them (0 when none)
+    int lastWithoutPayouts = 0;
 
     Yen cost() const { return kTicketPrice * tickets; }
     double chanceWon() const { return chance.value(); }
+    Yen chanceWonYen() const { return chance.rounded(); }
     // Won over cost; 0 when nothing was bought.
     double returnRate() const;
     double chanceReturnRate() const;

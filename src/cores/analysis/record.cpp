@@ -113,6 +113,29 @@ void Record::settleBonuses(std::span<const int> bonuses)
     m_undecided.clear();
 }
 
+ClassScore scoreBehind(const Record& record, TicketKind kind)
+{
+    const std::span<const ClassScore> classes = record.classes();
+    const auto only = [&](std::size_t c) { return c < classes.size() ? classes[c] : ClassScore {}; };
+    switch (kind) {
+    case TicketKind::Straight:
+        return only(0);
+    case TicketKind::Box:
+    case TicketKind::Set:
+        return only(1);
+    case TicketKind::Mini:
+        return only(2);
+    case TicketKind::MiniLoto:
+        break;
+    }
+    ClassScore all;
+    for (const ClassScore& score : classes) {
+        all.hits += score.hits;
+        all.expected += score.expected;
+    }
+    return all;
+}
+
 void checkStored(Record& record, const Draw& draw, std::span<const std::string> stored)
 {
     if (!isScorable(record.game(), draw))

@@ -92,6 +92,12 @@ private:
     std::vector<Undecided> m_undecided;
 };
 
+// The hits a kind's winnings come from, as the 当たり page counts them:
+// straight and mini their own class, box and set the box class (which holds
+// the straights too), a Mini Loto ticket its four classes together (a sum of
+// Poisson counts, tested as one).
+ClassScore scoreBehind(const Record& record, TicketKind kind);
+
 // The hit check of stored predictions, one draw at a time in draw order:
 // `stored` holds the texts kept with the draw (Numbers kounyu1..kounyu5,
 // Mini Loto kounyu2..kounyu5). Draws that are not scorable are skipped; a

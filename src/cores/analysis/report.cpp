@@ -14,7 +14,7 @@ std::string moneyLines(const Money& money, Game game)
     for (std::size_t k = 0; k < kinds.size(); ++k) {
         text += std::string(names[k].name) + '\t' + std::to_string(kinds[k].tickets) + '\t'
             + std::to_string(kinds[k].cost()) + '\t' + std::to_string(kinds[k].won) + '\t'
-            + formatted(kinds[k].returnRate(), "%.3f") + '\t' + formatted(kinds[k].chanceWon(), "%.0f") + '\t'
+            + formatted(kinds[k].returnRate(), "%.3f") + '\t' + std::to_string(kinds[k].chanceWonYen()) + '\t'
             + formatted(kinds[k].chanceReturnRate(), "%.3f") + '\n';
     }
     return text;

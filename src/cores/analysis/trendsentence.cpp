@@ -66,9 +66,24 @@ std::string_view sectionTitle(std::string_view section)
     return lookUp(kTitles, section);
 }
 
-std::string_view rowTitle(std::string_view label)
+std::string_view placeName(std::string_view game, int position)
 {
-    return lookUp(kRowTitles, label);
+    static constexpr std::string_view kPlaces[] = { "千の位", "百の位", "十の位", "一の位" };
+    const int positions = game == "numbers4" ? 4 : game == "numbers3" ? 3 : 0;
+    if (position < 1 || position > positions)
+        return {};
+    return kPlaces[4 - positions + position - 1];
+}
+
+std::string rowTitle(std::string_view game, std::string_view label)
+{
+    // A Numbers position and digit: "1:7".
+    if (label.size() == 3 && label[1] == ':' && label[2] >= '0' && label[2] <= '9') {
+        const std::string_view place = placeName(game, label[0] - '0');
+        if (!place.empty())
+            return std::string(place) + "の" + label[2];
+    }
+    return std::string(lookUp(kRowTitles, label));
 }
 
 std::string_view independenceNote()
@@ -76,11 +91,14 @@ std::string_view independenceNote()
     return "抽選は毎回独立しており、過去の結果が次の抽選の確率を変えることはありません。";
 }
 
-std::string testSentence(std::string_view section, const TrendTest& test)
+std::string testSentence(std::string_view game, std::string_view section, const TrendTest& test)
 {
     std::string subject = "「" + std::string(sectionTitle(section));
-    if (test.label != section)
-        subject += "（左から" + test.label + "桁目）";
+    if (test.label != section) {
+        const std::string_view place
+            = test.label.size() == 1 ? placeName(game, test.label[0] - '0') : std::string_view();
+        subject += "（" + (place.empty() ? test.label : std::string(place)) + "）";
+    }
     subject += "」";
     const std::string chance = "偶然だけでこれ以上の偏りが出る確率は" + percent(test.p);
     if (test.p < 0.05) {

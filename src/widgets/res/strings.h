@@ -34,6 +34,10 @@ inline constexpr std::u16string_view kCreateNotAFolder = u"途中の名前がフ
 inline constexpr std::u16string_view kCreateDiskFull = u"ディスクに空きがありません。";
 inline constexpr std::u16string_view kCreateExists = u"同じ名前のものがすでにあります。";
 
+// The games as the windows' titles name them, with full-width digits, in the
+// order of zelpo::Game.
+inline constexpr std::u16string_view kGameTitles[] = { u"ナンバーズ３", u"ナンバーズ４", u"ミニロト" };
+
 // The draw list of both Numbers windows: header and width in pixels per column.
 struct ListColumn {
     std::u16string_view header;

@@ -5,6 +5,7 @@
 #include "widgets/res/dialogtemplate.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
+#include "widgets/ui/dialogbuilder.h"
 #include "widgets/ui/helpviewer.h"
 #include "widgets/ui/modal.h"
 
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QPushButton>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -117,6 +120,18 @@ bool openHelp(QWidget* owner, const QString& startPage, const QString& page)
     HelpViewer viewer(startPage, shown, owner);
     runModal(viewer);
     return true;
+}
+
+QPushButton* addHelpButton(QWidget& window, int id, std::function<QString()> startPage, const QString& page)
+{
+    auto* button = new QPushButton(QStringLiteral("ヘ　ル　プ"), &window);
+    identifyControl(*button, id);
+    const auto open = [&window, startPage = std::move(startPage), page] { openHelp(&window, startPage(), page); };
+    QObject::connect(button, &QPushButton::clicked, &window, open);
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    key->setContext(Qt::WindowShortcut);
+    QObject::connect(key, &QShortcut::activated, &window, open);
+    return button;
 }
 
 ShellOpenOverride::ShellOpenOverride(Opener opener)

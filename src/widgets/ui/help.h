@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QPushButton;
 class QWidget;
 
 namespace zelpo::ui {
@@ -27,6 +28,11 @@ QString manualPagePath(const QString& startPage, const QString& page);
 // OK box, followed by the place where the manual was looked for. Returns
 // whether the manual was shown.
 bool openHelp(QWidget* owner, const QString& startPage, const QString& page = {});
+
+// The ヘ　ル　プ button of a window built without a template, with control ID
+// `id`, and F1 anywhere in the window doing the same: both show `page` of the
+// manual whose start page `startPage()` gives at that moment.
+QPushButton* addHelpButton(QWidget& window, int id, std::function<QString()> startPage, const QString& page);
 
 // While alive, the desktop is not asked: `opener` answers instead, true when
 // it took the file, false when the desktop cannot show it.

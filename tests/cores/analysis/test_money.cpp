@@ -187,15 +187,19 @@ TEST(Money, RecordCountsTheKindsOfTheDrawsWithPayoutsBesideChance)
         Yen won;
         double chance;
         int without;
+        int firstWithout;
+        int lastWithout;
     };
-    const Expected expected[] = { { 8, 690000, 1560, 1 }, { 4, 30000, 270000 / 990.0, 2 },
-        { 6, 135000, 450000 / 990.0, 1 }, { 8, 78000, 1560, 1 } };
+    const Expected expected[] = { { 8, 690000, 1560, 1, 3, 3 }, { 4, 30000, 270000 / 990.0, 2, 3, 4 },
+        { 6, 135000, 450000 / 990.0, 1, 3, 3 }, { 8, 78000, 1560, 1, 3, 3 } };
     for (std::size_t k = 0; k < 4; ++k) {
         EXPECT_EQ(kinds[k].tickets, expected[k].tickets) << k;
         EXPECT_EQ(kinds[k].cost(), 200 * expected[k].tickets) << k;
         EXPECT_EQ(kinds[k].won, expected[k].won) << k;
         EXPECT_DOUBLE_EQ(kinds[k].chanceWon(), expected[k].chance) << k;
         EXPECT_EQ(kinds[k].drawsWithoutPayouts, expected[k].without) << k;
+        EXPECT_EQ(kinds[k].firstWithoutPayouts, expected[k].firstWithout) << k;
+        EXPECT_EQ(kinds[k].lastWithoutPayouts, expected[k].lastWithout) << k;
         const std::span<const Balance> balances = record.money()->balances(k);
         ASSERT_EQ(balances.size(), 4u);
         EXPECT_EQ(balances[3].draw, 4);
@@ -219,6 +223,49 @@ TEST(Money, RecordCountsTheKindsOfTheDrawsWithPayoutsBesideChance)
         std::string::npos)
         << json;
     EXPECT_EQ(json.substr(json.size() - 4), "}]}\n");
+}
+
+// The hits behind each kind's winnings, as the 当たり page counts them:
+// straight 4, box 6 (the straights among them), mini 5.
+TEST(Money, EachKindIsTestedOnTheHitsItsWinningsComeFrom)
+{
+    const Record numbers = checked(nullptr);
+    const std::pair<TicketKind, std::size_t> behind[]
+        = { { TicketKind::Straight, 0 }, { TicketKind::Box, 1 }, { TicketKind::Set, 1 }, { TicketKind::Mini, 2 } };
+    const int hits[] = { 4, 6, 6, 5 };
+    for (std::size_t k = 0; k < 4; ++k) {
+        const ClassScore score = scoreBehind(numbers, behind[k].first);
+        EXPECT_EQ(score.hits, hits[k]) << k;
+        EXPECT_DOUBLE_EQ(score.expected, numbers.classes()[behind[k].second].expected) << k;
+    }
+    // Mini Loto's one kind stands on its four classes together.
+    Record miniLoto(Game::MiniLoto);
+    const std::string texts[] = { "1-2-3-4-5", "1-2-3-4-6", "1-2-3-10-11", "20-21-22-23-24" };
+    std::vector<NumberedTicket> tickets;
+    for (int i = 0; i < 4; ++i)
+        tickets.push_back({ i + 1, *parseTicket(Game::MiniLoto, texts[i]) });
+    miniLoto.score(
+        Draw { 1, { 1, 2, 3, 4, 5 }, 6 }, tickets, [&](int prediction) { return texts[prediction - 1]; }, true);
+    const ClassScore all = scoreBehind(miniLoto, TicketKind::MiniLoto);
+    EXPECT_EQ(all.hits, 3);
+    EXPECT_NEAR(all.expected, 4 * (1 + 5 + 125 + 3250) / 169911.0, 1e-12);
+}
+
+// Chance's yen as a person rounds them: a half goes up, whatever the
+// fraction's denominator, also once whole yen were folded out of it.
+TEST(Money, ChanceRoundsToTheYenWithAHalfGoingUp)
+{
+    struct Case {
+        Yen denominator;
+        Yen whole;
+        Yen numerator;
+        Yen rounded;
+    };
+    for (const Case& c : { Case { 1000, 23602, 500, 23603 }, Case { 1000, 23602, 499, 23602 }, Case { 990, 0, 495, 1 },
+             Case { 990, 0, 494, 0 }, Case { 100, 5, 250, 8 }, Case { 169911, 7, 0, 7 } }) {
+        const ExactYen yen { c.denominator, c.whole, c.numerator };
+        EXPECT_EQ(yen.rounded(), c.rounded) << c.whole << '+' << c.numerator << '/' << c.denominator;
+    }
 }
 
 // A file without the payout tables, or payouts of another game: nothing

@@ -79,9 +79,9 @@ TEST(TrendSentence, SaysWhereTheTestFallsAtTheFivePercentLevel)
              // Just under 5% must never read as 5%.
              { "sums", "sums", 0.04999, { "4.9%", "5%を下回りました", "検定を20回行えば1回は" } },
              { "pulls", "pulls", 0.05, { "5.0%", "偶然の範囲内" } },
-             { "digits", "2", 0.008694, { "「桁ごとの数字（左から2桁目）」", "0.87%", "下回りました" } },
+             { "digits", "2", 0.008694, { "「桁ごとの数字（十の位）」", "0.87%", "下回りました" } },
              { "numbers", "numbers", 1e-9, { "0.1%未満", "下回りました" } } }) {
-        const std::string sentence = testSentence(c.section, { c.label, 1, 1, c.p });
+        const std::string sentence = testSentence("numbers3", c.section, { c.label, 1, 1, c.p });
         for (const std::string& piece : c.pieces)
             EXPECT_NE(sentence.find(piece), std::string::npos) << sentence << " lacks " << piece;
     }
@@ -95,10 +95,26 @@ TEST(TrendSentence, NotesOnlyForTheSectionsWithoutATest)
     EXPECT_EQ(sectionNote("miniloto", "sums"), "");
     EXPECT_EQ(sectionTitle("consecutive"), "連続数字");
     EXPECT_EQ(sectionTitle("unknown"), "unknown");
-    EXPECT_EQ(rowTitle("double-double"), "ダブルダブル");
-    EXPECT_EQ(rowTitle("without"), "なし");
-    EXPECT_EQ(rowTitle("3-17"), "3-17");
     EXPECT_NE(independenceNote().find("抽選は毎回独立しており"), std::string_view::npos);
+}
+
+// One name for a digit's place across the program, counted from the left as
+// the trends count positions; other labels keep their own titles.
+TEST(TrendSentence, NamesEachPlaceAndRow)
+{
+    struct Case {
+        const char* game;
+        const char* label;
+        const char* title;
+    };
+    for (const Case& c : { Case { "numbers3", "1:0", "百の位の0" }, Case { "numbers3", "3:9", "一の位の9" },
+             Case { "numbers4", "1:5", "千の位の5" }, Case { "numbers4", "4:2", "一の位の2" },
+             Case { "numbers3", "4:2", "4:2" }, Case { "miniloto", "1:2", "1:2" },
+             Case { "numbers4", "double-double", "ダブルダブル" }, Case { "miniloto", "without", "なし" },
+             Case { "miniloto", "3-17", "3-17" }, Case { "numbers3", "15-24", "15-24" } })
+        EXPECT_EQ(rowTitle(c.game, c.label), c.title) << c.game << ' ' << c.label;
+    EXPECT_TRUE(testSentence("numbers4", "digits", { "1", 1, 9, 0.5 }).starts_with("「桁ごとの数字（千の位）」"));
+    EXPECT_EQ(placeName("numbers4", 0), "");
 }
 
 } // namespace

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The help buttons: each window's page of the manual, in the desktop's
 // browser when it takes it, else in the program's own viewer.
+#include "data/analysis/recorddata.h"
+#include "data/analysis/trendsdata.h"
 #include "support/testdb.h"
 #include "support/windows.h"
 #include "widgets/app/CMyDlg.h"
+#include "widgets/record/predictionrecorddialog.h"
+#include "widgets/trends/trendsdialog.h"
 #include "widgets/ui/dialogbuilder.h"
 #include "widgets/ui/help.h"
 #include "widgets/ui/helpviewer.h"
@@ -60,14 +64,14 @@ void clickLink(HelpViewer& viewer, const QString& href)
 
 struct WindowCase {
     const char* name;
-    std::function<std::unique_ptr<zelpo::ui::TemplateDialog>(const QString& help)> open;
+    std::function<std::unique_ptr<QDialog>(const QString& help)> open;
     int helpButton;
     const char* page;
     const char* title;
 };
 
 template <class Window>
-std::unique_ptr<zelpo::ui::TemplateDialog> gameWindow(const QString& help)
+std::unique_ptr<QDialog> gameWindow(const QString& help)
 {
     static const zelpo::test::TempDatabase database;
     auto window = std::make_unique<Window>();
@@ -77,12 +81,42 @@ std::unique_ptr<zelpo::ui::TemplateDialog> gameWindow(const QString& help)
     return window;
 }
 
-std::unique_ptr<zelpo::ui::TemplateDialog> mainMenu(const QString& help)
+std::unique_ptr<QDialog> mainMenu(const QString& help)
 {
     auto menu = std::make_unique<zelpo::app::CMyDlg>();
     menu->m_strHelp = help;
     menu->show();
     return menu;
+}
+
+// The windows built without a template, on an empty database.
+std::unique_ptr<QDialog> predictionRecord(const QString& help)
+{
+    static const zelpo::test::TempDatabase database;
+    auto window = std::make_unique<zelpo::analysis::PredictionRecordDialog>(
+        *zelpo::analysis::readStoredDraws(zelpo::Game::Numbers3, database.path()));
+    window->setHelpPath(help);
+    window->show();
+    return window;
+}
+
+std::unique_ptr<QDialog> trends(const QString& help)
+{
+    static const zelpo::test::TempDatabase database;
+    auto window = std::make_unique<zelpo::analysis::TrendsDialog>(zelpo::Game::MiniLoto,
+        *zelpo::analysis::readTrends(zelpo::Game::MiniLoto, database.path()),
+        [](std::optional<int>) { return std::nullopt; });
+    window->setHelpPath(help);
+    window->show();
+    return window;
+}
+
+// Presses the window's help button as the mouse does.
+void pressHelp(const QDialog& window, int id)
+{
+    auto* button = qobject_cast<QAbstractButton*>(zelpo::ui::findControl(window, id, Qt::FindChildrenRecursively));
+    ASSERT_NE(button, nullptr) << "no help button " << id;
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 class HelpButton : public ::testing::TestWithParam<WindowCase> { };
@@ -102,7 +136,7 @@ TEST_P(HelpButton, ShowsTheWindowsOwnPageInTheViewerWhenTheDesktopCannot)
             shown << pageOf(*viewer) << viewer->windowTitle();
         return 0;
     });
-    zelpo::test::click(*window, GetParam().helpButton);
+    pressHelp(*window, GetParam().helpButton);
     EXPECT_EQ(shown, (QStringList { QString::fromUtf8(GetParam().page), QString::fromUtf8(GetParam().title) }));
     EXPECT_TRUE(messages.messages().empty());
 }
@@ -113,7 +147,7 @@ TEST_P(HelpButton, HandsTheSamePageToTheDesktopWhenItHasABrowser)
     const zelpo::ui::ShellOpenOverride browser([&](const QString& path) { return opened << path, true; });
     const zelpo::ui::ModalHandler handler([](QDialog&) { return 0; });
     auto window = GetParam().open(kStartPage);
-    zelpo::test::click(*window, GetParam().helpButton);
+    pressHelp(*window, GetParam().helpButton);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(QFileInfo(opened.first()).fileName(), QString::fromUtf8(GetParam().page));
     EXPECT_TRUE(QFileInfo(opened.first()).isFile());
@@ -129,7 +163,7 @@ TEST_P(HelpButton, SaysSoWhenThereIsNoManual)
     zelpo::ui::MessageRecorder messages;
     const QString startPage = empty.filePath(QStringLiteral("ナンバーズ３＆４＆ミニロト.html"));
     auto window = GetParam().open(startPage);
-    zelpo::test::click(*window, GetParam().helpButton);
+    pressHelp(*window, GetParam().helpButton);
     EXPECT_EQ(messages.texts(),
         QStringList { "起動できませんでした\nマニュアルが見つかりません。次の場所を探しました。\n" + startPage });
     EXPECT_EQ(asked, 0);
@@ -143,9 +177,30 @@ INSTANTIATE_TEST_SUITE_P(EveryWindow, HelpButton,
             "ナンバーズ３予想 - ナンバーズ Zelpo ヘルプ" },
         WindowCase { "Numbers4", gameWindow<zelpo::CNabazu4>, 1019, "numbers4.html",
             "ナンバーズ４予想 - ナンバーズ Zelpo ヘルプ" },
-        WindowCase { "MiniLoto", gameWindow<zelpo::CMiniroto>, 1019, "miniloto.html",
-            "ミニロト予想 - ナンバーズ Zelpo ヘルプ" }),
+        WindowCase {
+            "MiniLoto", gameWindow<zelpo::CMiniroto>, 1019, "miniloto.html", "ミニロト予想 - ナンバーズ Zelpo ヘルプ" },
+        WindowCase {
+            "PredictionRecord", predictionRecord, 9, "prediction-record.html", "予想の成績 - ナンバーズ Zelpo ヘルプ" },
+        WindowCase { "Trends", trends, 9, "trends.html", "出現傾向 - ナンバーズ Zelpo ヘルプ" }),
     [](const auto& info) { return std::string(info.param.name); });
+
+// F1 in the windows built without a template does what their button does.
+TEST(HelpKey, OpensTheWindowsOwnPage)
+{
+    using Open = std::unique_ptr<QDialog> (*)(const QString&);
+    const std::pair<Open, const char*> windows[]
+        = { { predictionRecord, "prediction-record.html" }, { trends, "trends.html" } };
+    for (const auto& [open, page] : windows) {
+        QStringList opened;
+        const zelpo::ui::ShellOpenOverride browser([&](const QString& path) { return opened << path, true; });
+        auto window = open(kStartPage);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        ASSERT_EQ(opened.size(), 1) << page;
+        EXPECT_EQ(QFileInfo(opened.first()).fileName(), QString::fromUtf8(page));
+    }
+}
 
 TEST(HelpViewer, FollowsLinksAndGoesBackForwardAndHome)
 {

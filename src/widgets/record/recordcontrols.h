@@ -28,14 +28,15 @@ Widget* withId(Widget* widget, int id, const QString& name = {})
 }
 
 // A chart over the draws: x the draw numbers ("開催回数"), y titled
-// `yTitle`, the legend below, in a view of that ID and screen-reader name.
+// `yTitle` (the axis `y` when given, a new one otherwise), the legend below,
+// in a view of that ID and screen-reader name.
 struct DrawChart {
     QChart* chart;
     QValueAxis* x;
     QValueAxis* y;
     QChartView* view;
 };
-DrawChart drawChart(QWidget* parent, int id, const QString& yTitle, const QString& name);
+DrawChart drawChart(QWidget* parent, int id, const QString& yTitle, const QString& name, QValueAxis* y = nullptr);
 
 // Widens every column that its header or its longest cell would overflow.
 void fitColumns(ui::ListView& list);

@@ -12,6 +12,7 @@
 
 #include <vector>
 
+class QCategoryAxis;
 class QChart;
 class QComboBox;
 class QLabel;
@@ -41,6 +42,9 @@ public:
     // The money of the backtest (counted with its balances) and of the
     // stored predictions; a record without money shows none bought.
     void show(const Record& backtest, const Record& stored);
+    // Says `text` in place of the sentence on chance, for a range that
+    // cannot be counted.
+    void setVerdict(const QString& text);
 
 private:
     void fillChart();
@@ -52,7 +56,7 @@ private:
     QComboBox* m_kind;
     QChart* m_chart;
     QValueAxis* m_xAxis;
-    QValueAxis* m_yAxis;
+    QCategoryAxis* m_yAxis;
     ui::ListView* m_stored;
 };
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/dialogs/moneypanel.h"
+#include "widgets/record/moneypanel.h"
 
-#include "widgets/dialogs/recordcontrols.h"
+#include "widgets/record/moneyverdict.h"
+#include "widgets/record/recordcontrols.h"
 #include "widgets/ui/listview.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -29,10 +31,15 @@ QString fromView(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString yenText(double yen)
+QString groupedYen(Yen yen)
 {
     static const QLocale grouped(QLocale::English);
-    return grouped.toString(static_cast<qlonglong>(std::llround(yen))) + QStringLiteral("円");
+    return grouped.toString(static_cast<qlonglong>(yen));
+}
+
+QString yenText(Yen yen)
+{
+    return groupedYen(yen) + QStringLiteral("円");
 }
 
 QString rateText(double rate)
@@ -44,9 +51,10 @@ ui::ListView* moneyList(QWidget* parent, int id, const QString& name)
 {
     auto* list = withId(new ui::ListView(parent), id, name);
     int column = 0;
-    for (const char16_t* header :
-        { u"券種", u"枚数", u"購入額", u"当選額", u"回収率", u"偶然の当選額", u"偶然の回収率", u"配当不明の回" }) {
-        ui::addColumn(*list, QString::fromUtf16(header), column, 0, column == 0 ? 0 : 1, 80);
+    // Headers of two lines keep the eight columns within the window.
+    for (const char16_t* header : { u"券種", u"枚数", u"購入額", u"当選額", u"回収率", u"偶然の\n当選額",
+             u"偶然の\n回収率", u"配当不明\nの回" }) {
+        ui::addColumn(*list, QString::fromUtf16(header), column, 0, column == 0 ? 0 : 1, 40);
         ++column;
     }
     // The header and four kinds, measured from the font: the list is empty here.
@@ -68,52 +76,15 @@ void fillMoney(ui::ListView& list, Game game, std::span<const KindMoney> kinds)
             const QString none = QStringLiteral("－");
             ui::addItem(list, fromView(names[k].label), row, 0);
             ui::addItem(list, QString::number(money.tickets), row, 1);
-            ui::addItem(list, yenText(static_cast<double>(money.cost())), row, 2);
-            ui::addItem(list, yenText(static_cast<double>(money.won)), row, 3);
+            ui::addItem(list, yenText(money.cost()), row, 2);
+            ui::addItem(list, yenText(money.won), row, 3);
             ui::addItem(list, bought ? rateText(money.returnRate()) : none, row, 4);
-            ui::addItem(list, yenText(money.chanceWon()), row, 5);
+            ui::addItem(list, yenText(money.chanceWonYen()), row, 5);
             ui::addItem(list, bought ? rateText(money.chanceReturnRate()) : none, row, 6);
             ui::addItem(list, QString::number(money.drawsWithoutPayouts), row, 7);
         }
     }
     fitColumns(list);
-}
-
-QString moneyVerdict(Game game, std::span<const KindMoney> kinds)
-{
-    const std::span<const KindName> names = ticketKinds(game);
-    QStringList above;
-    QStringList below;
-    QStringList same;
-    for (std::size_t k = 0; k < kinds.size(); ++k) {
-        if (kinds[k].tickets == 0)
-            continue;
-        const double rate = kinds[k].returnRate();
-        const double chance = kinds[k].chanceReturnRate();
-        (rate > chance ? above : rate < chance ? below : same) << fromView(names[k].label);
-    }
-    if (above.size() + below.size() + same.size() == 0)
-        return QStringLiteral("この範囲には配当の分かる回がないため、収支を出せません。");
-    if (kinds.size() == 1) {
-        const QString comparison = !above.isEmpty() ? QStringLiteral("を上回っています")
-            : !below.isEmpty()                      ? QStringLiteral("を下回っています")
-                                                    : QStringLiteral("と同じです");
-        return QStringLiteral("回収率は%1で、偶然の%2%3。")
-            .arg(rateText(kinds[0].returnRate()), rateText(kinds[0].chanceReturnRate()), comparison);
-    }
-    const auto kindCount = static_cast<qsizetype>(kinds.size());
-    if (above.size() == kindCount)
-        return QStringLiteral("どの券種も、回収率が偶然を上回っています。");
-    if (below.size() == kindCount)
-        return QStringLiteral("どの券種も、回収率が偶然を下回っています。");
-    QStringList parts;
-    if (!above.isEmpty())
-        parts << QStringLiteral("偶然を上回っているのは") + above.join(u'・');
-    if (!below.isEmpty())
-        parts << QStringLiteral("偶然を下回っているのは") + below.join(u'・');
-    if (!same.isEmpty())
-        parts << QStringLiteral("偶然と同じなのは") + same.join(u'・');
-    return QStringLiteral("回収率が") + parts.join(u'、') + QStringLiteral("です。");
 }
 
 } // namespace
@@ -134,6 +105,10 @@ MoneyPanel::MoneyPanel(Game game, QWidget* parent)
     layout->addWidget(m_money);
     m_verdict = withId(new QLabel(this), kMoneyVerdictId);
     m_verdict->setWordWrap(true);
+    // Room for the longest sentence from the start: the window does not grow
+    // when the range changes it.
+    m_verdict->setMinimumHeight(4 * m_verdict->fontMetrics().lineSpacing());
+    m_verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(m_verdict);
     auto* nominal
         = withId(new QLabel(QStringLiteral("参考：このくじの払戻率（売上のうち当選金に回る割合）は約%1%です。")
@@ -152,14 +127,16 @@ MoneyPanel::MoneyPanel(Game game, QWidget* parent)
     choice->addStretch();
     layout->addLayout(choice);
 
-    const DrawChart balance = drawChart(
-        this, kBalanceChartId, QStringLiteral("収支の累計（円）"), QStringLiteral("収支の累計と偶然の期待値のグラフ"));
+    // The yen on the y axis are labelled by hand, with thousands separators.
+    m_yAxis = new QCategoryAxis;
+    m_yAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const DrawChart balance = drawChart(this, kBalanceChartId, QStringLiteral("収支の累計（円）"),
+        QStringLiteral("収支の累計と偶然の期待値のグラフ"), m_yAxis);
     m_chart = balance.chart;
     m_xAxis = balance.x;
-    m_yAxis = balance.y;
-    m_yAxis->setLabelFormat(QStringLiteral("%.0f"));
     QChartView* view = balance.view;
-    view->setMinimumSize(560, 240);
+    // Room for a plot of at least 180 pixels under the legend and the x axis.
+    view->setMinimumSize(560, 340);
     layout->addWidget(view, 1);
 
     const QString storedTitle = QStringLiteral("保存されている予想を買っていた場合の収支");
@@ -172,13 +149,18 @@ MoneyPanel::MoneyPanel(Game game, QWidget* parent)
 
 MoneyPanel::~MoneyPanel() = default;
 
+void MoneyPanel::setVerdict(const QString& text)
+{
+    m_verdict->setText(text);
+}
+
 void MoneyPanel::show(const Record& backtest, const Record& stored)
 {
     // A record without money counts as one for which nothing was bought.
     const Money none(m_game, Payouts());
     const Money& money = backtest.money() ? *backtest.money() : none;
     fillMoney(*m_money, m_game, money.kinds());
-    m_verdict->setText(moneyVerdict(m_game, money.kinds()));
+    m_verdict->setText(moneyVerdict(backtest));
     fillMoney(*m_stored, m_game, (stored.money() ? *stored.money() : none).kinds());
     m_balances.clear();
     for (std::size_t k = 0; k < money.kinds().size(); ++k) {
@@ -231,6 +213,17 @@ void MoneyPanel::fillChart()
         high = low + 1000;
     m_yAxis->setRange(low, high);
     m_yAxis->applyNiceNumbers();
+    for (const QString& label : m_yAxis->categoriesLabels())
+        m_yAxis->remove(label);
+    const double bottom = m_yAxis->min();
+    const double top = m_yAxis->max();
+    const double step = (top - bottom) / std::max(m_yAxis->tickCount() - 1, 1);
+    m_yAxis->setStartValue(bottom - step);
+    for (int tick = 0; tick < m_yAxis->tickCount(); ++tick) {
+        const double value = bottom + step * tick;
+        m_yAxis->append(groupedYen(std::llround(value)), value);
+    }
+    m_yAxis->setRange(bottom, top);
 }
 
 } // namespace zelpo::analysis

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "data/db/history.h"
 #include "data/db/payouts.h"
+#include "support/recordwindow.h"
 #include "support/testdb.h"
 #include "support/windows.h"
-#include "widgets/dialogs/moneypanel.h"
-#include "widgets/dialogs/predictionrecorddialog.h"
+#include "widgets/record/moneypanel.h"
+#include "widgets/record/predictionrecorddialog.h"
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
 #include "widgets/windows/CMiniroto.h"
@@ -13,7 +14,6 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineSeries>
 #include <QSpinBox>
@@ -27,38 +27,13 @@ using zelpo::analysis::PredictionRecordDialog;
 using zelpo::test::expectContextEntry;
 using zelpo::test::TempDatabase;
 
-namespace {
+using namespace zelpo::test::record;
 
-QStringList rows(const PredictionRecordDialog& dialog, int id)
-{
-    QStringList result;
-    auto* list = qobject_cast<zelpo::ui::ListView*>(dialog.control(id));
-    if (!list)
-        return result;
-    for (int r = 0; r < list->itemCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < list->columnCount(); ++c)
-            cells << list->itemText(r, c);
-        result << cells.join(u'|');
-    }
-    return result;
-}
+namespace {
 
 QString verdict(const PredictionRecordDialog& dialog)
 {
     return qobject_cast<QLabel*>(dialog.control(PredictionRecordDialog::kVerdictId))->text();
-}
-
-// Types a draw number into a bound and confirms it with Enter, as a user
-// does; the Enter is the box's, and the window stays open.
-void typeBound(const PredictionRecordDialog& dialog, int id, const QString& number)
-{
-    auto* bound = qobject_cast<QSpinBox*>(dialog.control(id));
-    ASSERT_NE(bound, nullptr);
-    bound->selectAll();
-    QTest::keyClicks(bound, number);
-    QTest::keyClick(bound, Qt::Key_Return);
-    EXPECT_TRUE(dialog.isVisible()) << "Enter closed the window";
 }
 
 // The y axis's labels as the chart prints them.
@@ -72,20 +47,6 @@ QStringList yLabels(const PredictionRecordDialog& dialog)
         labels << QString::asprintf(axis->labelFormat().toLatin1().constData(), value);
     }
     return labels;
-}
-
-// Runs the window for the game's table and hands the open window to `inspect`.
-int withWindow(zelpo::Game game, const QString& database, const std::function<void(PredictionRecordDialog&)>& inspect)
-{
-    const zelpo::ui::ModalHandler handler([&](QDialog& dialog) {
-        auto* window = qobject_cast<PredictionRecordDialog*>(&dialog);
-        EXPECT_NE(window, nullptr);
-        if (window)
-            inspect(*window);
-        return 0;
-    });
-    zelpo::analysis::openPredictionRecord(nullptr, game, database);
-    return handler.runs();
 }
 
 QLineSeries* lineNamed(const PredictionRecordDialog& dialog, const QString& name)
@@ -107,7 +68,7 @@ TEST(PredictionRecordWindow, ShowsTheBacktestTheChartAndTheStoredHits)
     database.addNumbers3(2, 1, 2, 3);
     database.addNumbers3(3, 1, 2, 3, { "123", "321", "abc", "923", "000" });
     const int runs = withWindow(zelpo::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
-        EXPECT_EQ(window.windowTitle(), "ナンバーズ3　予想の成績");
+        EXPECT_EQ(window.windowTitle(), "ナンバーズ３　予想の成績");
         EXPECT_EQ(rows(window, PredictionRecordDialog::kClassListId),
             QStringList(
                 { "ストレート|1|0.01|100.00|0.010", "ボックス|1|0.02|52.63|0.019", "ミニ|1|0.10|10.00|0.095" }));
@@ -157,6 +118,7 @@ TEST(PredictionRecordWindow, RecomputesWhenTheRangeChanges)
         typeBound(window, PredictionRecordDialog::kFromId, "3");
         EXPECT_EQ(window.backtestRecord().draws(), 0);
         EXPECT_EQ(verdict(window), "範囲が逆です。始めの第3回が終わりの第2回より後になっています。");
+        EXPECT_EQ(qobject_cast<QLabel*>(window.control(MoneyPanel::kMoneyVerdictId))->text(), verdict(window));
         typeBound(window, PredictionRecordDialog::kFromId, "1");
         typeBound(window, PredictionRecordDialog::kToId, "1");
         EXPECT_EQ(verdict(window), "この範囲には成績を付けられる回がありません。");
@@ -202,111 +164,12 @@ TEST(PredictionRecordWindow, AFailedReadShowsAMessageInsteadOfTheWindow)
     }
 }
 
-// Draws 1 to 4 all 123, predicted as 000 five times for draw 2 and as 123,
-// 000, 000, 200, 300 for draw 3; 123 and 321 stored with draw 3. Draw 2 pays
-// no mini, draw 4 has no payouts.
-void addMoneyHistory(const TempDatabase& database)
-{
-    for (int kaisai = 1; kaisai <= 4; ++kaisai)
-        database.addNumbers3(kaisai, 1, 2, 3, kaisai == 3 ? QStringList { "123", "321" } : QStringList {});
-    database.exec("INSERT INTO ナンバーズ3配当 VALUES (2,'2026-01-05',90000,15000,52500,7500,NULL),"
-                  "(3,'2026-01-06',100000,16000,58000,8000,10000)");
-}
-
-QString text(const PredictionRecordDialog& dialog, int id)
-{
-    return qobject_cast<QLabel*>(dialog.control(id))->text();
-}
-
-// The balance's line and chance's, as (draw, yen) points.
-QList<QPointF> balanceLine(const PredictionRecordDialog& dialog, const QString& name)
-{
-    auto* view = qobject_cast<QChartView*>(dialog.control(MoneyPanel::kBalanceChartId));
-    for (QAbstractSeries* series : view->chart()->series()) {
-        if (series->name() == name)
-            return qobject_cast<QLineSeries*>(series)->points();
-    }
-    return { { -1, -1 } };
-}
-
-TEST(PredictionRecordWindow, MoneyPerKindBesideChanceForTheMethodAndTheStoredPredictions)
-{
-    const TempDatabase database;
-    addMoneyHistory(database);
-    withWindow(zelpo::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
-        EXPECT_EQ(rows(window, MoneyPanel::kMoneyListId),
-            QStringList({ "ストレート|10|2,000円|100,000円|5000.0%|950円|47.5%|1",
-                "ボックス|3|600円|16,000円|2666.7%|291円|48.5%|1", "セット|3|600円|58,000円|9666.7%|297円|49.5%|1",
-                "ミニ|5|1,000円|10,000円|1000.0%|500円|50.0%|2" }));
-        EXPECT_EQ(text(window, MoneyPanel::kMoneyVerdictId), "どの券種も、回収率が偶然を上回っています。");
-        EXPECT_EQ(text(window, MoneyPanel::kNominalRateId),
-            "参考：このくじの払戻率（売上のうち当選金に回る割合）は約45%です。");
-        EXPECT_EQ(rows(window, MoneyPanel::kStoredMoneyListId),
-            QStringList({ "ストレート|2|400円|100,000円|25000.0%|200円|50.0%|0",
-                "ボックス|2|400円|32,000円|8000.0%|194円|48.5%|0", "セット|2|400円|66,000円|16500.0%|198円|49.5%|0",
-                "ミニ|2|400円|10,000円|2500.0%|200円|50.0%|0" }));
-        for (const int id : { MoneyPanel::kMoneyListId, MoneyPanel::kKindId, MoneyPanel::kBalanceChartId,
-                 MoneyPanel::kStoredMoneyListId })
-            EXPECT_FALSE(window.control(id)->accessibleName().isEmpty()) << id;
-
-        // The chart follows the kind picked; a draw left out keeps the balance.
-        EXPECT_EQ(
-            balanceLine(window, "ストレートの収支"), QList<QPointF>({ { 2, -1000 }, { 3, 98000 }, { 4, 98000 } }));
-        EXPECT_EQ(
-            balanceLine(window, "偶然の収支（期待値）"), QList<QPointF>({ { 2, -550 }, { 3, -1050 }, { 4, -1050 } }));
-        auto* kind = qobject_cast<QComboBox*>(window.control(MoneyPanel::kKindId));
-        kind->setCurrentIndex(3);
-        EXPECT_EQ(balanceLine(window, "ミニの収支"), QList<QPointF>({ { 2, 0 }, { 3, 9000 }, { 4, 9000 } }));
-        EXPECT_EQ(balanceLine(window, "偶然の収支（期待値）"), QList<QPointF>({ { 2, 0 }, { 3, -500 }, { 4, -500 } }));
-        QTest::keyClick(kind, Qt::Key_Return);
-        EXPECT_TRUE(window.isVisible());
-
-        // Both tables follow the range; the kind picked stays.
-        typeBound(window, PredictionRecordDialog::kFromId, "4");
-        EXPECT_EQ(rows(window, MoneyPanel::kMoneyListId)[0], "ストレート|0|0円|0円|－|0円|－|1");
-        EXPECT_EQ(rows(window, MoneyPanel::kStoredMoneyListId)[0], "ストレート|0|0円|0円|－|0円|－|0");
-        EXPECT_EQ(
-            text(window, MoneyPanel::kMoneyVerdictId), "この範囲には配当の分かる回がないため、収支を出せません。");
-        EXPECT_EQ(balanceLine(window, "ミニの収支"), QList<QPointF>({ { 4, 0 } }));
-        typeBound(window, PredictionRecordDialog::kFromId, "3");
-        typeBound(window, PredictionRecordDialog::kToId, "3");
-        EXPECT_EQ(rows(window, MoneyPanel::kMoneyListId)[1], "ボックス|3|600円|16,000円|2666.7%|291円|48.5%|0");
-        EXPECT_EQ(
-            rows(window, MoneyPanel::kStoredMoneyListId)[0], "ストレート|2|400円|100,000円|25000.0%|200円|50.0%|0");
-    });
-}
-
-// A file made before the payout tables opens as before: nothing bought,
-// every scored draw without payouts. An amount it cannot read is a failed read.
-TEST(PredictionRecordWindow, MoneyOfAFileWithoutPayoutTablesAndOfAnUnreadableOne)
-{
-    const TempDatabase database;
-    addMoneyHistory(database);
-    database.exec("UPDATE ナンバーズ3配当 SET box='many' WHERE kaisai=3");
-    const zelpo::ui::MessageRecorder messages;
-    EXPECT_EQ(withWindow(zelpo::Game::Numbers3, database.path(), [](auto&) {}), 0);
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, "　データベースを読み込めませんでした。。");
-
-    for (const zelpo::Game game : zelpo::kGames)
-        database.exec("DROP TABLE " + zelpo::db::payoutTableName(game));
-    const int runs = withWindow(zelpo::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
-        EXPECT_EQ(rows(window, MoneyPanel::kMoneyListId),
-            QStringList({ "ストレート|0|0円|0円|－|0円|－|3", "ボックス|0|0円|0円|－|0円|－|3",
-                "セット|0|0円|0円|－|0円|－|3", "ミニ|0|0円|0円|－|0円|－|3" }));
-        EXPECT_EQ(rows(window, MoneyPanel::kStoredMoneyListId)[3], "ミニ|0|0円|0円|－|0円|－|1");
-        EXPECT_EQ(
-            text(window, MoneyPanel::kMoneyVerdictId), "この範囲には配当の分かる回がないため、収支を出せません。");
-    });
-    EXPECT_EQ(runs, 1);
-}
-
 TEST(PredictionRecordWindow, OpensFromTheContextMenuOfEveryGameWindowAndItsDrawList)
 {
     const TempDatabase database;
     const QString entry = "予想の成績(&S)...";
-    expectContextEntry<zelpo::CNabazu3>(database.path(), entry, "ナンバーズ3　予想の成績");
-    expectContextEntry<zelpo::CNabazu4>(database.path(), entry, "ナンバーズ4　予想の成績");
+    expectContextEntry<zelpo::CNabazu3>(database.path(), entry, "ナンバーズ３　予想の成績");
+    expectContextEntry<zelpo::CNabazu4>(database.path(), entry, "ナンバーズ４　予想の成績");
     expectContextEntry<zelpo::CMiniroto>(database.path(), entry, "ミニロト　予想の成績");
 }
 

@@ -27,6 +27,7 @@ class PredictionRecordDialog final : public QDialog {
 public:
     // Control IDs.
     static constexpr int kCloseId = 1;
+    static constexpr int kHelpId = 9;         // ヘ　ル　プ, and F1
     static constexpr int kFromId = 1001;      // first target draw
     static constexpr int kToId = 1002;        // last target draw
     static constexpr int kClassListId = 1003; // class, hits, expected, ratio, p
@@ -41,6 +42,8 @@ public:
     QWidget* control(int id) const;
     // The backtest shown now.
     const Record& backtestRecord() const { return m_backtest; }
+    // The start page of the manual, whose page on this window the help opens.
+    void setHelpPath(const QString& path) { m_help = path; }
 
 private:
     void recompute();
@@ -49,6 +52,7 @@ private:
     void fillHits(const Record& check);
 
     StoredDraws m_draws;
+    QString m_help;
     Record m_backtest;
     QSpinBox* m_from;
     QSpinBox* m_to;
@@ -61,9 +65,9 @@ private:
     ui::ListView* m_hits;
 };
 
-// Reads the game's table and runs the window modally over it. A failed read
-// shows a message instead.
-void openPredictionRecord(QWidget* owner, Game game, const QString& database);
+// Reads the game's table and runs the window modally over it, its help on
+// the manual of start page `help`. A failed read shows a message instead.
+void openPredictionRecord(QWidget* owner, Game game, const QString& database, const QString& help = {});
 
 // Gives the game window and its draw list the context-menu entry
 // "予想の成績(&S)..." that opens the window on the game window's database.

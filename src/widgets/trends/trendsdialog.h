@@ -31,6 +31,7 @@ public:
     // Control IDs; each tab's chart, table and sentences are numbered in
     // TrendsTab from its index.
     static constexpr int kCloseId = 1;
+    static constexpr int kHelpId = 9;        // ヘ　ル　プ, and F1
     static constexpr int kLastId = 1001;     // 直近 N 回
     static constexpr int kWindowId = 1002;   // which draws the figures cover
     static constexpr int kTabsId = 1003;     // a tab per section
@@ -41,7 +42,8 @@ public:
     using Reader = std::function<std::optional<Trends>(std::optional<int> last)>;
 
     // Opens on `all`, the trends over every draw, and reads again through
-    // `read` when the range changes.
+    // `read` when the range changes. A number of draws larger than those
+    // held stands for all of them.
     TrendsDialog(Game game, Trends all, Reader read, QWidget* parent = nullptr);
     ~TrendsDialog() override;
 
@@ -49,12 +51,15 @@ public:
     QWidget* control(int id) const;
     // The trends shown now.
     const Trends& trends() const { return m_trends; }
+    // The start page of the manual, whose page on this window the help opens.
+    void setHelpPath(const QString& path) { m_help = path; }
 
 private:
     void applyRange();
     void showTrends();
 
     Reader m_read;
+    QString m_help;
     int m_all; // draws in the whole history
     Trends m_trends;
     QSpinBox* m_last;
@@ -63,9 +68,10 @@ private:
     std::vector<TrendsTab*> m_sections;
 };
 
-// Reads the game's draws and runs the window modally over them. A failed read
-// shows the read-failure message instead.
-void openTrends(QWidget* owner, Game game, const QString& database);
+// Reads the game's draws and runs the window modally over them, its help on
+// the manual of start page `help`. A failed read shows the read-failure
+// message instead.
+void openTrends(QWidget* owner, Game game, const QString& database, const QString& help = {});
 
 // Gives the game window and its draw list the context-menu entry
 // "出現傾向(&T)..." that opens the window on the game window's database.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/dialogs/recordcontrols.h"
+#include "widgets/record/recordcontrols.h"
 
 #include "widgets/ui/listview.h"
 
@@ -12,14 +12,17 @@
 
 namespace zelpo::analysis {
 
-DrawChart drawChart(QWidget* parent, int id, const QString& yTitle, const QString& name)
+DrawChart drawChart(QWidget* parent, int id, const QString& yTitle, const QString& name, QValueAxis* y)
 {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* x = new QValueAxis(chart);
     x->setTitleText(QStringLiteral("開催回数"));
     x->setLabelFormat(QStringLiteral("%d"));
-    auto* y = new QValueAxis(chart);
+    if (y)
+        y->setParent(chart);
+    else
+        y = new QValueAxis(chart);
     y->setTitleText(yTitle);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);

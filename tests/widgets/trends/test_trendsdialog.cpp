@@ -2,14 +2,16 @@
 #include "cores/analysis/trendsentence.h"
 #include "support/testdb.h"
 #include "support/windows.h"
-#include "widgets/dialogs/trendsdialog.h"
-#include "widgets/dialogs/trendstab.h"
+#include "widgets/trends/trendsdialog.h"
+#include "widgets/trends/trendstab.h"
 #include "widgets/windows/CMiniroto.h"
 #include "widgets/windows/CNabazu3.h"
 #include "widgets/windows/CNabazu4.h"
 
+#include <QApplication>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
@@ -106,6 +108,13 @@ TEST_P(TrendsWindowTabs, HoldASectionEachWithItsChartTableAndWords)
             titles << tabs->tabText(t);
             for (const int base : { TrendsTab::kChartBase, TrendsTab::kTableBase, TrendsTab::kWordsBase })
                 EXPECT_FALSE(window.control(base + t)->accessibleName().isEmpty()) << base + t;
+            // Both axes say what they count, and the tables keep one width.
+            auto* view = qobject_cast<QChartView*>(window.control(TrendsTab::kChartBase + t));
+            for (const QAbstractAxis* axis : view->chart()->axes())
+                EXPECT_FALSE(axis->titleText().isEmpty()) << t;
+            EXPECT_EQ(
+                window.control(TrendsTab::kTableBase + t)->width(), window.control(TrendsTab::kTableBase)->width())
+                << t;
         }
         EXPECT_EQ(titles, GetParam().tabs);
         EXPECT_FALSE(window.control(TrendsDialog::kLastId)->accessibleName().isEmpty());
@@ -117,9 +126,9 @@ TEST_P(TrendsWindowTabs, HoldASectionEachWithItsChartTableAndWords)
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, TrendsWindowTabs,
-    ::testing::Values(GameTabs { zelpo::Game::Numbers3, "ナンバーズ3　出現傾向",
+    ::testing::Values(GameTabs { zelpo::Game::Numbers3, "ナンバーズ３　出現傾向",
                           { "桁ごとの数字", "出現間隔", "合計値", "パターン", "奇数・偶数", "大小", "引っ張り" } },
-        GameTabs { zelpo::Game::Numbers4, "ナンバーズ4　出現傾向",
+        GameTabs { zelpo::Game::Numbers4, "ナンバーズ４　出現傾向",
             { "桁ごとの数字", "出現間隔", "合計値", "パターン", "奇数・偶数", "大小", "引っ張り" } },
         GameTabs { zelpo::Game::MiniLoto, "ミニロト　出現傾向",
             { "数字の出現回数", "出現間隔", "合計値", "奇数・偶数", "大小", "連続数字", "引っ張り", "ペア" } }));
@@ -135,7 +144,7 @@ TEST(TrendsWindow, ShowsTheDrawsThePredictionsReadAndRecomputesForTheLatestN)
         EXPECT_EQ(textOf(window, TrendsDialog::kWindowId), "第1回から第4回までの3回を集計しています。");
         EXPECT_EQ(tableOf(window, 3), QStringList({ "シングル|2|2.16", "ダブル|0|0.81", "トリプル|1|0.03" }));
         EXPECT_EQ(chartOf(window, 3), QStringList({ "2/2.16", "0/0.81", "1/0.03" }));
-        EXPECT_EQ(tableOf(window, 1).mid(0, 2), QStringList({ "1:0|3|10.00|0.729", "1:1|1|10.00|0.900" }));
+        EXPECT_EQ(tableOf(window, 1).mid(0, 2), QStringList({ "百の位の0|3|10.00|0.729", "百の位の1|1|10.00|0.900" }));
         EXPECT_TRUE(textOf(window, TrendsTab::kWordsBase + 1).startsWith("出現間隔が長い数字も"));
         EXPECT_EQ(textOf(window, TrendsDialog::kReminderId).toStdString(), zelpo::analysis::independenceNote());
 
@@ -143,6 +152,15 @@ TEST(TrendsWindow, ShowsTheDrawsThePredictionsReadAndRecomputesForTheLatestN)
         EXPECT_EQ(window.trends().draws, 2);
         EXPECT_EQ(textOf(window, TrendsDialog::kWindowId), "第2回から第4回までの2回を集計しています。");
         EXPECT_EQ(chartOf(window, 3), QStringList({ "1/1.44", "0/0.54", "1/0.02" }));
+        typeLast(window, "1");
+        EXPECT_EQ(textOf(window, TrendsDialog::kWindowId), "第4回の1回を集計しています。");
+        // More than the draws held: every digit typed is kept, and all draws are counted.
+        typeLast(window, "12345");
+        EXPECT_EQ(qobject_cast<QSpinBox*>(window.control(TrendsDialog::kLastId))->value(), 12345);
+        EXPECT_EQ(window.trends().draws, 3);
+        EXPECT_EQ(textOf(window, TrendsDialog::kWindowId),
+            "直近12345回は登録されている回数を超えるため、すべての回（第1回から第4回までの3回）を集計しています。");
+        typeLast(window, "2");
         QTest::keyClick(window.control(TrendsTab::kTableBase), Qt::Key_Return);
         EXPECT_TRUE(window.isVisible());
 
@@ -166,8 +184,22 @@ TEST(TrendsWindow, SaysWhatEachTestFoundOnceThereAreDrawsEnough)
     withWindow(zelpo::Game::Numbers4, database.path(), [&](TrendsDialog& window) {
         const QStringList sentences = textOf(window, TrendsTab::kWordsBase).split(u'\n');
         ASSERT_EQ(sentences.size(), 4);
-        EXPECT_TRUE(sentences[0].startsWith("「桁ごとの数字（左から1桁目）」は、偶然だけで"))
-            << sentences[0].toStdString();
+        EXPECT_TRUE(sentences[0].startsWith("「桁ごとの数字（千の位）」は、偶然だけで")) << sentences[0].toStdString();
+        // Each place by its name; category labels that fit lie flat, none cut.
+        auto* digits = qobject_cast<QChartView*>(window.control(TrendsTab::kChartBase));
+        QStringList places;
+        for (const QBarSet* set : qobject_cast<QBarSeries*>(digits->chart()->series().value(0))->barSets())
+            places << set->label();
+        EXPECT_EQ(places, QStringList({ "千の位", "百の位", "十の位", "一の位" }));
+        window.resize(980, 720);
+        auto* tabs = qobject_cast<QTabWidget*>(window.control(TrendsDialog::kTabsId));
+        tabs->setCurrentIndex(3);
+        QApplication::processEvents();
+        auto* patterns = qobject_cast<QChartView*>(window.control(TrendsTab::kChartBase + 3));
+        auto* categories = qobject_cast<QCategoryAxis*>(patterns->chart()->axes(Qt::Horizontal).value(0));
+        ASSERT_NE(categories, nullptr);
+        EXPECT_TRUE(categories->categoriesLabels().contains("ダブルダブル"));
+        EXPECT_EQ(categories->labelsAngle(), 0);
         typeLast(window, "30");
         EXPECT_EQ(textOf(window, TrendsDialog::kWindowId), "第31回から第60回までの30回を集計しています。");
         EXPECT_TRUE(textOf(window, TrendsTab::kWordsBase + 6).startsWith("「引っ張り」は、"));
@@ -192,8 +224,8 @@ TEST(TrendsWindow, OpensFromTheContextMenuOfEveryGameWindowAndItsDrawList)
 {
     const TempDatabase database;
     const QString entry = "出現傾向(&T)...";
-    zelpo::test::expectContextEntry<zelpo::CNabazu3>(database.path(), entry, "ナンバーズ3　出現傾向");
-    zelpo::test::expectContextEntry<zelpo::CNabazu4>(database.path(), entry, "ナンバーズ4　出現傾向");
+    zelpo::test::expectContextEntry<zelpo::CNabazu3>(database.path(), entry, "ナンバーズ３　出現傾向");
+    zelpo::test::expectContextEntry<zelpo::CNabazu4>(database.path(), entry, "ナンバーズ４　出現傾向");
     zelpo::test::expectContextEntry<zelpo::CMiniroto>(database.path(), entry, "ミニロト　出現傾向");
 }
 

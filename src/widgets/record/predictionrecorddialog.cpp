@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/dialogs/predictionrecorddialog.h"
+#include "widgets/record/predictionrecorddialog.h"
 
 #include "cores/analysis/axisscale.h"
-#include "data/db/schema.h"
-#include "widgets/dialogs/moneypanel.h"
-#include "widgets/dialogs/recordcontrols.h"
+#include "widgets/record/moneypanel.h"
+#include "widgets/record/recordcontrols.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
 #include "widgets/ui/dialogbuilder.h"
 #include "widgets/ui/enterkey.h"
 #include "widgets/ui/gamewindow.h"
+#include "widgets/ui/help.h"
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
 
@@ -67,8 +67,7 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
     , m_draws(std::move(draws))
     , m_backtest(m_draws.game)
 {
-    // The tables are named after their games.
-    setWindowTitle(db::tableName(m_draws.game) + QStringLiteral("　予想の成績"));
+    setWindowTitle(res::qtext(res::kGameTitles[static_cast<int>(m_draws.game)]) + QStringLiteral("　予想の成績"));
 
     int highest = 0;
     for (const Draw& draw : m_draws.draws)
@@ -149,6 +148,8 @@ PredictionRecordDialog::PredictionRecordDialog(StoredDraws draws, QWidget* paren
     auto* close = withId(new QPushButton(QStringLiteral("閉　じ　る"), this), kCloseId);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ui::addHelpButton(
+        *this, kHelpId, [this] { return m_help; }, QStringLiteral("prediction-record.html")));
     buttons->addStretch();
     buttons->addWidget(close);
     layout->addLayout(buttons);
@@ -179,9 +180,13 @@ void PredictionRecordDialog::recompute()
     fillClasses();
     fillChart();
     m_money->show(m_backtest, checkStored(m_draws, range));
-    if (from > to)
-        m_verdict->setText(
-            QStringLiteral("範囲が逆です。始めの第%1回が終わりの第%2回より後になっています。").arg(from).arg(to));
+    if (from > to) {
+        // Both pages give the same reason.
+        const QString reversed
+            = QStringLiteral("範囲が逆です。始めの第%1回が終わりの第%2回より後になっています。").arg(from).arg(to);
+        m_verdict->setText(reversed);
+        m_money->setVerdict(reversed);
+    }
 }
 
 void PredictionRecordDialog::fillClasses()
@@ -306,7 +311,7 @@ void PredictionRecordDialog::fillHits(const Record& check)
     fitColumns(*m_hits);
 }
 
-void openPredictionRecord(QWidget* owner, Game game, const QString& database)
+void openPredictionRecord(QWidget* owner, Game game, const QString& database, const QString& help)
 {
     std::optional<StoredDraws> draws = readStoredDraws(game, database);
     if (!draws) {
@@ -314,13 +319,14 @@ void openPredictionRecord(QWidget* owner, Game game, const QString& database)
         return;
     }
     PredictionRecordDialog dialog(std::move(*draws), owner);
+    dialog.setHelpPath(help);
     ui::runModal(dialog);
 }
 
 void offerPredictionRecord(ui::GameWindow& window, QWidget& drawList, Game game)
 {
     window.addContextEntry(drawList, QStringLiteral("予想の成績(&S)..."),
-        [&window, game] { openPredictionRecord(&window, game, window.databasePath()); });
+        [&window, game] { openPredictionRecord(&window, game, window.databasePath(), window.helpPath()); });
 }
 
 } // namespace zelpo::analysis

@@ -6,12 +6,14 @@
 
 #include "cores/analysis/trends.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <string>
 
 class QCategoryAxis;
 class QChart;
+class QChartView;
 class QLabel;
 class QValueAxis;
 
@@ -38,13 +40,27 @@ public:
     // Shows the section's figures (of the same name as the tab's).
     void show(const TrendSection& section);
 
+    // The width the table needs for its headers and texts, and the width it
+    // is given: the window gives every tab's table the same.
+    int tableWidth() const { return m_tableWidth; }
+    void setTableWidth(int width);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // Category labels lie flat when each fits the room its column has.
+    void fitLabels();
+
     void fillChart(const TrendSection& section);
     void fillTable(const TrendSection& section);
     void fillWords(const TrendSection& section);
 
     std::string m_game;
     bool m_withP;
+    int m_tableWidth = 0;
+    QStringList m_labels; // the categories of the chart, as labelled
+    QChartView* m_view;
     QChart* m_chart;
     QCategoryAxis* m_xAxis;
     QValueAxis* m_yAxis;
