@@ -5,6 +5,7 @@
 #include "widgets/dialogs/CAboutDlg.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
+#include "widgets/tickets/ticketentries.h"
 #include "widgets/ui/help.h"
 #include "widgets/ui/modal.h"
 #include "widgets/ui/updatedialog.h"
@@ -97,6 +98,8 @@ void CMyDlg::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     QAction* update = menu.addAction(QString::fromUtf16(ui::kUpdateEntry));
     connect(update, &QAction::triggered, this, &CMyDlg::OnUpdate);
+    QAction* tickets = menu.addAction(QStringLiteral("購入記録(&K)..."));
+    connect(tickets, &QAction::triggered, this, [this] { tickets::openTickets(this, m_strDatabase, m_strHelp); });
     menu.addSeparator();
     QAction* about = menu.addAction(res::qtext(res::kAboutMenuEntry));
     connect(about, &QAction::triggered, this, &CMyDlg::OnAbout);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/ui/updatedialog.h"
 
+#include "data/tickets/ticketrecord.h"
 #include "data/update/sourceurls.h"
 #include "widgets/ui/gamewindow.h"
 #include "widgets/ui/modal.h"
@@ -105,7 +106,16 @@ bool runUpdate(QWidget* owner, const QString& database, const std::vector<update
             loop.exec();
     }
     const std::vector<update::GameOutcome>& outcomes = run.outcomes();
-    showMessage(owner, updateMessage(outcomes), anyFailed(outcomes) ? MessageIcon::Stop : MessageIcon::None);
+    // The tickets the new draws decided: their wins are told in the same message.
+    QString message = updateMessage(outcomes);
+    for (const update::GameOutcome& outcome : outcomes) {
+        if (outcome.status == update::GameOutcome::Status::Updated && outcome.added > 0) {
+            if (const QString wins = tickets::winAnnouncement(database, outcome.game, outcome.first, outcome.last);
+                !wins.isEmpty())
+                message += QStringLiteral("\n\n") + wins;
+        }
+    }
+    showMessage(owner, message, anyFailed(outcomes) ? MessageIcon::Stop : MessageIcon::None);
     return std::any_of(outcomes.begin(), outcomes.end(),
         [](const update::GameOutcome& outcome) { return outcome.status == update::GameOutcome::Status::Updated; });
 }

@@ -8,6 +8,7 @@
 #include "widgets/dialogs/CMinitouroku.h"
 #include "widgets/dialogs/predictionrecorddialog.h"
 #include "widgets/dialogs/trendsdialog.h"
+#include "widgets/tickets/ticketentries.h"
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
 #include "widgets/ui/searchrun.h"
@@ -32,6 +33,7 @@ CMiniroto::CMiniroto(QWidget* parent)
             .help = [this] { Onhelp(); } });
     analysis::offerPredictionRecord(*this, drawList(), db::Game::MiniLoto);
     analysis::offerTrends(*this, drawList(), db::Game::MiniLoto);
+    tickets::offerTickets(*this, drawList(), Game::MiniLoto, kPredictionIds);
     // The new next-draw number, as after a registration.
     ui::offerUpdate(*this, drawList(), update::Game::MiniLoto, [this] {
         if (!kaisuMI(databasePath(), db::kWherePositive))

@@ -11,6 +11,7 @@
 #include "widgets/res/dialogtemplate.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
+#include "widgets/tickets/ticketentries.h"
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
 #include "widgets/ui/searchrun.h"
@@ -34,6 +35,7 @@ CNabazu3::CNabazu3(QWidget* parent)
     connectSwitches([this] { OnSutoreto(); }, [this] { OnBokkusu(); });
     analysis::offerPredictionRecord(*this, drawList(), db::Game::Numbers3);
     analysis::offerTrends(*this, drawList(), db::Game::Numbers3);
+    tickets::offerTickets(*this, drawList(), Game::Numbers3, kPredictionIds);
     // The new next-draw number, as after a registration.
     ui::offerUpdate(*this, drawList(), update::Game::Numbers3, [this] {
         if (!kaisuDB(databasePath(), db::kWherePositive))
