@@ -32,7 +32,7 @@ QSpinBox* spinBox(QWidget* parent, int lowest, int highest, int value)
 
 } // namespace
 
-TicketEditor::TicketEditor(const Ticket& ticket, QWidget* parent)
+TicketEditor::TicketEditor(const Ticket& ticket, QWidget* parent, std::optional<std::array<int, 3>> nextDraws)
     : QDialog(parent)
     , m_ticket(ticket)
 {
@@ -52,7 +52,11 @@ TicketEditor::TicketEditor(const Ticket& ticket, QWidget* parent)
     m_reason->setStyleSheet(QStringLiteral("color: #b02020"));
     m_reason->setWordWrap(true);
     fillKinds(ticket.kind);
-    connect(m_game, &QComboBox::currentIndexChanged, this, [this] { fillKinds(TicketKind::Straight); });
+    connect(m_game, &QComboBox::currentIndexChanged, this, [this, nextDraws](int index) {
+        fillKinds(TicketKind::Straight);
+        if (nextDraws && index >= 0 && index < 3)
+            m_first->setValue((*nextDraws)[static_cast<std::size_t>(index)]);
+    });
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("ゲーム"), m_game);

@@ -8,6 +8,9 @@
 
 #include <QDialog>
 
+#include <array>
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -21,7 +24,9 @@ class TicketEditor final : public QDialog {
 
 public:
     // `ticket` is shown to start with (its game, kind, numbers, draws...).
-    explicit TicketEditor(const Ticket& ticket, QWidget* parent = nullptr);
+    // A new ticket (id 0) moves to `nextDraws` of the game picked, when given.
+    explicit TicketEditor(
+        const Ticket& ticket, QWidget* parent = nullptr, std::optional<std::array<int, 3>> nextDraws = std::nullopt);
     ~TicketEditor() override;
 
     // The ticket as entered; valid once the dialog was accepted.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/tickets/ticketsdialog.h"
 
+#include "data/db/drawcount.h"
 #include "data/tickets/ticketstore.h"
 #include "widgets/tickets/balancechart.h"
 #include "widgets/tickets/ticketeditor.h"
@@ -122,8 +123,9 @@ TicketsDialog::TicketsDialog(QString database, QString helpPath, std::optional<G
     layout->addLayout(bottom);
     resize(1100, 640);
 
-    connect(m_game, &QComboBox::currentIndexChanged, this, &TicketsDialog::refilter);
-    connect(m_period, &QComboBox::currentIndexChanged, this, &TicketsDialog::refilter);
+    for (QComboBox* box : { m_game, m_period }) {
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { refilter(selected() ? selected()->id : 0); });
+    }
     connect(m_add, &QPushButton::clicked, this, &TicketsDialog::onAdd);
     connect(m_edit, &QPushButton::clicked, this, &TicketsDialog::onEdit);
     connect(m_delete, &QPushButton::clicked, this, &TicketsDialog::onDelete);
@@ -166,16 +168,18 @@ Filter TicketsDialog::filter(const QDate& today) const
 
 void TicketsDialog::reload()
 {
+    const std::int64_t kept = selected() ? selected()->id : 0;
+    // The rows point into the record: let go of them before it is replaced.
+    m_model->setRows(nullptr, {});
     db::Status status;
     m_record = readTicketRecord(m_database, &status);
     if (!m_record)
         ui::showMessage(this, readFailure(status), ui::MessageIcon::Stop);
-    refilter();
+    refilter(kept);
 }
 
-void TicketsDialog::refilter()
+void TicketsDialog::refilter(std::int64_t kept)
 {
-    const std::int64_t kept = selected() ? selected()->id : 0;
     m_summary = m_record ? summarize(m_record->tickets, m_record->checked, m_record->book, filter(QDate::currentDate()))
                          : Summary {};
     m_model->setRows(m_record ? &*m_record : nullptr, m_summary.tickets);
@@ -242,10 +246,13 @@ void TicketsDialog::onAdd()
     start.entered.clear();
     if (const int game = m_game->currentData().toInt(); game >= 0 && !selected())
         start.game = static_cast<Game>(game);
-    if (m_record)
-        start.firstDraw
-            = m_record->book.nextDraw(start.game) > 1 ? m_record->book.nextDraw(start.game) : start.firstDraw;
-    TicketEditor editor(start, this);
+    std::array<int, 3> nextDraws { 1, 1, 1 };
+    for (const Game game : { Game::Numbers3, Game::Numbers4, Game::MiniLoto }) {
+        if (const std::optional<db::DrawSpan> stored = db::storedDraws(m_database, game))
+            nextDraws[static_cast<std::size_t>(game)] = stored->last + 1;
+    }
+    start.firstDraw = nextDraws[static_cast<std::size_t>(start.game)];
+    TicketEditor editor(start, this, nextDraws);
     if (ui::runModal(editor) != QDialog::Accepted)
         return;
     std::vector<std::int64_t> ids;

@@ -61,7 +61,8 @@ public:
 
 private:
     void reload();
-    void refilter();
+    // Filters the record anew, keeping the ticket `kept` selected when it is still listed.
+    void refilter(std::int64_t kept);
     void showDrawResults();
     // The ticket of the selected row, or null.
     const Ticket* selected() const;
