@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cores/tickets/ticket.h"
 
+#include "cores/tickets/text_p.h"
+
 #include "cores/csv/draws.h"
 
 #include <algorithm>
@@ -33,8 +35,8 @@ Parsed parseDigits(Game game, std::string_view text)
 {
     const std::size_t n = digitCount(game);
     if (text.size() != n || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return refused(std::string(gameLabel(game)) + "の数字は" + std::to_string(n)
-            + "桁の数字で書きます（例: " + (n == 3 ? "123" : "0123") + "）");
+        return refused(concat(
+            gameLabel(game), "の数字は", std::to_string(n), "桁の数字で書きます（例: ", n == 3 ? "123" : "0123", "）"));
     analysis::Ticket ticket;
     for (std::size_t i = 0; i < n; ++i)
         ticket.numbers[i] = text[i] - '0';
@@ -56,7 +58,7 @@ Parsed parseMiniLoto(std::string_view text)
         start = end + 1;
     }
     if (numbers.size() != 5)
-        return refused("ミニロトの数字は5つです（" + std::to_string(numbers.size()) + "つあります）");
+        return refused(concat("ミニロトの数字は5つです（", std::to_string(numbers.size()), "つあります）"));
     if (std::any_of(numbers.begin(), numbers.end(), [](int n) { return n < 1 || n > 31; }))
         return refused("ミニロトの数字は1から31までです");
     std::sort(numbers.begin(), numbers.end());
@@ -137,8 +139,11 @@ std::string numbersText(Game game, const analysis::Ticket& numbers)
 {
     std::string text;
     if (game == Game::MiniLoto) {
-        for (const int n : numbers.numbers)
-            text += (text.empty() ? "" : "-") + std::to_string(n);
+        for (const int n : numbers.numbers) {
+            if (!text.empty())
+                text += '-';
+            text += std::to_string(n);
+        }
         return text;
     }
     for (std::size_t i = 0; i < digitCount(game); ++i)
@@ -149,21 +154,21 @@ std::string numbersText(Game game, const analysis::Ticket& numbers)
 std::optional<std::string> refusal(const Ticket& ticket)
 {
     if (ticket.units < 1 || ticket.units > kMostUnits)
-        return "口数は1から" + std::to_string(kMostUnits) + "までです";
+        return concat("口数は1から", std::to_string(kMostUnits), "までです");
     if (ticket.draws < 1 || ticket.draws > kMostDraws)
-        return "継続回数は1から" + std::to_string(kMostDraws) + "回までです";
+        return concat("継続回数は1から", std::to_string(kMostDraws), "回までです");
     if (ticket.firstDraw < 1 || ticket.lastDraw() > db::csv::kHighestDraw)
-        return "回号は1から" + std::to_string(db::csv::kHighestDraw) + "までです";
+        return concat("回号は1から", std::to_string(db::csv::kHighestDraw), "までです");
     if (!findKind(ticket.game, ticket.kind))
-        return std::string(gameLabel(ticket.game)) + "にその種類の券はありません";
+        return concat(gameLabel(ticket.game), "にその種類の券はありません");
     // The numbers as the text they were read from must read back the same.
     const Parsed again = parseNumbers(ticket.game, numbersText(ticket.game, ticket.numbers));
     if (!again.numbers)
         return again.refusal;
     if (!analysis::canBuy(ticket.game, ticket.kind, *again.numbers))
-        return "すべての桁が同じ数字は" + std::string(kindLabel(ticket.game, ticket.kind)) + "では買えません";
+        return concat("すべての桁が同じ数字は", kindLabel(ticket.game, ticket.kind), "では買えません");
     if (ticket.memo.size() > kLongestMemo)
-        return "メモが長すぎます（" + std::to_string(kLongestMemo) + "バイトまで）";
+        return concat("メモが長すぎます（", std::to_string(kLongestMemo), "バイトまで）");
     return std::nullopt;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cores/tickets/ticketcsv.h"
 
+#include "cores/tickets/text_p.h"
+
 #include "cores/csv/payoutcsv.h"
 #include "cores/csv/records.h"
 
@@ -40,13 +42,13 @@ std::optional<Ticket> ticketOf(
     Ticket ticket;
     const std::optional<Game> game = parseGame(field(GameColumn));
     if (!game) {
-        reason = "game は numbers3, numbers4, miniloto のどれかです（「" + std::string(field(GameColumn)) + "」）";
+        reason = concat("game は numbers3, numbers4, miniloto のどれかです（「", field(GameColumn), "」）");
         return std::nullopt;
     }
     ticket.game = *game;
     const std::optional<TicketKind> kind = parseKind(*game, field(Kind));
     if (!kind) {
-        reason = std::string(gameLabel(*game)) + "に「" + std::string(field(Kind)) + "」という種類の券はありません";
+        reason = concat(gameLabel(*game), "に「", field(Kind), "」という種類の券はありません");
         return std::nullopt;
     }
     ticket.kind = *kind;
@@ -62,7 +64,7 @@ std::optional<Ticket> ticketOf(
             continue;
         const std::optional<int> number = wholeNumber(field(column));
         if (!number) {
-            reason = std::string(name) + " は整数です（「" + std::string(field(column)) + "」）";
+            reason = concat(name, " は整数です（「", field(column), "」）");
             return std::nullopt;
         }
         *value = *number;
@@ -70,7 +72,7 @@ std::optional<Ticket> ticketOf(
     ticket.memo = std::string(field(Memo));
     ticket.entered = std::string(field(Entered));
     if (!ticket.entered.empty() && !isEntryTime(ticket.entered)) {
-        reason = "entered は「YYYY-MM-DD HH:MM:SS」の日時です（「" + ticket.entered + "」）";
+        reason = concat("entered は「YYYY-MM-DD HH:MM:SS」の日時です（「", ticket.entered, "」）");
         return std::nullopt;
     }
     if (const std::optional<std::string> refused = refusal(ticket)) {
@@ -102,7 +104,7 @@ CsvTickets readCsv(std::string_view text)
         text.remove_prefix(3);
     const csv::Records records = csv::splitRecords(text, kColumns.size() * 4);
     if (records.problem) {
-        result.problems.push_back({ records.problem->line, "CSVとして読めません: " + records.problem->reason });
+        result.problems.push_back({ records.problem->line, concat("CSVとして読めません: ", records.problem->reason) });
         return result;
     }
     if (records.records.empty()) {
@@ -118,8 +120,7 @@ CsvTickets readCsv(std::string_view text)
     }
     for (const Column column : kNeeded) {
         if (!at[column])
-            result.problems.push_back(
-                { header.line, "見出しに " + std::string(kColumns[column]) + " の列がありません" });
+            result.problems.push_back({ header.line, concat("見出しに ", kColumns[column], " の列がありません") });
     }
     if (!result.problems.empty())
         return result;
@@ -137,7 +138,7 @@ CsvTickets readCsv(std::string_view text)
 
 std::string describe(const RowProblem& problem)
 {
-    return problem.line == 0 ? problem.reason : std::to_string(problem.line) + "行目: " + problem.reason;
+    return problem.line == 0 ? problem.reason : concat(std::to_string(problem.line), "行目: ", problem.reason);
 }
 
 bool isEntryTime(std::string_view text)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cores/tickets/totals.h"
 
+#include "cores/tickets/text_p.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -110,13 +112,12 @@ std::string comparison(const Totals& totals)
     };
     const double mine = totals.returnRate();
     const double chance = totals.chanceReturnRate();
-    std::string sentence
-        = "払い戻し率は" + percent(mine) + "で、同じ種類・口数を無作為に買った場合の期待値" + percent(chance) + "より";
+    const std::string start
+        = concat("払戻率は", percent(mine), "で、同じ種類・口数を無作為に買った場合の期待値", percent(chance));
     if (std::fabs(mine - chance) < 0.005)
-        return "払い戻し率は" + percent(mine) + "で、同じ種類・口数を無作為に買った場合の期待値" + percent(chance)
-            + "とほぼ同じです。";
-    sentence += mine > chance ? "高くなっています。" : "低くなっています。";
-    return sentence + "当せんは運によるもので、これからの結果を約束するものではありません。";
+        return concat(start, "とほぼ同じです。");
+    return concat(start, mine > chance ? "より高くなっています。" : "より低くなっています。",
+        "当せんは偶然によるもので、これからの結果を約束するものではありません。");
 }
 
 std::vector<Win> winsAmong(std::span<const Ticket> tickets, const Checked& checked, Game game, int first, int last)
@@ -142,21 +143,23 @@ std::string announcement(std::span<const Ticket> tickets, std::span<const Win> w
     std::string text = "購入記録の券が当せんしました";
     for (const Win& win : wins) {
         const Ticket& ticket = tickets[win.ticket];
-        text += "\n" + std::string(gameLabel(ticket.game)) + " 第" + std::to_string(win.result.draw) + "回 "
-            + std::string(kindLabel(ticket.game, ticket.kind)) + " " + numbersText(ticket.game, ticket.numbers) + " "
-            + std::to_string(ticket.units) + "口: " + std::string(prizeLabel(win.result.prize)) + " "
-            + yenText(win.result.amount) + "円";
+        text += concat("\n", gameLabel(ticket.game), " 第", std::to_string(win.result.draw), "回 ",
+            kindLabel(ticket.game, ticket.kind), " ", numbersText(ticket.game, ticket.numbers), " ",
+            std::to_string(ticket.units), "口: ", prizeLabel(win.result.prize), " ", yenText(win.result.amount), "円");
     }
     return text;
 }
 
 std::string yenText(Yen yen)
 {
-    const bool negative = yen < 0;
-    std::string digits = std::to_string(negative ? -yen : yen);
-    for (std::size_t at = digits.size(); at > 3; at -= 3)
-        digits.insert(at - 3, ",");
-    return negative ? "-" + digits : digits;
+    const std::string digits = std::to_string(yen < 0 ? -yen : yen);
+    std::string text = yen < 0 ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            text += ',';
+        text += digits[i];
+    }
+    return text;
 }
 
 } // namespace zelpo::tickets
