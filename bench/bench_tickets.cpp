@@ -1,8 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The tickets: checking 10,000 tickets of every game and kind, 1 to 20
 // draws each, against 7,054 generated draws per game with a payout row for
-// every draw, with the totals and the balance by date.
+// every draw, with the totals and the balance by date; and the 購入記録
+// window opening on the built-in history with 10,000 tickets stored.
 #include "cores/tickets/totals.h"
+#include "data/db/history.h"
+#include "data/tickets/ticketstore.h"
+#include "widgets/tickets/ticketsdialog.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -80,5 +87,45 @@ void BM_TicketsCheck(benchmark::State& state)
     }
 }
 BENCHMARK(BM_TicketsCheck)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The built-in history with the tickets of generatedTickets(), Mini Loto's
+// within its 1,384 draws; made once.
+const QString& databaseWithTickets()
+{
+    static QTemporaryDir dir;
+    static QString path;
+    if (path.isEmpty()) {
+        path = dir.filePath(QStringLiteral("tickets.mdb"));
+        zelpo::db::createDatabaseWithHistory(path);
+        std::vector<Ticket> tickets = generatedTickets(10000);
+        for (Ticket& ticket : tickets) {
+            if (ticket.game == Game::MiniLoto)
+                ticket.firstDraw = 1 + ticket.firstDraw % 1390;
+            ticket.id = 0;
+        }
+        if (!addTickets(path, tickets))
+            path.clear();
+    }
+    return path;
+}
+
+// Opening the window: the tickets and every game's draws, payouts and dates
+// read, checked and summed, the list, the totals and the chart filled, the
+// window shown and painted.
+void BM_TicketsWindow(benchmark::State& state)
+{
+    const QString& path = databaseWithTickets();
+    if (path.isEmpty()) {
+        state.SkipWithError("the tickets could not be stored");
+        return;
+    }
+    for (auto _ : state) {
+        TicketsDialog window(path, {});
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.summary().totals.won);
+    }
+}
+BENCHMARK(BM_TicketsWindow)->Unit(benchmark::kMillisecond);
 
 } // namespace

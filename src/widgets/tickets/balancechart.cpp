@@ -19,12 +19,13 @@ BalanceChart::BalanceChart(QWidget* parent)
     chart->setTitle(QStringLiteral("収支の累計（円）"));
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* x = new QDateTimeAxis;
-    x->setFormat(QStringLiteral("yyyy/MM/dd"));
+    x->setFormat(QStringLiteral("yy/MM/dd"));
+    x->setTickCount(4);
     auto* y = new QValueAxis;
     y->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    for (const QString& name : { QStringLiteral("収支"), QStringLiteral("無作為に買った場合の期待値") }) {
+    for (const QString& name : { QStringLiteral("収支"), QStringLiteral("偶然の期待値") }) {
         auto* series = new QLineSeries;
         series->setName(name);
         chart->addSeries(series);
@@ -70,6 +71,7 @@ void BalanceChart::setBalances(std::span<const BalancePoint> balances)
     }
     const double margin = std::max(1000.0, (high - low) * 0.05);
     y->setRange(low - margin, high + margin);
+    y->applyNiceNumbers();
 }
 
 qsizetype BalanceChart::pointCount(int line) const

@@ -110,6 +110,7 @@ TicketsDialog::TicketsDialog(QString database, QString helpPath, std::optional<G
     middle->addWidget(m_chart);
     middle->setStretchFactor(0, 3);
     middle->setStretchFactor(1, 2);
+    middle->setSizes({ 640, 440 });
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
@@ -194,6 +195,9 @@ void TicketsDialog::refilter(std::int64_t kept)
                           .arg(t.unknown));
     m_sentence->setText(text(comparison(t)));
     m_chart->setBalances(m_summary.balances);
+    // The newest ticket is shown in detail until another is picked.
+    if (m_model->rowCount() > 0)
+        m_list->selectRow(0);
     select(kept);
     showDrawResults();
 }
