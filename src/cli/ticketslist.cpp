@@ -57,7 +57,7 @@ QJsonObject jsonOf(const Ticket& ticket, std::span<const DrawResult> results)
     for (const DrawResult& r : results) {
         draws.append(QJsonObject { { QStringLiteral("draw"), r.draw },
             { QStringLiteral("status"), text(outcomeName(r.outcome)) },
-            { QStringLiteral("class"), nullable(r.outcome == Outcome::Won, text(prizeName(r.prize))) },
+            { QStringLiteral("class"), nullable(r.outcome == Outcome::Won, text(prizeName(r.prize))) }, // decided only
             { QStringLiteral("amount"), nullable(r.decided(), static_cast<qint64>(r.amount)) } });
     }
     return QJsonObject { { QStringLiteral("id"), static_cast<qint64>(ticket.id) },

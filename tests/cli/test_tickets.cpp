@@ -149,3 +149,25 @@ TEST(CliTickets, ImportTakesAWholeFileOrNothing)
     EXPECT_TRUE(refused.err.contains("4行目: ミニロトの数字は5つ")) << refused.err.toStdString();
     EXPECT_EQ(rowsOf(to).size(), 2);
 }
+
+// Draws brought by an import announce the wins they decided, once.
+TEST(CliTickets, AnImportAnnouncesTheWinsOfItsDraws)
+{
+    const TempDatabase database;
+    fill(database);
+    const QStringList db { "--db", database.path() };
+    runCli(
+        QStringList { "tickets", "add", "numbers3", "--kind", "straight", "--numbers", "789", "--draw", "3" } + db, {});
+    QFile file(database.dir() + "/draws.csv");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("kaisai,N100,N10,N1\n3,7,8,9\n4,0,0,0\n");
+    file.close();
+    const zelpo::test::Outcome imported = runCli(QStringList { "import", "numbers3", file.fileName() } + db, {});
+    EXPECT_EQ(imported.code, 0) << imported.err.toStdString();
+    EXPECT_EQ(imported.out,
+        "imported 2 draws, 0 already stored\n"
+        "購入記録の券が当せんしました\nナンバーズ3 第3回 ストレート 789 1口: ストレート（配当は未記録）\n");
+    // Imported again, nothing new is decided.
+    EXPECT_EQ(runCli(QStringList { "import", "numbers3", file.fileName() } + db, {}).out,
+        "imported 0 draws, 2 already stored\n");
+}

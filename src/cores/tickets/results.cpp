@@ -39,11 +39,12 @@ DrawResult resultOf(const Ticket& ticket, int kaisai, const DrawBook& book)
     const analysis::DrawPayout* payout = book.payout(ticket.game, kaisai);
     const std::optional<Yen> won = analysis::winnings(ticket.game, ticket.kind, ticket.numbers, *draw, payout);
     const std::optional<Yen> chance = analysis::chanceWinnings(ticket.game, ticket.kind, *draw, payout);
+    // The prize is known from the numbers alone; its amount needs the payouts.
+    result.prize = prizeOf(ticket.kind, analysis::classesWon(ticket.game, ticket.numbers, *draw));
     if (!won || !chance) {
         result.outcome = Outcome::Unknown;
         return result;
     }
-    result.prize = prizeOf(ticket.kind, analysis::classesWon(ticket.game, ticket.numbers, *draw));
     result.outcome = result.prize == Prize::None ? Outcome::Lost : Outcome::Won;
     result.amount = result.prize == Prize::None ? 0 : *won * ticket.units;
     result.chance = *chance * ticket.units;

@@ -56,8 +56,8 @@ std::string_view prizeLabel(Prize prize);
 struct DrawResult {
     int draw = 0;
     Outcome outcome = Outcome::Pending;
-    Prize prize = Prize::None;
-    Yen amount = 0; // won: the payout times the units; otherwise 0
+    Prize prize = Prize::None; // won, and unknown when the numbers won a prize whose amount is not known
+    Yen amount = 0;            // won: the payout times the units; otherwise 0
     // Decided (won or lost): what as many random tickets of the kind win on
     // average, units included, in analysis::chanceDenominator() of the kind.
     Yen chance = 0;

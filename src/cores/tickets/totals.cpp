@@ -127,7 +127,9 @@ std::vector<Win> winsAmong(std::span<const Ticket> tickets, const Checked& check
         if (tickets[i].game != game)
             continue;
         for (const DrawResult& result : checked.of(i)) {
-            if (result.outcome == Outcome::Won && result.draw >= first && result.draw <= last)
+            const bool won
+                = result.outcome == Outcome::Won || (result.outcome == Outcome::Unknown && result.prize != Prize::None);
+            if (won && result.draw >= first && result.draw <= last)
                 wins.push_back({ i, result });
         }
     }
@@ -145,7 +147,8 @@ std::string announcement(std::span<const Ticket> tickets, std::span<const Win> w
         const Ticket& ticket = tickets[win.ticket];
         text += concat("\n", gameLabel(ticket.game), " 第", std::to_string(win.result.draw), "回 ",
             kindLabel(ticket.game, ticket.kind), " ", numbersText(ticket.game, ticket.numbers), " ",
-            std::to_string(ticket.units), "口: ", prizeLabel(win.result.prize), " ", yenText(win.result.amount), "円");
+            std::to_string(ticket.units), "口: ", prizeLabel(win.result.prize),
+            win.result.outcome == Outcome::Won ? concat(" ", yenText(win.result.amount), "円") : "（配当は未記録）");
     }
     return text;
 }

@@ -66,10 +66,11 @@ struct Win {
     std::size_t ticket = 0;
     DrawResult result;
 };
-// The wins of the game's tickets on the draws numbered first to last.
+// The wins of the game's tickets on the draws numbered first to last, those
+// whose payouts are not stored yet included.
 std::vector<Win> winsAmong(std::span<const Ticket> tickets, const Checked& checked, Game game, int first, int last);
 // "購入記録の券が当せんしました" and one line per win (draw, kind, numbers,
-// amount); empty without wins.
+// amount, or that the payout is not stored yet); empty without wins.
 std::string announcement(std::span<const Ticket> tickets, std::span<const Win> wins);
 
 // 1234567 as "1,234,567".

@@ -5,7 +5,9 @@
 #include "data/db/payouts.h"
 #include "data/tickets/ticketstore.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 
 namespace zelpo::tickets {
 namespace {
@@ -67,22 +69,56 @@ std::optional<TicketRecord> readTicketRecord(const QString& database, db::Status
     return record;
 }
 
-QString winAnnouncement(const QString& database, Game game, int first, int last)
-{
+namespace {
+
+// The game's tickets and their wins on draws `first` to `last`.
+struct GameWins {
     std::vector<Ticket> tickets;
-    if (!readTickets(database, tickets) || tickets.empty())
+    std::vector<Win> wins;
+};
+
+GameWins winsOf(const QString& database, Game game, int first, int last)
+{
+    GameWins result;
+    if (!readTickets(database, result.tickets))
         return {};
-    // Only the game's tickets that cover the new draws are checked.
-    std::erase_if(
-        tickets, [&](const Ticket& t) { return t.game != game || t.lastDraw() < first || t.firstDraw > last; });
-    if (tickets.empty())
-        return {};
+    std::erase_if(result.tickets,
+        [&](const Ticket& t) { return t.game != game || t.lastDraw() < first || t.firstDraw > last; });
+    if (result.tickets.empty())
+        return result;
     DrawBook book;
     if (!readDrawBook(database, game, book))
         return {};
-    const Checked checked(tickets, book);
-    const std::vector<Win> wins = winsAmong(tickets, checked, game, first, last);
-    return QString::fromStdString(announcement(tickets, wins));
+    const Checked checked(result.tickets, book);
+    result.wins = winsAmong(result.tickets, checked, game, first, last);
+    return result;
+}
+
+} // namespace
+
+QString winAnnouncement(const QString& database, Game game, int first, int last)
+{
+    const GameWins found = winsOf(database, game, first, last);
+    return QString::fromStdString(announcement(found.tickets, found.wins));
+}
+
+std::vector<std::pair<std::int64_t, int>> currentWins(const QString& database, Game game)
+{
+    const GameWins found = winsOf(database, game, 1, std::numeric_limits<int>::max());
+    std::vector<std::pair<std::int64_t, int>> wins;
+    for (const Win& win : found.wins)
+        wins.emplace_back(found.tickets[win.ticket].id, win.result.draw);
+    return wins;
+}
+
+QString winsSince(const QString& database, Game game, const std::vector<std::pair<std::int64_t, int>>& before)
+{
+    GameWins found = winsOf(database, game, 1, std::numeric_limits<int>::max());
+    std::erase_if(found.wins, [&](const Win& win) {
+        return std::find(before.begin(), before.end(), std::pair { found.tickets[win.ticket].id, win.result.draw })
+            != before.end();
+    });
+    return QString::fromStdString(announcement(found.tickets, found.wins));
 }
 
 } // namespace zelpo::tickets

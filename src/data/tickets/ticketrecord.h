@@ -30,4 +30,11 @@ db::Status readDrawBook(const QString& database, Game game, DrawBook& book);
 // nothing or the tickets cannot be read: the draws are stored either way.
 QString winAnnouncement(const QString& database, Game game, int first, int last);
 
+// The wins the game's tickets hold now, as (ticket id, draw); none when the
+// tickets cannot be read. With winsSince(), what a change of the draws that
+// names no range (an import) made win.
+std::vector<std::pair<std::int64_t, int>> currentWins(const QString& database, Game game);
+// The announcement of the wins not among `before`, or an empty text.
+QString winsSince(const QString& database, Game game, const std::vector<std::pair<std::int64_t, int>>& before);
+
 } // namespace zelpo::tickets

@@ -33,6 +33,8 @@ QString resultText(std::span<const DrawResult> results)
 
 QString resultText(const DrawResult& result)
 {
+    if (result.outcome == Outcome::Unknown && result.prize != Prize::None)
+        return QStringLiteral("%1（%2）").arg(text(outcomeLabel(result.outcome)), text(prizeLabel(result.prize)));
     if (result.outcome != Outcome::Won)
         return text(outcomeLabel(result.outcome));
     return QStringLiteral("%1 %2 %3円")
