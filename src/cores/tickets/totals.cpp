@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <map>
 
 namespace zelpo::tickets {
 namespace {
@@ -36,10 +35,12 @@ private:
     std::array<analysis::ExactYen, 15> m_sums {};
 };
 
-// What one date's decided draws add to the balances.
+// What one draw's decided tickets add to the balances; the chart needs
+// chance's only as closely as a double holds it.
 struct Step {
     Yen balance = 0;
-    ChanceSums chance;
+    double chance = 0;
+    bool decided = false;
 };
 
 } // namespace
@@ -55,15 +56,17 @@ Summary summarize(std::span<const Ticket> tickets, const Checked& checked, const
 {
     Summary summary;
     ChanceSums chance;
-    std::map<std::string, Step> steps;
+    // By game and draw number: tens of thousands of results fall on a few thousand draws.
+    std::array<std::vector<Step>, 3> steps;
+    for (const Game game : { Game::Numbers3, Game::Numbers4, Game::MiniLoto })
+        steps[static_cast<std::size_t>(game)].resize(static_cast<std::size_t>(book.nextDraw(game)));
     for (std::size_t i = 0; i < tickets.size(); ++i) {
         const Ticket& ticket = tickets[i];
         if (!filter.admits(ticket))
             continue;
         bool admitted = false;
         for (const DrawResult& result : checked.of(i)) {
-            const std::string_view date = book.date(ticket.game, result.draw);
-            if (!filter.admits(date))
+            if (!filter.admits(book.date(ticket.game, result.draw)))
                 continue;
             admitted = true;
             Totals& totals = summary.totals;
@@ -80,9 +83,13 @@ Summary summarize(std::span<const Ticket> tickets, const Checked& checked, const
             totals.cost += cost;
             totals.won += result.amount;
             chance.add(ticket, result.chance);
-            Step& step = steps[std::string(date)];
+            // A decided draw is a stored one, within the book's numbers.
+            Step& step = steps[static_cast<std::size_t>(ticket.game)][static_cast<std::size_t>(result.draw)];
+            step.decided = true;
             step.balance += result.amount - cost;
-            step.chance.add(ticket, result.chance - cost * analysis::chanceDenominator(ticket.game, ticket.kind));
+            step.chance += static_cast<double>(result.chance)
+                    / static_cast<double>(analysis::chanceDenominator(ticket.game, ticket.kind))
+                - static_cast<double>(cost);
         }
         if (admitted)
             summary.tickets.push_back(i);
@@ -91,12 +98,25 @@ Summary summarize(std::span<const Ticket> tickets, const Checked& checked, const
     std::sort(summary.tickets.begin(), summary.tickets.end(), [&](std::size_t a, std::size_t b) {
         return tickets[a].id > tickets[b].id || (tickets[a].id == tickets[b].id && a > b);
     });
+    // The decided draws by date, the games' draws of one date taken together.
+    std::vector<std::pair<std::string_view, const Step*>> dated;
+    for (const Game game : { Game::Numbers3, Game::Numbers4, Game::MiniLoto }) {
+        const std::vector<Step>& ofGame = steps[static_cast<std::size_t>(game)];
+        for (std::size_t d = 0; d < ofGame.size(); ++d) {
+            if (ofGame[d].decided)
+                dated.emplace_back(book.date(game, static_cast<int>(d)), &ofGame[d]);
+        }
+    }
+    std::stable_sort(dated.begin(), dated.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     Yen balance = 0;
     double chanceBalance = 0;
-    for (const auto& [date, step] : steps) {
-        balance += step.balance;
-        chanceBalance += step.chance.value();
-        summary.balances.push_back({ date, balance, chanceBalance });
+    for (const auto& [date, step] : dated) {
+        balance += step->balance;
+        chanceBalance += step->chance;
+        if (summary.balances.empty() || summary.balances.back().date != date)
+            summary.balances.push_back({ std::string(date), balance, chanceBalance });
+        else
+            summary.balances.back() = { std::string(date), balance, chanceBalance };
     }
     return summary;
 }

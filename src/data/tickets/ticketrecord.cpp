@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "data/tickets/ticketrecord.h"
 
+#include "cores/csv/payoutcsv.h"
 #include "data/analysis/recorddata.h"
+#include "data/db/drawcount.h"
 #include "data/db/payouts.h"
 #include "data/tickets/ticketstore.h"
 
@@ -12,41 +14,52 @@
 namespace zelpo::tickets {
 namespace {
 
-template <class Row>
-db::Status readDates(const QString& database, std::vector<std::pair<int, std::string>>& dates)
+// The dates of the draws from the game's payout table (none without it); a
+// date that is no calendar day leaves its draw undated.
+db::Status readDates(const QString& database, Game game, std::vector<std::pair<int, std::string>>& dates)
 {
-    std::vector<Row> rows;
-    const db::Status status = db::readPayouts(database, rows);
-    for (Row& row : rows) {
-        if (!row.date.empty())
-            dates.emplace_back(row.kaisai, std::move(row.date));
-    }
-    return status;
+    bool present = false;
+    if (db::Status status = db::hasPayoutTable(database, game, present); !status || !present)
+        return status;
+    const QString select = QStringLiteral("SELECT kaisai,date FROM %1 ").arg(db::payoutTableName(game));
+    int position = -1;
+    return db::readBulk(database, select, db::kWherePositive, [&](const db::Row& row) {
+        if (position < 0)
+            position = row.position(u"date");
+        std::string date = row.value(position).toString().trimmed().toStdString();
+        if (db::csv::isDate(date))
+            dates.emplace_back(row.integer(u"kaisai"), std::move(date));
+    });
 }
 
 } // namespace
 
 db::Status readDrawBook(const QString& database, Game game, DrawBook& book)
 {
-    db::Status status;
-    std::optional<analysis::StoredDraws> draws = analysis::readStoredDraws(game, database, &status);
-    if (!draws)
-        return status;
     std::vector<std::pair<int, std::string>> dates;
-    switch (game) {
-    case Game::Numbers3:
-        status = readDates<analysis::Numbers3Payout>(database, dates);
-        break;
-    case Game::Numbers4:
-        status = readDates<analysis::Numbers4Payout>(database, dates);
-        break;
-    case Game::MiniLoto:
-        status = readDates<analysis::MiniLotoPayout>(database, dates);
-        break;
+    if (db::Status status = readDates(database, game, dates); !status)
+        return status;
+    db::Status status;
+    if (game == Game::MiniLoto) {
+        // Its bonus decides class 2: the draws are read with it.
+        std::optional<analysis::StoredDraws> draws = analysis::readStoredDraws(game, database, &status);
+        if (!draws)
+            return status;
+        book.setGame(game, std::move(draws->draws), std::move(draws->payouts), std::move(dates));
+        return {};
     }
+    std::vector<analysis::Draw> draws;
+    std::vector<analysis::DrawPayout> payouts;
+    analysis::PayoutJoin join(game, database);
+    status = analysis::readDraws(
+        game, database, db::kWherePositive, join, [&](const analysis::Draw& draw, const analysis::DrawPayout* payout) {
+            draws.push_back(draw);
+            if (payout)
+                payouts.push_back(*payout);
+        });
     if (!status)
         return status;
-    book.setGame(game, std::move(draws->draws), std::move(draws->payouts), std::move(dates));
+    book.setGame(game, std::move(draws), analysis::Payouts(game, std::move(payouts)), std::move(dates));
     return {};
 }
 
@@ -82,8 +95,8 @@ GameWins winsOf(const QString& database, Game game, int first, int last)
     GameWins result;
     if (!readTickets(database, result.tickets))
         return {};
-    std::erase_if(result.tickets,
-        [&](const Ticket& t) { return t.game != game || t.lastDraw() < first || t.firstDraw > last; });
+    std::erase_if(
+        result.tickets, [&](const Ticket& t) { return t.game != game || t.lastDraw() < first || t.firstDraw > last; });
     if (result.tickets.empty())
         return result;
     DrawBook book;
