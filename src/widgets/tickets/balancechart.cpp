@@ -49,7 +49,14 @@ void BalanceChart::setBalances(std::span<const BalancePoint> balances)
     QList<QPointF> chance;
     double low = 0;
     double high = 0;
-    for (const BalancePoint& point : balances) {
+    // A chart a few hundred pixels wide shows no more than this many points;
+    // thousands of draw dates would only cost the painting.
+    constexpr std::size_t kMostPoints = 600;
+    const std::size_t stride = balances.size() / kMostPoints + 1;
+    for (std::size_t i = 0; i < balances.size(); ++i) {
+        if (i % stride != 0 && i + 1 != balances.size())
+            continue;
+        const BalancePoint& point = balances[i];
         const QDate date = QDate::fromString(QString::fromStdString(point.date), Qt::ISODate);
         if (!date.isValid())
             continue;

@@ -17,7 +17,8 @@ public:
     explicit BalanceChart(QWidget* parent = nullptr);
     ~BalanceChart() override;
 
-    // Draws the points that have a date; none leaves the chart empty.
+    // Draws the points that have a date (every few of them when there are
+    // more than the chart shows, the last always); none leaves it empty.
     void setBalances(std::span<const BalancePoint> balances);
     // The points drawn, per line: the balance, then chance's.
     qsizetype pointCount(int line) const;
