@@ -31,6 +31,14 @@ constexpr std::array kUpdateOptions { kDatabase,
     Option { "--source", "feed|official|URL|PATH", "read only this source (a URL or file needs GAME)" },
     Option { "--dry-run", nullptr, "fetch and check, store nothing" }, kJson };
 
+constexpr std::array kTicketsOptions { Option { "--kind", "KIND", "add: the kind of ticket" },
+    Option { "--numbers", "NUMBERS", "add: the numbers bought" },
+    Option { "--units", "N", "add: units from 1 to 99 (1 without it)" },
+    Option { "--draw", "N", "add: the first draw (the next one without it)" },
+    Option { "--draws", "K", "add: consecutive draws from 1 to 20 (1 without it)" },
+    Option { "--memo", "TEXT", "add: a note kept with the ticket" }, kDatabase,
+    Option { "--force", nullptr, "export: replace FILE when it exists" }, kJson };
+
 constexpr std::array kCommands {
     Command { "init", runInit, "[PATH]", kInitOptions,
         "create a database holding the published history (the program's own when no PATH is given)", nullptr },
@@ -52,6 +60,18 @@ constexpr std::array kCommands {
     Command { "update", runUpdate, "[GAME]", kUpdateOptions,
         "fetch the draws published since the last stored one, with their dates and payouts (all games without GAME)",
         kGameNote },
+    Command { "tickets", runTickets, "add|list|remove|export|import ...", kTicketsOptions,
+        "the tickets bought: each with its result on every draw it covers, and the money beside chance",
+        "tickets add GAME --kind KIND --numbers NUMBERS [--units N] [--draw N] [--draws K] [--memo TEXT]\n"
+        "    prints the new ticket's id\n"
+        "tickets list [GAME] [--json]   each ticket with its results, then the totals\n"
+        "tickets remove ID              the ticket removed\n"
+        "tickets export [GAME] [FILE] [--force]   the tickets as CSV (standard output without FILE)\n"
+        "tickets import FILE            the tickets of a CSV file: all of them, or none when a row is refused\n"
+        "GAME: numbers3, numbers4 or miniloto\n"
+        "KIND: straight, box, set or mini (numbers3); straight, box or set (numbers4); ticket (miniloto)\n"
+        "NUMBERS: the digits (123, 0123) or five numbers joined by - in any order (1-5-12-20-31)\n"
+        "exit status: 0 done, 1 refused or failed (nothing stored), 2 arguments that do not fit" },
 };
 
 QString synopsis(const Command& command)

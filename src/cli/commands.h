@@ -43,6 +43,7 @@ int runCheck(Context& context);
 int runBacktest(Context& context);
 int runUpdate(Context& context);
 int runTrends(Context& context);
+int runTickets(Context& context);
 const Command* findCommand(const QString& name);
 
 // "usage: zelpo-cli COMMAND [ARGS]" and a synopsis line per command.

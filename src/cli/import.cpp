@@ -5,6 +5,7 @@
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "data/db/transfer.h"
+#include "data/tickets/ticketrecord.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -73,6 +74,7 @@ int runImport(Context& context)
     }
 
     const QString database = databaseOption.value_or(context.defaultDatabase);
+    const std::vector<std::pair<std::int64_t, int>> winsBefore = tickets::currentWins(database, *game);
     const db::ImportResult result = db::importDraws(database, *game, std::move(*bytes), encoding);
     if (result.problem) {
         context.err << "zelpo-cli: " << db::shownText(path) << ": "
@@ -95,6 +97,11 @@ int runImport(Context& context)
     }
 
     context.out << "imported " << result.imported << " draws, " << result.alreadyStored << " already stored\n";
+    // The wins of the bought tickets the new draws decided.
+    if (result.imported > 0) {
+        if (const QString wins = tickets::winsSince(database, *game, winsBefore); !wins.isEmpty())
+            context.out << wins << '\n';
+    }
     if (result.highestDraw > result.storedDraws) {
         // The windows number the next draw by counting the stored ones.
         context.err << "zelpo-cli: note: the stored draws of this game are not numbered 1 to " << result.storedDraws

@@ -19,6 +19,7 @@
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/commands.h"
+#include "data/tickets/ticketrecord.h"
 #include "data/update/sourceurls.h"
 #include "data/update/updaterun.h"
 
@@ -228,6 +229,12 @@ int runUpdate(Context& context)
         printNotes(context.err, outcome, dryRun);
         if (!json)
             context.out << update::gameKey(outcome.game) << ": " << summary(outcome, dryRun) << '\n';
+        // The wins of the bought tickets the new draws decided.
+        if (!json && !dryRun && outcome.status == GameOutcome::Status::Updated && outcome.added > 0) {
+            const QString wins = tickets::winAnnouncement(request.database, outcome.game, outcome.first, outcome.last);
+            if (!wins.isEmpty())
+                context.out << wins << '\n';
+        }
     }
     if (json)
         context.out << jsonReport(outcomes, dryRun);

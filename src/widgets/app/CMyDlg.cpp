@@ -5,6 +5,7 @@
 #include "widgets/dialogs/CAboutDlg.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
+#include "widgets/tickets/ticketentries.h"
 #include "widgets/ui/dialogbuilder.h"
 #include "widgets/ui/help.h"
 #include "widgets/ui/modal.h"
@@ -125,6 +126,8 @@ void CMyDlg::contextMenuEvent(QContextMenuEvent* event)
     check->setCheckable(true);
     check->setChecked(ui::readStartCheckSettings().enabled.value_or(false));
     connect(check, &QAction::toggled, this, [](bool on) { ui::setStartCheckEnabled(on); });
+    QAction* tickets = menu.addAction(QStringLiteral("購入記録(&K)..."));
+    connect(tickets, &QAction::triggered, this, [this] { tickets::openTickets(this, m_strDatabase, m_strHelp); });
     menu.addSeparator();
     QAction* about = menu.addAction(res::qtext(res::kAboutMenuEntry));
     connect(about, &QAction::triggered, this, &CMyDlg::OnAbout);

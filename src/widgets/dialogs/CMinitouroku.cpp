@@ -3,6 +3,7 @@
 
 #include "data/db/drawcount.h"
 #include "data/miniloto/minilotodata.h"
+#include "widgets/tickets/ticketentries.h"
 #include "widgets/ui/modal.h"
 
 #include <QLineEdit>
@@ -68,6 +69,8 @@ bool CMinitouroku::tuikaMI(QString strDatabase, QString strWhere)
         ui::showMessage(this, QStringLiteral("　データベースに書き込めませんでした。。"), ui::MessageIcon::Stop);
         return false;
     }
+    tickets::announceWins(
+        this, strDatabase, Game::MiniLoto, text(1004).trimmed().toInt(), text(1004).trimmed().toInt());
     return true;
 }
 

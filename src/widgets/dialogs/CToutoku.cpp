@@ -5,6 +5,7 @@
 #include "data/entry/toutokudata.h"
 #include "data/numbers3/numbers3data.h"
 #include "data/numbers4/numbers4data.h"
+#include "widgets/tickets/ticketentries.h"
 #include "widgets/ui/modal.h"
 
 #include <QLineEdit>
@@ -96,8 +97,11 @@ entry::NumbersDraw CToutoku::numbers4Draw() const
 bool CToutoku::tuikaDBDW(QString strDatabase, QString strWhere)
 {
     const entry::AppendResult result = entry::appendDraws(strDatabase, strWhere, numbers3Draw(), numbers4Draw());
-    if (result.status)
+    if (result.status) {
+        for (const auto& [game, id] : { std::pair { Game::Numbers3, 1004 }, std::pair { Game::Numbers4, 1010 } })
+            tickets::announceWins(this, strDatabase, game, text(id).trimmed().toInt(), text(id).trimmed().toInt());
         return true;
+    }
     if (result.status.failure() == db::Failure::Duplicate) {
         const bool three = result.game == entry::NumbersGame::Numbers3;
         ui::showMessage(this,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/update/updaterunner.h"
 
+#include "data/tickets/ticketrecord.h"
 #include "data/update/sourceurls.h"
 #include "widgets/ui/modal.h"
 #include "widgets/update/updatemessage.h"
@@ -76,10 +77,21 @@ void runUpdate(QWidget* owner, const QString& database, const std::vector<Game>&
     request.games = games;
     request.source = source;
     const QPointer<QWidget> asker(owner);
-    UpdateRunner::instance().start(std::move(request), [asker](const std::vector<update::GameOutcome>& outcomes) {
-        showMessage(asker, updateMessage(outcomes), anyFailed(outcomes) ? MessageIcon::Stop : MessageIcon::None,
-            updateDetails(outcomes));
-    });
+    UpdateRunner::instance().start(
+        std::move(request), [asker, database](const std::vector<update::GameOutcome>& outcomes) {
+            // The tickets the new draws decided: their wins are told in the same message.
+            QString message = updateMessage(outcomes);
+            for (const update::GameOutcome& outcome : outcomes) {
+                if (outcome.status == update::GameOutcome::Status::Updated && outcome.added > 0) {
+                    if (const QString wins
+                        = tickets::winAnnouncement(database, outcome.game, outcome.first, outcome.last);
+                        !wins.isEmpty())
+                        message += QStringLiteral("\n\n") + wins;
+                }
+            }
+            showMessage(
+                asker, message, anyFailed(outcomes) ? MessageIcon::Stop : MessageIcon::None, updateDetails(outcomes));
+        });
 }
 
 bool refuseSecondUpdate(QWidget* owner)

@@ -7,6 +7,7 @@
 #include "widgets/dialogs/CHenkou.h"
 #include "widgets/dialogs/CMinitouroku.h"
 #include "widgets/record/predictionrecorddialog.h"
+#include "widgets/tickets/ticketentries.h"
 #include "widgets/trends/trendsdialog.h"
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
@@ -35,6 +36,7 @@ CMiniroto::CMiniroto(QWidget* parent)
     analysis::offerTrends(*this, drawList(), Game::MiniLoto);
     // Where the found count leaves room: the next draw, and the update while one runs.
     m_drawStatus = std::make_unique<ui::DrawStatus>(*this, Game::MiniLoto, QRect(75, 286, 288, 16));
+    tickets::offerTickets(*this, drawList(), Game::MiniLoto, kPredictionIds);
     // The new next-draw number, as after a registration.
     ui::offerUpdate(*this, drawList(), Game::MiniLoto, [this] {
         if (!kaisuMI(databasePath(), db::kWherePositive))

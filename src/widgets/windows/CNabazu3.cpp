@@ -10,6 +10,7 @@
 #include "widgets/res/dialogtemplate.h"
 #include "widgets/res/strings.h"
 #include "widgets/res/text.h"
+#include "widgets/tickets/ticketentries.h"
 #include "widgets/trends/trendsdialog.h"
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
@@ -37,6 +38,7 @@ CNabazu3::CNabazu3(QWidget* parent)
     analysis::offerTrends(*this, drawList(), Game::Numbers3);
     // Where the found count leaves room: the next draw, and the update while one runs.
     m_drawStatus = std::make_unique<ui::DrawStatus>(*this, Game::Numbers3, QRect(92, 253, 226, 12));
+    tickets::offerTickets(*this, drawList(), Game::Numbers3, kPredictionIds);
     // The new next-draw number, as after a registration.
     ui::offerUpdate(*this, drawList(), Game::Numbers3, [this] {
         if (!kaisuDB(databasePath(), db::kWherePositive))

@@ -67,8 +67,7 @@ TEST(UpdateEntry, EachGameWindowAndItsListUpdateThatGame)
     const OlderHistory file(7051, 7053, 1352);
     expectTheEntry<zelpo::CNabazu3>(
         file, "　ナンバーズ３に第7052回から第7054回までの3回分の当選数字を追加しました（公開フィード）。", "7055");
-    expectTheEntry<zelpo::CNabazu4>(
-        file, "　ナンバーズ４に第7054回の当選数字を追加しました（公開フィード）。", "7055");
+    expectTheEntry<zelpo::CNabazu4>(file, "　ナンバーズ４に第7054回の当選数字を追加しました（公開フィード）。", "7055");
     expectTheEntry<zelpo::CMiniroto>(file, "　ミニロトに第1353回の当選数字を追加しました（みずほ銀行）。", "1354");
 }
 
