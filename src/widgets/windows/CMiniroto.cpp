@@ -10,8 +10,8 @@
 #include "widgets/dialogs/trendsdialog.h"
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
-#include "widgets/ui/searchrun.h"
 #include "widgets/ui/updatedialog.h"
+#include "widgets/windows/searchrun.h"
 
 #include <QLineEdit>
 

@@ -13,8 +13,8 @@
 #include "widgets/res/text.h"
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
-#include "widgets/ui/searchrun.h"
 #include "widgets/ui/updatedialog.h"
+#include "widgets/windows/searchrun.h"
 
 #include <QLineEdit>
 
