@@ -93,8 +93,8 @@ QString XServer::start()
     m_server.setProgram(QStringLiteral("Xvfb"));
     m_server.setArguments({ QStringLiteral("-displayfd"), QString::number(fds[1]), QStringLiteral("-auth"),
         m_dir.filePath(QStringLiteral("Xauthority")), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-        QStringLiteral("-nolisten"), QStringLiteral("unix"), QStringLiteral("-screen"), QStringLiteral("0"),
-        QStringLiteral("1280x1024x24"), QStringLiteral("-dpi"), QStringLiteral("96") });
+        QStringLiteral("-nolisten"), QStringLiteral("unix"), QStringLiteral("-noreset"), QStringLiteral("-screen"),
+        QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-dpi"), QStringLiteral("96") });
     m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_server.setChildProcessModifier([fds] {
         ::close(fds[0]);
@@ -106,7 +106,9 @@ QString XServer::start()
     const QByteArray number = readLine(fds[0], kStartMs);
     ::close(fds[0]);
     if (!number.isEmpty()) {
-        // Used only once a client of ours has been admitted.
+        // Used only once a client of ours has been admitted; that client's
+        // leaving does not reset the server (-noreset) under the program
+        // that connects next.
         m_display = u':' + QString::fromLatin1(number);
         if (xdotool({ QStringLiteral("getdisplaygeometry") }, kStartMs) == QLatin1String("1280 1024"))
             return m_display;
