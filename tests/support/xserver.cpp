@@ -6,13 +6,64 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <csignal>
+
+#include <poll.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace zelpo::test {
+
+namespace {
+
+constexpr int kAttempts = 5;
+constexpr int kStartMs = 60000; // a machine busy with other builds starts Xvfb slowly
+
+// One authority entry for any display (FamilyWild, no display number):
+// 16-bit big-endian lengths before each field.
+QByteArray authorityEntry(const QByteArray& cookie)
+{
+    QByteArray entry;
+    const auto field = [&entry](const QByteArray& bytes) {
+        entry.append(static_cast<char>(bytes.size() >> 8)).append(static_cast<char>(bytes.size() & 0xff));
+        entry.append(bytes);
+    };
+    entry.append('\xff').append('\xff');
+    field({});
+    field({});
+    field(QByteArrayLiteral("MIT-MAGIC-COOKIE-1"));
+    field(cookie);
+    return entry;
+}
+
+// The line Xvfb writes to `fd` once it listens; empty when it fails or stays silent.
+QByteArray readLine(int fd, int timeoutMs)
+{
+    QByteArray line;
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        pollfd ready { fd, POLLIN, 0 };
+        const int polled = ::poll(&ready, 1, static_cast<int>(std::max<qint64>(deadline.remainingTime(), 0)));
+        if (polled < 0 && errno == EINTR)
+            continue;
+        char c = 0;
+        if (polled <= 0 || ::read(fd, &c, 1) != 1)
+            return {};
+        if (c == '\n')
+            return line;
+        line += c;
+    }
+}
+
+} // namespace
 
 XServer::XServer()
 {
@@ -20,36 +71,73 @@ XServer::XServer()
     QFile settings(m_config.filePath(QStringLiteral("zelpo/zelpo.conf")));
     if (settings.open(QIODevice::WriteOnly))
         settings.write("[update]\ncheck_at_start=false\n");
-    int fds[2];
-    if (pipe(fds) != 0)
+    std::array<quint32, 4> words {};
+    QRandomGenerator::system()->fillRange(words.data(), words.size());
+    QByteArray cookie;
+    for (const quint32 word : words)
+        cookie.append(reinterpret_cast<const char*>(&word), sizeof word);
+    QFile authority(m_dir.filePath(QStringLiteral("Xauthority")));
+    if (!m_dir.isValid() || !authority.open(QIODevice::WriteOnly) || authority.write(authorityEntry(cookie)) < 0
+        || !authority.flush())
         return;
-    m_server.setProgram(QStringLiteral("Xvfb"));
-    m_server.setArguments({ QStringLiteral("-displayfd"), QString::number(fds[1]), QStringLiteral("-screen"),
-        QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-dpi"), QStringLiteral("96"),
-        QStringLiteral("-nolisten"), QStringLiteral("tcp") });
-    m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_server.setChildProcessModifier([fds] { ::close(fds[0]); });
-    m_server.start();
-    ::close(fds[1]);
-    QByteArray number;
-    char c = 0;
-    while (::read(fds[0], &c, 1) == 1 && c != '\n')
-        number += c;
-    ::close(fds[0]);
-    if (!number.isEmpty())
-        m_display = u':' + QString::fromLatin1(number);
+    for (int attempt = 0; attempt < kAttempts && m_display.isEmpty(); ++attempt)
+        m_display = start();
 }
 
 XServer::~XServer()
 {
+    stop();
+}
+
+QString XServer::start()
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return {};
+    m_server.setProgram(QStringLiteral("Xvfb"));
+    m_server.setArguments({ QStringLiteral("-displayfd"), QString::number(fds[1]), QStringLiteral("-auth"),
+        m_dir.filePath(QStringLiteral("Xauthority")), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+        QStringLiteral("-nolisten"), QStringLiteral("unix"), QStringLiteral("-noreset"), QStringLiteral("-screen"),
+        QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-dpi"), QStringLiteral("96") });
+    m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_server.setChildProcessModifier([fds] {
+        ::close(fds[0]);
+        // The server goes with the test, even one that crashes.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    });
+    m_server.start();
+    ::close(fds[1]);
+    const QByteArray number = readLine(fds[0], kStartMs);
+    ::close(fds[0]);
+    if (!number.isEmpty()) {
+        // Used only once a client of ours has been admitted; that client's
+        // leaving does not reset the server (-noreset) under the program
+        // that connects next.
+        m_display = u':' + QString::fromLatin1(number);
+        if (xdotool({ QStringLiteral("getdisplaygeometry") }, kStartMs) == QLatin1String("1280 1024"))
+            return m_display;
+        m_display.clear();
+    }
+    stop();
+    return {};
+}
+
+void XServer::stop()
+{
+    if (m_server.state() == QProcess::NotRunning)
+        return;
     m_server.terminate();
-    m_server.waitForFinished(5000);
+    if (!m_server.waitForFinished(5000)) {
+        m_server.kill();
+        m_server.waitForFinished();
+    }
 }
 
 QProcessEnvironment XServer::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), m_display);
+    env.insert(QStringLiteral("XAUTHORITY"), m_dir.filePath(QStringLiteral("Xauthority")));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));

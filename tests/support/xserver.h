@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 // A private X server (Xvfb) for end-to-end tests of the real binaries, and
 // xdotool to look at and drive their windows.
+//
+// The server is private to the test whatever else runs on the machine: it
+// picks a free display itself, listens only on an abstract socket (no file in
+// /tmp/.X11-unix that another server could unlink or bind over), admits only
+// clients holding its own cookie, and is used only once a client has reached it.
 #pragma once
 
 #include <QProcess>
@@ -40,6 +45,11 @@ public:
     QString property(const QString& window, const QString& name) const;
 
 private:
+    // Starts one server; its display once a client has been admitted, else empty.
+    QString start();
+    void stop();
+
+    QTemporaryDir m_dir; // holds the cookie
     QProcess m_server;
     QString m_display;
     // The settings of a user who said No to the check at start-up: no

@@ -14,9 +14,9 @@
 #include "widgets/trends/trendsdialog.h"
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
-#include "widgets/ui/searchrun.h"
 #include "widgets/update/drawstatus.h"
 #include "widgets/update/updateentries.h"
+#include "widgets/windows/searchrun.h"
 
 #include <QLineEdit>
 

@@ -167,13 +167,17 @@ TEST_F(OlderFile, TheFirstWriteOfPayoutsCreatesTheTablesInItsOwnTransaction)
     const analysis::Numbers3Payout later { 1, "", 119900, 39900, std::nullopt, std::nullopt, std::nullopt };
     analysis::MiniLotoPayout mini { 2, "1999-04-27", {}, {} };
     mini.prizes[3] = 1100;
+    // The largest amount a class can pay is stored and read back; one yen more is refused below.
+    const analysis::Numbers4Payout largest { 3, "", 1'000'000'000, std::nullopt, std::nullopt, 0 };
     ASSERT_TRUE(store([&](zelpo::db::Writer& writer) {
         zelpo::db::storePayout(writer, later);
         zelpo::db::storePayout(writer, mini);
+        zelpo::db::storePayout(writer, largest);
     }).ok());
     EXPECT_EQ(readBack<analysis::Numbers3Payout>(path), QStringList { "1|1994-10-07|119900|39900|79800|19900|0" });
     EXPECT_EQ(readBack<analysis::MiniLotoPayout>(path),
         QStringList { "2|1999-04-27|NULL|NULL|NULL|NULL|NULL|NULL|1100|NULL" });
+    EXPECT_EQ(readBack<analysis::Numbers4Payout>(path), QStringList { "3|NULL|1000000000|NULL|NULL|0" });
 
     // Values no draw can have refuse the whole write.
     const QStringList stored = database.dump();

@@ -33,7 +33,7 @@ using Parser = std::function<Parsed(Game, const QByteArray&)>;
 
 struct SampleCase {
     const char* name;
-    const char* file;
+    QByteArray bytes;
     Game game;
     Parser parser;
     std::size_t draws;
@@ -45,13 +45,12 @@ class Samples : public testing::TestWithParam<SampleCase> { };
 TEST_P(Samples, GiveEveryDrawAndTheLatestInFull)
 {
     const SampleCase& c = GetParam();
-    const QByteArray bytes = sample(c.file);
-    const Parsed parsed = c.parser(c.game, bytes);
+    const Parsed parsed = c.parser(c.game, c.bytes);
     ASSERT_TRUE(parsed.ok()) << parsed.error.toStdString();
     EXPECT_EQ(parsed.draws.size(), c.draws);
     EXPECT_EQ(parsed.draws.back(), c.latest);
     // A user's own copy of the file reads the same.
-    const Parsed asOneFile = parseOneFile(c.game, bytes);
+    const Parsed asOneFile = parseOneFile(c.game, c.bytes);
     EXPECT_EQ(asOneFile.draws, parsed.draws) << asOneFile.error.toStdString();
 }
 
@@ -61,20 +60,27 @@ using zelpo::test::numbers4Draw7054;
 using zelpo::test::withoutPayouts;
 
 INSTANTIATE_TEST_SUITE_P(Recorded, Samples,
-    testing::Values(SampleCase { "feed_v2_full", "feed-v2-numbers3-draws.full.json", Game::Numbers3, parseFeedJson, 5,
-                        numbers3Draw7054() },
-        SampleCase { "feed_v2_min", "feed-v2-numbers3-draws.min.json", Game::Numbers3, parseFeedJson, 5,
+    testing::Values(SampleCase { "feed_v2_full", sample("feed-v2-numbers3-draws.full.json"), Game::Numbers3,
+                        parseFeedJson, 5, numbers3Draw7054() },
+        SampleCase { "feed_v2_min", sample("feed-v2-numbers3-draws.min.json"), Game::Numbers3, parseFeedJson, 5,
             withoutPayouts(numbers3Draw7054()) },
-        SampleCase {
-            "feed_v2_latest", "feed-v2-numbers3-latest.json", Game::Numbers3, parseFeedJson, 1, numbers3Draw7054() },
-        SampleCase {
-            "feed_v1_full", "feed-v1-numbers4_all_full.json", Game::Numbers4, parseFeedJson, 5, numbers4Draw7054() },
-        SampleCase { "feed_v1_min", "feed-v1-numbers4_all_min.json", Game::Numbers4, parseFeedJson, 5,
+        SampleCase { "feed_v2_latest", sample("feed-v2-numbers3-latest.json"), Game::Numbers3, parseFeedJson, 1,
+            numbers3Draw7054() },
+        SampleCase { "feed_v1_full", sample("feed-v1-numbers4_all_full.json"), Game::Numbers4, parseFeedJson, 5,
+            numbers4Draw7054() },
+        SampleCase { "feed_v1_min", sample("feed-v1-numbers4_all_min.json"), Game::Numbers4, parseFeedJson, 5,
             withoutPayouts(numbers4Draw7054()) },
-        SampleCase { "feed_v1_latest", "feed-v1-latest.json", Game::Numbers4, parseFeedJson, 1, numbers4Draw7054() },
-        SampleCase { "official_numbers3", "A1007054.CSV", Game::Numbers3, parseOfficialDraw, 1, numbers3Draw7054() },
-        SampleCase { "official_numbers4", "A1007054.CSV", Game::Numbers4, parseOfficialDraw, 1, numbers4Draw7054() },
-        SampleCase { "official_miniloto", "A1011353.CSV", Game::MiniLoto, parseOfficialDraw, 1, miniLotoDraw1353() }),
+        SampleCase {
+            "feed_v1_latest", sample("feed-v1-latest.json"), Game::Numbers4, parseFeedJson, 1, numbers4Draw7054() },
+        SampleCase {
+            "official_numbers3", sample("A1007054.CSV"), Game::Numbers3, parseOfficialDraw, 1, numbers3Draw7054() },
+        SampleCase {
+            "official_numbers4", sample("A1007054.CSV"), Game::Numbers4, parseOfficialDraw, 1, numbers4Draw7054() },
+        SampleCase {
+            "official_miniloto", sample("A1011353.CSV"), Game::MiniLoto, parseOfficialDraw, 1, miniLotoDraw1353() },
+        // A file the program exported: Mini Loto's bonus in kounyu1, where the table keeps it.
+        SampleCase { "exported_miniloto", "kaisai,date,NO1,NO2,NO3,NO4,NO5,kounyu1\n1353,2025-09-23,6,11,13,14,18,5\n",
+            Game::MiniLoto, parseOneFile, 1, withoutPayouts(miniLotoDraw1353()) }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OfficialIndex, NamesTheLatestDrawOfTheGamesLottery)

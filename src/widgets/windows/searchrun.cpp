@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/ui/searchrun.h"
+#include "widgets/windows/searchrun.h"
 
 #include "widgets/ui/listview.h"
 #include "widgets/ui/modal.h"
