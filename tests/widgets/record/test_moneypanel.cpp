@@ -96,7 +96,7 @@ TEST(PredictionRecordWindow, MoneyOfAFileWithoutPayoutTablesAndOfAnUnreadableOne
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, "　データベースを読み込めませんでした。。");
 
-    for (const zelpo::Game game : zelpo::db::kGames)
+    for (const zelpo::Game game : zelpo::kGames)
         database.exec("DROP TABLE " + zelpo::db::payoutTableName(game));
     const int runs = withWindow(zelpo::Game::Numbers3, database.path(), [](PredictionRecordDialog& window) {
         EXPECT_EQ(rows(window, MoneyPanel::kMoneyListId),
