@@ -225,6 +225,6 @@ TEST(CliOlderFile, EveryCommandWorksAndNoneCreatesThePayoutTables)
         const Outcome outcome = runCli(args, path);
         EXPECT_EQ(outcome.code, 0) << args.join(' ').toStdString() << ": " << outcome.err.toStdString();
     }
-    EXPECT_EQ(runCli({ "info" }, path).out.section(u'\n', 1, 1), "numbers3\t7055\t1\t7055\t7056\t-");
+    EXPECT_EQ(runCli({ "info" }, path).out.section(u'\n', 1, 1), "numbers3\t7055\t1\t7055\t7056\t-\t-\t-\t-");
     EXPECT_EQ(database.rows("SELECT count(*) FROM sqlite_master WHERE name LIKE '%配当'"), QStringList { "0" });
 }

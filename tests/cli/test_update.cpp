@@ -95,7 +95,7 @@ TEST(UpdateCommand, ADryRunChecksAndStoresNothing)
     const QByteArray changed = file.hash();
     const auto refused = runCli({ "update", "numbers3", "--dry-run", "--source", "feed", "--db", file.path() }, {});
     EXPECT_EQ(refused.code, 1);
-    EXPECT_TRUE(refused.out.startsWith("numbers3: failed: feed: draw 7051")) << refused.out.toStdString();
+    EXPECT_TRUE(refused.out.startsWith("numbers3: failed: source feed: draw 7051")) << refused.out.toStdString();
     EXPECT_EQ(file.hash(), changed);
 }
 

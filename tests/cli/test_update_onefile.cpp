@@ -48,7 +48,7 @@ TEST_P(OneFile, SaysWhyOnceAndPlainly)
     const QByteArray before = database.hash();
     const auto result = runCli({ "update", c.game, "--db", database.path(), "--source", path }, {});
     EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.out, QStringLiteral("%1: failed: %2: %3\n").arg(c.game, path, c.expected));
+    EXPECT_EQ(result.out, QStringLiteral("%1: failed: source %2: %3\n").arg(c.game, path, c.expected));
     EXPECT_EQ(result.out.count(path), 1);
     EXPECT_FALSE(result.out.contains("--")) << "advice of an option update does not take";
     EXPECT_EQ(database.hash(), before);

@@ -80,6 +80,16 @@ XServer::XServer()
     if (!m_dir.isValid() || !authority.open(QIODevice::WriteOnly) || authority.write(authorityEntry(cookie)) < 0
         || !authority.flush())
         return;
+    // A test may start the program as another user (the installed program
+    // runs as nobody when the tests run as root): it reads the cookie and the
+    // settings too.
+    const auto readable
+        = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    const auto enterable = readable | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    authority.setPermissions(readable);
+    settings.setPermissions(readable);
+    for (const QString& folder : { m_dir.path(), m_config.path(), m_config.filePath(QStringLiteral("zelpo")) })
+        QFile::setPermissions(folder, enterable);
     for (int attempt = 0; attempt < kAttempts && m_display.isEmpty(); ++attempt)
         m_display = start();
 }

@@ -138,8 +138,6 @@ QStringList explanation(const GameOutcome& outcome)
                 lines << line;
         }
     }
-    if (outcome.status == GameOutcome::Status::Failed && outcome.failures.empty() && outcome.conflicts.empty())
-        lines << QStringLiteral("（%1）").arg(outcome.reason);
     for (const update::SourceStop& stop : outcome.stops) {
         const QString date = stop.date.isValid()
             ? QStringLiteral("（%1）").arg(stop.date.toString(QStringLiteral("yyyy/MM/dd")))

@@ -74,19 +74,20 @@ TEST(MainMenu, AboutBoxFromTheButtonAndFromTheContextMenu)
     zelpo::test::click(menu, 1015);
 
     // The context menu holds the update of every game, the import of a file,
-    // the start-up check (on or off), a separator, then the about entry.
+    // the start-up check (on or off), 購入記録, a separator, then the about entry.
     QTimer::singleShot(0, [&] {
         auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(popup, nullptr);
         const auto actions = popup->actions();
-        ASSERT_EQ(actions.size(), 5);
+        ASSERT_EQ(actions.size(), 6);
         EXPECT_EQ(actions[0]->text(), "最新の当選数字を取得(&U)...");
         EXPECT_EQ(actions[1]->text(), "ファイルから取り込む...");
         EXPECT_EQ(actions[2]->text(), "起動時に新しい当選数字を確かめる");
         EXPECT_TRUE(actions[2]->isCheckable());
-        EXPECT_TRUE(actions[3]->isSeparator());
-        EXPECT_EQ(actions[4]->text(), "ナンバーズ のﾊﾞｰｼﾞｮﾝ情報(&A)...");
-        actions[4]->trigger();
+        EXPECT_EQ(actions[3]->text(), "購入記録(&K)...");
+        EXPECT_TRUE(actions[4]->isSeparator());
+        EXPECT_EQ(actions[5]->text(), "ナンバーズ のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+        actions[5]->trigger();
         popup->close();
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), menu.mapToGlobal(QPoint(5, 5)));
