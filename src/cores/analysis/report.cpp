@@ -40,15 +40,7 @@ std::string moneyJson(const Money& money, Game game)
 
 std::string_view gameName(Game game)
 {
-    switch (game) {
-    case Game::Numbers3:
-        return "numbers3";
-    case Game::Numbers4:
-        return "numbers4";
-    case Game::MiniLoto:
-        return "miniloto";
-    }
-    return {};
+    return gameId(game);
 }
 
 std::string classNames(Game game, ClassSet classes)

@@ -76,15 +76,7 @@ Parsed parseMiniLoto(std::string_view text)
 
 std::string_view gameName(Game game)
 {
-    switch (game) {
-    case Game::Numbers3:
-        return "numbers3";
-    case Game::Numbers4:
-        return "numbers4";
-    case Game::MiniLoto:
-        return "miniloto";
-    }
-    return {};
+    return gameId(game);
 }
 
 std::string_view gameLabel(Game game)

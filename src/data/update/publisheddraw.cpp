@@ -99,15 +99,8 @@ QString payoutsFault(Game game, const PublishedDraw& draw)
 
 QString gameKey(Game game)
 {
-    switch (game) {
-    case Game::Numbers3:
-        return QStringLiteral("numbers3");
-    case Game::Numbers4:
-        return QStringLiteral("numbers4");
-    case Game::MiniLoto:
-        return QStringLiteral("miniloto");
-    }
-    return {};
+    const std::string_view key = gameId(game);
+    return QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
 }
 
 QString gameTitle(Game game)
