@@ -163,7 +163,9 @@ void UpdateRun::storeAll()
         if (!plan.ok()) {
             // The file changed while the sources were read.
             outcome.status = GameOutcome::Status::Failed;
-            outcome.reason = SourceFailure { outcome.source, FailureKind::Disagrees, plan.reason(), {} }.text();
+            // Told as the answering source's failure, so the message names it.
+            outcome.failures.push_back({ outcome.source, FailureKind::Disagrees, plan.reason(), {} });
+            outcome.reason = outcome.failures.back().text();
             if (!plan.conflicts.empty())
                 outcome.conflicts.emplace_back(outcome.source, plan.conflicts.front());
             continue;
